@@ -1,0 +1,79 @@
+#include "loader/extension.hpp"
+
+#include <dlfcn.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "api/host_api.hpp"
+#include "loader/functions.hpp"
+
+namespace kvhost {
+namespace {
+
+void* host_get_func(const char* name) { return get_func(name); }
+
+reaper_plugin_info_t host_record{0x20E, nullptr, &api::plugin_register, &host_get_func};
+
+}  // namespace
+
+std::string default_extension_path() {
+#ifdef KV_EXTENSION_PATH
+  return KV_EXTENSION_PATH;
+#else
+  return "reaper_KELVARO_COBALT.so";
+#endif
+}
+
+extension::extension(const std::string& path) {
+  handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle_) throw std::runtime_error(std::string("cannot load extension: ") + dlerror());
+  entry_ = reinterpret_cast<int (*)(void*, void*)>(dlsym(handle_, "ReaperPluginEntry"));
+  if (!entry_) {
+    dlclose(handle_);
+    throw std::runtime_error("not an extension (no ReaperPluginEntry): " + path);
+  }
+  load_result_ = entry_(handle_, &host_record);
+  running_ = true;
+}
+
+int extension::unload() {
+  if (!running_) return 0;
+  running_ = false;
+  return entry_(nullptr, nullptr);
+}
+
+extension::~extension() {
+  unload();
+  dlclose(handle_);
+}
+
+void* extension::symbol(const char* name) const { return dlsym(handle_, name); }
+
+}  // namespace kvhost
+
+namespace kvhost {
+namespace {
+std::unique_ptr<extension>& session_extension() {
+  static std::unique_ptr<extension> current;
+  return current;
+}
+}  // namespace
+
+extension& load_extension(const std::string& path) {
+  session_extension().reset();
+  session_extension() = std::make_unique<extension>(path);
+  return *session_extension();
+}
+
+int unload_extension() {
+  auto& current = session_extension();
+  if (!current) return 0;
+  int result = current->unload();
+  current.reset();
+  return result;
+}
+
+extension* loaded_extension() { return session_extension().get(); }
+
+}  // namespace kvhost

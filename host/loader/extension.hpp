@@ -1,0 +1,43 @@
+#pragma once
+// Loading an extension the way the host does: dlopen, then its entry with the
+// host's information record; unloading calls the entry with null.
+#include <string>
+
+namespace kvhost {
+
+// The path of the extension built with this host.
+std::string default_extension_path();
+
+class extension {
+ public:
+  // Throws std::runtime_error with the loader's reason when the file cannot be loaded.
+  explicit extension(const std::string& path = default_extension_path());
+  ~extension();
+  extension(const extension&) = delete;
+  extension& operator=(const extension&) = delete;
+
+  int load_result() const { return load_result_; }
+  // Calls the entry with null; returns its result. Later calls return 0.
+  int unload();
+  // An exported symbol of the extension, or null.
+  void* symbol(const char* name) const;
+
+ private:
+  void* handle_ = nullptr;
+  int (*entry_)(void*, void*) = nullptr;
+  int load_result_ = 0;
+  bool running_ = false;
+};
+
+}  // namespace kvhost
+
+namespace kvhost {
+
+// The one extension a script session runs with.
+// Loads it (unloading any previous one); throws std::runtime_error on failure.
+extension& load_extension(const std::string& path = default_extension_path());
+// Unloads and forgets it; returns the entry's result, 0 when none was loaded.
+int unload_extension();
+extension* loaded_extension();
+
+}  // namespace kvhost

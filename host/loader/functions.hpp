@@ -1,0 +1,42 @@
+#pragma once
+// The functions the simulated host offers by name: its own, and those an
+// extension registered. Each comes with a definition string and a vararg
+// wrapper, so one marshaller calls both kinds from scripts.
+#include <string>
+#include <vector>
+
+#include "host_types.hpp"
+
+namespace kvhost {
+
+struct callable {
+  std::string name;
+  void* address = nullptr;
+  vararg_function vararg = nullptr;
+  const char* definition = nullptr;  // four NUL-terminated fields
+};
+
+struct registration {
+  std::string key;
+  void* value;
+};
+
+// Every plugin_register call so far, in order.
+const std::vector<registration>& registrations();
+void clear_registrations();
+
+// GetFunc: a host function, else a function an extension registered; null
+// when unknown or hidden.
+void* get_func(const char* name);
+
+// A host function or registered script function with what scripts need to call it.
+const callable* find_callable(const std::string& name);
+
+// Names of the registered script functions, in registration order.
+std::vector<std::string> registered_names();
+
+// Hides a name from get_func and scripts, as if the host lacked it.
+void hide_function(const std::string& name);
+void show_all_functions();
+
+}  // namespace kvhost

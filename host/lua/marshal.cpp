@@ -1,0 +1,194 @@
+#include "lua/marshal.hpp"
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "loader/functions.hpp"
+#include "lua/definition_parse.hpp"
+
+namespace kvhost {
+namespace {
+
+constexpr std::size_t buffer_capacity = 4096;
+constexpr std::size_t big_buffer_capacity = 1 << 20;
+
+bool ends_with(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+bool is_output(const std::string& name) {
+  return ends_with(name, "Out") || ends_with(name, "OutOptional") || ends_with(name, "OutNeedBig");
+}
+
+struct bound_function {
+  std::string name;
+  vararg_function vararg;
+  parsed_definition definition;
+};
+
+// One storage cell per parameter; the slot array points into these.
+struct cell {
+  double number = 0;
+  int integer = 0;
+  bool flag = false;
+  const char* text = nullptr;
+  std::string buffer;
+};
+
+// Lua errors jump over C++ frames, so argument errors travel as exceptions
+// and become Lua errors only once every local here has been destroyed.
+struct script_error : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+script_error bad_argument(lua_State* L, int arg, const parameter& p, const char* expected) {
+  return script_error("bad argument #" + std::to_string(arg) + " (" + p.name + "): " + expected + " expected, got " +
+                      luaL_typename(L, arg));
+}
+
+void* pointer_argument(lua_State* L, int arg, const parameter& p) {
+  switch (lua_type(L, arg)) {
+    case LUA_TNONE:
+    case LUA_TNIL:
+      return nullptr;
+    case LUA_TLIGHTUSERDATA:
+      return lua_touserdata(L, arg);
+    case LUA_TNUMBER:  // scripts pass 0 for the current project
+      return reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
+    default:
+      throw bad_argument(L, arg, p, p.type.c_str());
+  }
+}
+
+int integer_argument(lua_State* L, int arg, const parameter& p) {
+  if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
+  if (!lua_isnumber(L, arg))
+    throw bad_argument(L, arg, p, "number");
+  int isinteger = 0;
+  lua_Integer value = lua_tointegerx(L, arg, &isinteger);
+  if (!isinteger) value = static_cast<lua_Integer>(lua_tonumber(L, arg));
+  return static_cast<int>(value);
+}
+
+double number_argument(lua_State* L, int arg, const parameter& p) {
+  if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
+  if (!lua_isnumber(L, arg))
+    throw bad_argument(L, arg, p, "number");
+  return lua_tonumber(L, arg);
+}
+
+const char* text_argument(lua_State* L, int arg, const parameter& p) {
+  if (lua_isnoneornil(L, arg)) return nullptr;
+  if (!lua_isstring(L, arg))
+    throw bad_argument(L, arg, p, "string");
+  return lua_tostring(L, arg);
+}
+
+void push_pointer(lua_State* L, void* value) {
+  if (value) lua_pushlightuserdata(L, value);
+  else lua_pushnil(L);
+}
+
+void push_output(lua_State* L, const parameter& p, const cell& c) {
+  if (p.type == "char*") lua_pushstring(L, c.buffer.c_str());
+  else if (p.type == "int*") lua_pushinteger(L, c.integer);
+  else if (p.type == "bool*") lua_pushboolean(L, c.flag);
+  else if (p.type == "double*") lua_pushnumber(L, c.number);
+  else if (p.type == "const char**") c.text ? (void)lua_pushstring(L, c.text) : lua_pushnil(L);
+  else lua_pushnil(L);
+}
+
+int marshal_and_call(lua_State* L, const bound_function* fn) {
+  const auto& params = fn->definition.parameters;
+  std::vector<cell> cells(params.size());
+  std::vector<void*> slots(params.size() + 1, nullptr);
+  std::vector<std::size_t> outputs;
+  double number_result = 0;
+  int arg = 1;
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    const parameter& p = params[i];
+    cell& c = cells[i];
+    bool previous_is_buffer = i > 0 && params[i - 1].type == "char*";
+    if (p.type == "int" && ends_with(p.name, "_sz") && previous_is_buffer) {
+      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(cells[i - 1].buffer.size()));
+    } else if (p.type == "char*") {
+      std::size_t capacity = ends_with(p.name, "NeedBig") ? big_buffer_capacity : buffer_capacity;
+      if (!is_output(p.name)) {  // in and out
+        const char* initial = text_argument(L, arg++, p);
+        c.buffer = initial ? initial : "";
+      }
+      c.buffer.resize(std::max(capacity, c.buffer.size() + 1), '\0');
+      slots[i] = c.buffer.data();
+      outputs.push_back(i);
+    } else if (is_output(p.name) && !p.type.empty() && p.type.back() == '*') {
+      if (p.type == "int*") slots[i] = &c.integer;
+      else if (p.type == "bool*") slots[i] = &c.flag;
+      else if (p.type == "double*") slots[i] = &c.number;
+      else if (p.type == "const char**") slots[i] = &c.text;
+      outputs.push_back(i);
+    } else if (p.type == "int") {
+      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(integer_argument(L, arg++, p)));
+    } else if (p.type == "bool") {
+      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_toboolean(L, arg++)));
+    } else if (p.type == "double") {
+      c.number = number_argument(L, arg++, p);
+      slots[i] = &c.number;
+    } else if (p.type == "const char*") {
+      slots[i] = const_cast<char*>(text_argument(L, arg++, p));
+    } else {
+      slots[i] = pointer_argument(L, arg++, p);
+    }
+  }
+  slots[params.size()] = &number_result;
+
+  void* result = fn->vararg(slots.data(), static_cast<int>(params.size()));
+
+  int pushed = 1;
+  const std::string& type = fn->definition.result;
+  if (type == "void") pushed = 0;
+  else if (type == "bool") lua_pushboolean(L, result != nullptr);
+  else if (type == "int") lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
+  else if (type == "double") lua_pushnumber(L, number_result);
+  else if (type == "const char*") result ? (void)lua_pushstring(L, static_cast<const char*>(result)) : lua_pushnil(L);
+  else push_pointer(L, result);
+  for (std::size_t i : outputs) push_output(L, params[i], cells[i]);
+  return pushed + static_cast<int>(outputs.size());
+}
+
+int call(lua_State* L) {
+  auto* fn = static_cast<const bound_function*>(lua_touserdata(L, lua_upvalueindex(1)));
+  char message[512];
+  try {
+    return marshal_and_call(L, fn);
+  } catch (const std::exception& e) {
+    std::snprintf(message, sizeof message, "%s: %s", fn->name.c_str(), e.what());
+  }
+  return luaL_error(L, "%s", message);
+}
+
+const bound_function* bind(const std::string& name) {
+  static std::map<std::string, bound_function> bound;
+  const callable* found = find_callable(name);
+  if (!found || !found->vararg || !found->definition) return nullptr;
+  auto& entry = bound[name];
+  if (entry.vararg != found->vararg) entry = {name, found->vararg, parse_definition(found->definition)};
+  return &entry;
+}
+
+}  // namespace
+
+void push_script_function(lua_State* L, const std::string& name) {
+  const bound_function* fn = bind(name);
+  if (!fn) {
+    lua_pushnil(L);
+    return;
+  }
+  lua_pushlightuserdata(L, const_cast<bound_function*>(fn));
+  lua_pushcclosure(L, call, 1);
+}
+
+}  // namespace kvhost

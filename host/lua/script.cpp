@@ -1,0 +1,90 @@
+#include "lua/script.hpp"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "loader/extension.hpp"
+#include "lua/marshal.hpp"
+
+namespace kvhost {
+namespace {
+
+int reaper_index(lua_State* L) {
+  push_script_function(L, luaL_checkstring(L, 2));
+  return 1;
+}
+
+int show_console_msg(lua_State* L) {
+  std::fputs(luaL_checkstring(L, 1), stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+void open_reaper_table(lua_State* L) {
+  lua_newtable(L);
+  lua_pushcfunction(L, show_console_msg);
+  lua_setfield(L, -2, "ShowConsoleMsg");
+  lua_newtable(L);
+  lua_pushcfunction(L, reaper_index);
+  lua_setfield(L, -2, "__index");
+  lua_setmetatable(L, -2);
+  lua_setglobal(L, "reaper");
+}
+
+void add_extension_folder_to_cpath(lua_State* L) {
+  auto folder = std::filesystem::path(default_extension_path()).parent_path().string();
+  lua_getglobal(L, "package");
+  lua_pushstring(L, (folder + "/?.so;").c_str());
+  lua_getfield(L, -2, "cpath");
+  lua_concat(L, 2);
+  lua_setfield(L, -2, "cpath");
+  lua_pop(L, 1);
+}
+
+int traceback(lua_State* L) {
+  const char* message = lua_tostring(L, 1);
+  luaL_traceback(L, L, message ? message : "(error object is not a string)", 1);
+  return 1;
+}
+
+bool run_chunk(lua_State* L, int load_status, std::string& error) {
+  if (load_status == LUA_OK) {
+    lua_pushcfunction(L, traceback);
+    lua_insert(L, -2);
+    int handler = lua_gettop(L) - 1;
+    load_status = lua_pcall(L, 0, 0, handler);
+    lua_remove(L, handler);
+  }
+  if (load_status == LUA_OK) return true;
+  const char* message = lua_tostring(L, -1);
+  error = message ? message : "unknown error";
+  lua_pop(L, 1);
+  return false;
+}
+
+}  // namespace
+
+lua_State* new_script_state(const std::vector<std::string>& args) {
+  lua_State* L = luaL_newstate();
+  luaL_openlibs(L);
+  open_reaper_table(L);
+  open_controls(L);
+  add_extension_folder_to_cpath(L);
+  lua_createtable(L, static_cast<int>(args.size()), 0);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    lua_pushstring(L, args[i].c_str());
+    lua_rawseti(L, -2, static_cast<lua_Integer>(i));
+  }
+  lua_setglobal(L, "arg");
+  return L;
+}
+
+bool run_lua_file(lua_State* L, const std::string& path, std::string& error) {
+  return run_chunk(L, luaL_loadfile(L, path.c_str()), error);
+}
+
+bool run_lua_text(lua_State* L, const std::string& text, std::string& error) {
+  return run_chunk(L, luaL_loadbuffer(L, text.data(), text.size(), "=script"), error);
+}
+
+}  // namespace kvhost

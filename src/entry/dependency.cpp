@@ -1,0 +1,29 @@
+#include "entry/dependency.hpp"
+
+#include "entry/host_import.hpp"
+#include "entry/messages.hpp"
+#include "utility/utility.hpp"
+
+namespace dependency_manager {
+
+void assert_not_installed(const char* functionName, const char* /*productName*/, third_plugin plugin) {
+  if (plugin != SWS || !kv_app::message_list) return;
+  const kv_app::message& catalogue = *kv_app::message_list;
+  std::string text = kv_utility::format(catalogue.MSG_DEPENDENCY_ERROR(), functionName ? functionName : "",
+                                        catalogue.SWS_PROGRAM_NAME(), catalogue.URL_SWS());
+  if (!KV_COBALT::host::ShowMessageBox) return;
+  constexpr int yes_no = 4, yes = 6;
+  if (KV_COBALT::host::ShowMessageBox(text.c_str(), catalogue.ERROR_TITLE(), yes_no) == yes)
+    open_url(catalogue.URL_SWS());
+}
+
+void open_url(const char* url) {
+#ifdef __APPLE__
+  const char* opener = "open %s";
+#else
+  const char* opener = "xdg-open %s";
+#endif
+  kv_utility::exec_command(kv_utility::format(opener, kv_utility::shell_quote(url ? url : "").c_str()));
+}
+
+}  // namespace dependency_manager

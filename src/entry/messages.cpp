@@ -1,0 +1,54 @@
+#include "entry/messages.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kv_app {
+
+std::unique_ptr<message> message_list;
+
+const char* message::URL_SWS() const { return "https://www.sws-extension.org/"; }
+const char* message::SWS_PROGRAM_NAME() const { return "SWS/S&M Extension"; }
+
+const char* message_en::ERROR_TITLE() const { return "KELVARO_COBALT"; }
+const char* message_en::MSG_DEPENDENCY_ERROR() const {
+  return "To use %s, you need to install %s.\nPlease refer to the URL below for details.\n\n%s\n\n"
+         "Would you like to open the URL?";
+}
+
+const char* message_jp::ERROR_TITLE() const { return "KELVARO_COBALT"; }
+const char* message_jp::MSG_DEPENDENCY_ERROR() const {
+  return "%sを使用するためには%sのインストールが必要です。\n詳細は下記URLを参照ください。\n\n%s\n\nURLを開きますか？";
+}
+
+}  // namespace kv_app
+
+namespace message_util {
+
+std::string locale_word() {
+#ifdef __APPLE__
+  std::string word;
+  if (FILE* pipe = popen("defaults read -g AppleLocale", "r")) {
+    char buffer[16] = {};
+    if (std::fscanf(pipe, "%15s", buffer) == 1) word = buffer;
+    pclose(pipe);
+  }
+  return word;
+#else
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) {
+      std::string word(value);
+      return word.substr(0, word.find_first_of(".@"));
+    }
+  }
+  return "";
+#endif
+}
+
+void set_localize() {
+  if (locale_word() == "ja_JP") kv_app::message_list = std::make_unique<kv_app::message_jp>();
+  else kv_app::message_list = std::make_unique<kv_app::message_en>();
+}
+
+}  // namespace message_util

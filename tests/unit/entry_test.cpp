@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "entry/host_import.hpp"
+#include "entry/messages.hpp"
+#include "entry/plugin.hpp"
+#include "entry/registry.hpp"
+#include "fake_host.hpp"
+
+using namespace KV_COBALT;
+
+namespace {
+
+std::string field(const char* definition, int index) {
+  for (int i = 0; i < index; ++i) definition += std::strlen(definition) + 1;
+  return definition;
+}
+
+int count_items(const std::string& list) {
+  if (list.empty()) return 0;
+  int n = 1;
+  for (char c : list) n += c == ',';
+  return n;
+}
+
+class Entry : public ::testing::Test {
+ protected:
+  void SetUp() override { fake_host::install(); }
+  void TearDown() override { ReaperPluginEntry(nullptr, nullptr); }
+};
+
+}  // namespace
+
+TEST_F(Entry, LoadRegistersEveryRowWithThreeCallsInTableOrder) {
+  ASSERT_EQ(ReaperPluginEntry(nullptr, &fake_host::record), 1);
+  EXPECT_EQ(reaper_plugin, &fake_host::record);
+  const auto& table = api_define_list;
+  ASSERT_EQ(fake_host::registrations.size(), static_cast<std::size_t>(table.count) * 3);
+  for (int i = 0; i < table.count; ++i) {
+    const api_record& row = table.records[i];
+    const auto* calls = &fake_host::registrations[static_cast<std::size_t>(i) * 3];
+    std::string name = std::string(row.api_key).substr(4);
+    EXPECT_EQ(calls[0].key, "API_" + name);
+    EXPECT_EQ(calls[0].value, row.function);
+    EXPECT_EQ(calls[1].key, "APIdef_" + name);
+    EXPECT_EQ(calls[1].value, row.definition);
+    EXPECT_EQ(calls[2].key, "APIvararg_" + name);
+    EXPECT_EQ(calls[2].value, reinterpret_cast<void*>(row.vararg));
+    EXPECT_EQ(name.rfind("KV_", 0), 0u);
+  }
+}
+
+TEST_F(Entry, UnloadWithdrawsWithDashKeysInTheSameOrder) {
+  ReaperPluginEntry(nullptr, &fake_host::record);
+  auto loaded = fake_host::registrations;
+  fake_host::registrations.clear();
+  EXPECT_EQ(ReaperPluginEntry(nullptr, nullptr), 0);
+  EXPECT_EQ(reaper_plugin, nullptr);
+  ASSERT_EQ(fake_host::registrations.size(), loaded.size());
+  for (std::size_t i = 0; i < loaded.size(); ++i) {
+    EXPECT_EQ(fake_host::registrations[i].key, "-" + loaded[i].key);
+    EXPECT_EQ(fake_host::registrations[i].value, loaded[i].value);
+  }
+}
+
+TEST(EntryFresh, UnloadBeforeAnyLoadRegistersNothing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: nothing loaded yet
+  EXPECT_EXIT(
+      {
+        fake_host::install();
+        int result = ReaperPluginEntry(nullptr, nullptr);
+        std::exit(result == 0 && fake_host::registrations.empty() && !imported ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(Entry, HostWithoutPluginRegisterStillLoads) {
+  fake_host::functions.erase("plugin_register");
+  EXPECT_EQ(ReaperPluginEntry(nullptr, &fake_host::record), 1);
+  EXPECT_TRUE(fake_host::registrations.empty());
+  EXPECT_FALSE(host::plugin_register);
+}
+
+TEST_F(Entry, LoadingTwiceInstallsAFreshCatalogueAndRegistersAgain) {
+  setenv("LC_ALL", "en_US.UTF-8", 1);
+  ReaperPluginEntry(nullptr, &fake_host::record);
+  EXPECT_NE(dynamic_cast<kv_app::message_en*>(kv_app::message_list.get()), nullptr);
+  setenv("LC_ALL", "ja_JP.UTF-8", 1);
+  ReaperPluginEntry(nullptr, &fake_host::record);
+  EXPECT_NE(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()), nullptr);
+  EXPECT_EQ(fake_host::registrations.size(), static_cast<std::size_t>(api_define_list.count) * 6);
+  unsetenv("LC_ALL");
+}
+
+TEST(Definitions, EveryRowHasFourMatchingFields) {
+  for (int i = 0; i < api_define_list.count; ++i) {
+    const char* d = api_define_list.records[i].definition;
+    std::string result = field(d, 0);
+    EXPECT_TRUE(result == "bool" || result == "MediaTrack*") << result;
+    EXPECT_EQ(count_items(field(d, 1)), count_items(field(d, 2))) << api_define_list.records[i].api_key;
+    EXPECT_EQ(field(d, 3).rfind("[KV:API]", 0), 0u);
+  }
+}
+
+TEST(Definitions, StringRowsAreExact) {
+  auto definition_of = [](const std::string& name) -> std::string {
+    for (int i = 0; i < api_define_list.count; ++i) {
+      const auto& row = api_define_list.records[i];
+      if (row.api_key == "API_" + name) {
+        const char* d = row.definition;
+        return field(d, 0) + "|" + field(d, 1) + "|" + field(d, 2) + "|" + field(d, 3);
+      }
+    }
+    return "missing";
+  };
+  EXPECT_EQ(definition_of("KV_CheckSameString"),
+            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Same String");
+  EXPECT_EQ(definition_of("KV_CheckIncludeString"),
+            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Include String");
+  EXPECT_EQ(definition_of("KV_CheckIncludePerfectString"),
+            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Include PerfectString");
+  EXPECT_EQ(definition_of("KV_ReplaceSearchString"),
+            "bool|const char*,const char*,const char*,char*,int|textString,searchString,replaceString,stringOut,"
+            "stringOut_sz|[KV:API]Replace String");
+  EXPECT_EQ(definition_of("KV_DeleteBlankString"),
+            "bool|const char*,char*,int|testString,stringOut,stringOut_sz|[KV:API]Delete Blank String");
+}
+
+TEST(Version, FollowsTheBufferRule) {
+  char buffer[8];
+  get_version(buffer, 8);
+  EXPECT_STREQ(buffer, "1.0.0");
+  get_version(buffer, 3);
+  EXPECT_STREQ(buffer, "1.");
+  get_version(buffer, 1);
+  EXPECT_STREQ(buffer, "");
+  std::strcpy(buffer, "keep");
+  get_version(buffer, 0);
+  EXPECT_STREQ(buffer, "keep");
+  get_version(nullptr, 8);
+}
+
+TEST(Locale, OnlyExactlyJaJpIsJapanese) {
+  struct example {
+    const char* value;
+    bool japanese;
+  };
+  for (auto [value, japanese] : {example{"ja_JP", true}, example{"ja_JP.UTF-8", true}, example{"ja_JP@euro", true},
+                                 example{"ja_JPX", false}, example{"ja", false}, example{"en_US.UTF-8", false},
+                                 example{"C", false}}) {
+    setenv("LC_ALL", value, 1);
+    message_util::set_localize();
+    EXPECT_EQ(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()) != nullptr, japanese) << value;
+  }
+  unsetenv("LC_ALL");
+  unsetenv("LC_MESSAGES");
+  setenv("LANG", "ja_JP.eucJP", 1);
+  EXPECT_EQ(message_util::locale_word(), "ja_JP");
+  unsetenv("LANG");
+  EXPECT_EQ(message_util::locale_word(), "");
+  message_util::set_localize();
+  EXPECT_NE(dynamic_cast<kv_app::message_en*>(kv_app::message_list.get()), nullptr);
+}

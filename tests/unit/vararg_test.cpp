@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "entry/definition.hpp"
+#include "entry/host_import.hpp"
+#include "entry/operation.hpp"
+
+namespace {
+
+int seen_int;
+bool seen_bool;
+double seen_double;
+MediaTrack* const some_track = reinterpret_cast<MediaTrack*>(0x1234);
+
+bool take(int value, bool flag, double number) {
+  seen_int = value;
+  seen_bool = flag;
+  seen_double = number;
+  return value != 0;
+}
+
+MediaTrack* track_or_null(bool want) { return want ? some_track : nullptr; }
+
+bool throws(int) { throw std::runtime_error("inside"); }
+
+bool uses_missing_host_function(ReaProject* project) { return KV_COBALT::host::CountTracks(project) >= 0; }
+
+void* slot(std::intptr_t value) { return reinterpret_cast<void*>(value); }
+
+}  // namespace
+
+TEST(Vararg, UnpacksSlotsByParameterType) {
+  double number = 2.5;
+  void* args[] = {slot(0x7FFFFFFF00000005), slot(0x100), &number};
+  void* result = kv_registry::vararg<&take>(args, 3);
+  EXPECT_EQ(seen_int, 5);  // only the low 32 bits
+  EXPECT_TRUE(seen_bool);  // any non-zero value
+  EXPECT_EQ(seen_double, 2.5);
+  EXPECT_EQ(result, slot(1));
+
+  void* negative[] = {slot(static_cast<std::intptr_t>(-3)), slot(0), &number};
+  EXPECT_EQ(kv_registry::vararg<&take>(negative, 3), slot(1));
+  EXPECT_EQ(seen_int, -3);
+  EXPECT_FALSE(seen_bool);
+
+  void* zero[] = {slot(0), slot(0), &number};
+  EXPECT_EQ(kv_registry::vararg<&take>(zero, 3), slot(0));
+}
+
+TEST(Vararg, ReturnsHandlesAsThemselves) {
+  void* yes[] = {slot(1)};
+  void* no[] = {slot(0)};
+  EXPECT_EQ(kv_registry::vararg<&track_or_null>(yes, 1), static_cast<void*>(some_track));
+  EXPECT_EQ(kv_registry::vararg<&track_or_null>(no, 1), nullptr);
+}
+
+TEST(Guard, NoExceptionLeavesAnOperation) {
+  EXPECT_FALSE(kv_registry::guarded<&throws>::call(1));
+  void* args[] = {slot(1)};
+  EXPECT_EQ(kv_registry::vararg<&kv_registry::guarded<&throws>::call>(args, 1), slot(0));
+}
+
+TEST(Guard, AnUnresolvedHostFunctionIsNotCalled) {
+  ASSERT_FALSE(KV_COBALT::host::CountTracks);
+  EXPECT_THROW(uses_missing_host_function(nullptr), KV_COBALT::host::missing_function);
+  EXPECT_FALSE(kv_registry::guarded<&uses_missing_host_function>::call(nullptr));
+}
+
+TEST(Definition, DerivesTypesFromTheSignatureAndNamesFromTheDeclaration) {
+  using text = kv_registry::definition<bool(ReaProject * projID, int trackID, double* volumeOut),
+                                       "(ReaProject* projID, int trackID, double* volumeOut)", "[KV:API]Help">;
+  std::string expected("bool\0ReaProject*,int,double*\0projID,trackID,volumeOut\0[KV:API]Help\0", 67);
+  EXPECT_EQ(std::string(text::text.data(), text::size), expected);
+  using none = kv_registry::definition<MediaTrack*(), "()", "[KV:API]x">;
+  EXPECT_EQ(std::string(none::text.data(), none::size), std::string("MediaTrack*\0\0\0[KV:API]x\0", 24));
+}
