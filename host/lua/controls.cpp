@@ -6,6 +6,7 @@
 #include "loader/functions.hpp"
 #include "lua/definition_parse.hpp"
 #include "lua/script.hpp"
+#include "simulation.hpp"
 
 namespace kvhost {
 namespace {
@@ -79,7 +80,126 @@ int extension_symbol(lua_State* L) {
   return 1;
 }
 
+void* project_argument(lua_State* L, int index) {
+  if (lua_isnoneornil(L, index)) return nullptr;
+  if (lua_isinteger(L, index) && lua_tointeger(L, index) == 0) return nullptr;
+  luaL_checktype(L, index, LUA_TLIGHTUSERDATA);
+  return lua_touserdata(L, index);
+}
+
+void push_handle(lua_State* L, void* handle) {
+  if (handle) lua_pushlightuserdata(L, handle);
+  else lua_pushnil(L);
+}
+
+int reset_simulation(lua_State*) {
+  reset();
+  return 0;
+}
+
+int current(lua_State* L) {
+  push_handle(L, current_project());
+  return 1;
+}
+
+int new_project(lua_State* L) {
+  push_handle(L, create_project());
+  return 1;
+}
+
+int make_current(lua_State* L) {
+  lua_pushboolean(L, set_current_project(static_cast<ReaProject*>(project_argument(L, 1))));
+  return 1;
+}
+
+int master(lua_State* L) {
+  push_handle(L, master_track(static_cast<ReaProject*>(project_argument(L, 1))));
+  return 1;
+}
+
+int resource_folder(lua_State* L) {
+  if (!lua_isnoneornil(L, 1)) set_resource_path(luaL_checkstring(L, 1));
+  lua_pushstring(L, resource_path().c_str());
+  return 1;
+}
+
+int project_folder(lua_State* L) {
+  auto* project = static_cast<ReaProject*>(project_argument(L, 1));
+  if (!lua_isnoneornil(L, 2) && !set_project_path(project, luaL_checkstring(L, 2))) return 0;
+  lua_pushstring(L, project_path(project).c_str());
+  return 1;
+}
+
+int message_box_answer(lua_State* L) {
+  queue_message_box_answer(static_cast<int>(luaL_checkinteger(L, 1)));
+  return 0;
+}
+
+int user_inputs_answer(lua_State* L) {
+  queue_user_inputs_answer(lua_toboolean(L, 1), luaL_optstring(L, 2, ""));
+  return 0;
+}
+
+void set_field(lua_State* L, const char* key, const std::string& value) {
+  lua_pushstring(L, value.c_str());
+  lua_setfield(L, -2, key);
+}
+
+void set_field(lua_State* L, const char* key, lua_Integer value) {
+  lua_pushinteger(L, value);
+  lua_setfield(L, -2, key);
+}
+
+int dialog_log(lua_State* L) {
+  const auto& log = dialogs();
+  lua_createtable(L, static_cast<int>(log.size()), 0);
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    const dialog_record& d = log[i];
+    lua_createtable(L, 0, 7);
+    set_field(L, "kind", d.kind);
+    set_field(L, "title", d.title);
+    set_field(L, "text", d.text);
+    set_field(L, "values", d.values);
+    set_field(L, "type", d.type);
+    set_field(L, "inputs", d.inputs);
+    set_field(L, "answer", d.answer);
+    lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
+  }
+  return 1;
+}
+
+int command_log(lua_State* L) {
+  const auto& log = commands();
+  lua_createtable(L, static_cast<int>(log.size()), 0);
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    lua_createtable(L, 0, 3);
+    set_field(L, "command", log[i].command);
+    set_field(L, "flag", log[i].flag);
+    push_handle(L, log[i].project);
+    lua_setfield(L, -2, "project");
+    lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
+  }
+  return 1;
+}
+
+int arrange_updates(lua_State* L) {
+  lua_pushinteger(L, update_arrange_count());
+  return 1;
+}
+
 const luaL_Reg controls[] = {
+    {"reset", reset_simulation},
+    {"current_project", current},
+    {"create_project", new_project},
+    {"set_current_project", make_current},
+    {"master_track", master},
+    {"resource_path", resource_folder},
+    {"project_path", project_folder},
+    {"queue_message_box_answer", message_box_answer},
+    {"queue_user_inputs_answer", user_inputs_answer},
+    {"dialogs", dialog_log},
+    {"commands", command_log},
+    {"update_arrange_count", arrange_updates},
     {"functions", functions},
     {"registrations", registration_keys},
     {"definition", definition},

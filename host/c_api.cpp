@@ -1,0 +1,54 @@
+#include "c_api.hpp"
+
+#include <exception>
+#include <string>
+
+#include "loader/extension.hpp"
+#include "loader/functions.hpp"
+#include "lua/script.hpp"
+#include "simulation.hpp"
+
+#define KVHOST_EXPORT __attribute__((visibility("default")))
+
+namespace {
+void copy_text(char* out, int size, const std::string& text) {
+  if (!out || size <= 0) return;
+  std::size_t n = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+  text.copy(out, n);
+  out[n] = '\0';
+}
+}  // namespace
+
+KVHOST_EXPORT int kvhost_load_extension(const char* path) {
+  try {
+    return kvhost::load_extension(path ? path : kvhost::default_extension_path()).load_result();
+  } catch (const std::exception&) {
+    return -1;
+  }
+}
+
+KVHOST_EXPORT int kvhost_unload_extension(void) { return kvhost::unload_extension(); }
+
+KVHOST_EXPORT void* kvhost_get_func(const char* name) { return kvhost::get_func(name); }
+
+KVHOST_EXPORT int kvhost_run_lua(const char* code, char* error, int error_size) {
+  lua_State* L = kvhost::new_script_state();
+  std::string failure;
+  bool ok = kvhost::run_lua_text(L, code ? code : "", failure);
+  lua_close(L);
+  copy_text(error, error_size, failure);
+  return ok ? 1 : 0;
+}
+
+KVHOST_EXPORT void kvhost_reset(void) { kvhost::reset(); }
+KVHOST_EXPORT void* kvhost_current_project(void) { return kvhost::current_project(); }
+KVHOST_EXPORT void* kvhost_create_project(void) { return kvhost::create_project(); }
+KVHOST_EXPORT int kvhost_set_current_project(void* project) {
+  return kvhost::set_current_project(static_cast<ReaProject*>(project)) ? 1 : 0;
+}
+KVHOST_EXPORT void kvhost_queue_message_box_answer(int answer) { kvhost::queue_message_box_answer(answer); }
+KVHOST_EXPORT void kvhost_queue_user_inputs_answer(int ok, const char* csv) {
+  kvhost::queue_user_inputs_answer(ok != 0, csv ? csv : "");
+}
+KVHOST_EXPORT int kvhost_dialog_count(void) { return static_cast<int>(kvhost::dialogs().size()); }
+KVHOST_EXPORT int kvhost_command_count(void) { return static_cast<int>(kvhost::commands().size()); }

@@ -1,0 +1,27 @@
+#pragma once
+// The headless host for other languages (Python through ctypes, ...).
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Loads the extension (null path: the one built with this host); returns the
+// entry's result, or -1 when the file cannot be loaded.
+int kvhost_load_extension(const char* path);
+int kvhost_unload_extension(void);
+// A host function or registered script function by name, or null.
+void* kvhost_get_func(const char* name);
+// Runs Lua code with `reaper` and `kvhost` as in kvhost scripts; 1 on
+// success, 0 with the message and traceback copied into error.
+int kvhost_run_lua(const char* code, char* error, int error_size);
+void kvhost_reset(void);
+void* kvhost_current_project(void);
+void* kvhost_create_project(void);
+int kvhost_set_current_project(void* project);
+void kvhost_queue_message_box_answer(int answer);
+void kvhost_queue_user_inputs_answer(int ok, const char* csv);
+int kvhost_dialog_count(void);
+int kvhost_command_count(void);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,114 @@
+#include "project.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+namespace kvhost::model {
+
+project::project(const std::string& label) : path(label), master_(*this, true) {}
+
+track* project::track_at(int index) {
+  if (index < 0 || index >= track_count()) return nullptr;
+  return tracks_[static_cast<std::size_t>(index)].get();
+}
+
+track& project::insert_track(int index) {
+  const int position = std::clamp(index, 0, track_count());
+  auto& inserted = **tracks_.insert(tracks_.begin() + position, std::make_unique<track>(*this, false));
+  inserted.index = position;  // right at once; later tracks are caught by index_of's check
+  layout_valid_ = false;
+  return inserted;
+}
+
+void project::remove_track(track& removed) {
+  // A plain search, not a layout pass: deleting many tracks in a row stays cheap.
+  auto position =
+      track_at(removed.index) == &removed
+          ? tracks_.begin() + removed.index
+          : std::find_if(tracks_.begin(), tracks_.end(), [&](const auto& member) { return member.get() == &removed; });
+  if (position == tracks_.end()) return;
+  if (removed.selected) selection_valid_ = false;
+  layout_valid_ = false;
+  tracks_.erase(position);
+}
+
+int project::index_of(track& member) {
+  if (member.master) return -1;
+  // A cached index that still points back at the track is right even while
+  // other parts of the layout are stale.
+  if (track_at(member.index) != &member) refresh_layout();
+  return member.index;
+}
+
+int project::depth_of(track& member) {
+  if (member.master) return 0;
+  refresh_layout();
+  return member.depth;
+}
+
+track* project::parent_of(track& member) {
+  if (member.master) return nullptr;
+  refresh_layout();
+  return member.parent;
+}
+
+void project::set_folder_depth(track& member, int folder_depth) {
+  if (member.folder_depth == folder_depth) return;
+  member.folder_depth = folder_depth;
+  layout_valid_ = false;
+}
+
+void project::refresh_layout() {
+  if (layout_valid_) return;
+  // Latest track seen at each depth: a track's parent is the latest one
+  // level up. Depths may jump by any folder depth, hence a map.
+  std::unordered_map<int, track*> latest_at_depth;
+  long long depth = 0;
+  for (std::size_t i = 0; i < tracks_.size(); ++i) {
+    track& current = *tracks_[i];
+    current.index = static_cast<int>(i);
+    current.depth = static_cast<int>(depth);
+    const auto parent = latest_at_depth.find(current.depth - 1);
+    current.parent = parent == latest_at_depth.end() ? nullptr : parent->second;
+    latest_at_depth[current.depth] = &current;
+    depth = std::clamp<long long>(depth + current.folder_depth, 0, INT_MAX);
+  }
+  layout_valid_ = true;
+}
+
+void project::set_selected(track& member, bool selected) {
+  if (member.selected == selected) return;
+  member.selected = selected;
+  if (!member.master) selection_valid_ = false;
+}
+
+void project::select_only(track& member) {
+  refresh_selection();
+  for (track* other : selected_) other->selected = false;
+  master_.selected = false;
+  member.selected = true;
+  selected_.clear();
+  if (!member.master) selected_.push_back(&member);
+}
+
+int project::selected_count(bool with_master) {
+  refresh_selection();
+  return static_cast<int>(selected_.size()) + (with_master && master_.selected ? 1 : 0);
+}
+
+track* project::selected_at(int index) {
+  refresh_selection();
+  if (index < 0 || index >= static_cast<int>(selected_.size())) return nullptr;
+  return selected_[static_cast<std::size_t>(index)];
+}
+
+void project::refresh_selection() {
+  if (selection_valid_) return;
+  selected_.clear();
+  for (const auto& member : tracks_)
+    if (member->selected) selected_.push_back(member.get());
+  selection_valid_ = true;
+}
+
+}  // namespace kvhost::model

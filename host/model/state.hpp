@@ -1,0 +1,49 @@
+#pragma once
+// The one simulated host of the process. Handles given out are addresses of
+// model objects; they are checked against the live objects before any use, so
+// a null, foreign or deleted handle is simply not found.
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "host_types.hpp"
+#include "project.hpp"
+#include "records.hpp"
+
+namespace kvhost::model {
+
+struct user_inputs_answer {
+  bool ok = false;
+  std::string csv;
+};
+
+struct host_state {
+  host_state();  // with one empty current project
+
+  project& add_project();
+  track& insert_track(project& owner, int index);
+  void delete_track(track& removed);  // the master stays
+
+  std::vector<std::unique_ptr<project>> projects;
+  project* current = nullptr;
+  std::unordered_set<const track*> live_tracks;
+  folder resource_path{"resource"};
+  std::deque<int> message_box_answers;
+  std::deque<user_inputs_answer> user_inputs_answers;
+  std::vector<dialog_record> dialogs;
+  std::vector<command_record> commands;
+  int update_arrange_count = 0;
+};
+
+host_state& state();
+void reset_state();
+
+project* find_project(ReaProject* handle);  // null: the current project
+track* find_track(MediaTrack* handle);
+
+inline ReaProject* handle(project* object) { return reinterpret_cast<ReaProject*>(object); }
+inline MediaTrack* handle(track* object) { return reinterpret_cast<MediaTrack*>(object); }
+
+}  // namespace kvhost::model

@@ -1,0 +1,28 @@
+#pragma once
+// A track of a project, or its master track.
+#include <string>
+
+namespace kvhost::model {
+
+class project;
+
+struct track {
+  track(project& owner_project, bool is_master) : owner(&owner_project), master(is_master) {}
+
+  project* owner;
+  bool master;
+  std::string name;  // empty: no name of its own
+  bool mute = false;
+  int solo = 0;
+  double volume = 1.0;
+  int color = 0;  // as given to SetTrackColor; 0: none
+  int folder_depth = 0;
+  bool selected = false;
+
+  // Filled by the owner's layout pass; read through the owner only.
+  int index = -1;
+  int depth = 0;
+  track* parent = nullptr;
+};
+
+}  // namespace kvhost::model

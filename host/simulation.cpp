@@ -1,0 +1,52 @@
+#include "simulation.hpp"
+
+#include "model/state.hpp"
+
+namespace kvhost {
+using namespace kvhost::model;
+
+void reset() { reset_state(); }
+
+ReaProject* current_project() { return handle(state().current); }
+
+ReaProject* create_project() { return handle(&state().add_project()); }
+
+bool set_current_project(ReaProject* project) {
+  auto* wanted = find_project(project);
+  if (!project || !wanted) return false;
+  state().current = wanted;
+  return true;
+}
+
+MediaTrack* master_track(ReaProject* project) {
+  auto* owner = find_project(project);
+  return owner ? handle(&owner->master()) : nullptr;
+}
+
+void set_resource_path(const std::string& path) { state().resource_path.choose(path); }
+
+std::string resource_path() { return state().resource_path.path(); }
+
+bool set_project_path(ReaProject* project, const std::string& path) {
+  auto* owner = find_project(project);
+  if (!owner) return false;
+  owner->path.choose(path);
+  return true;
+}
+
+std::string project_path(ReaProject* project) {
+  auto* owner = find_project(project);
+  return owner ? owner->path.path() : std::string();
+}
+
+void queue_message_box_answer(int answer) { state().message_box_answers.push_back(answer); }
+
+void queue_user_inputs_answer(bool ok, const std::string& csv) { state().user_inputs_answers.push_back({ok, csv}); }
+
+const std::vector<dialog_record>& dialogs() { return state().dialogs; }
+
+const std::vector<command_record>& commands() { return state().commands; }
+
+int update_arrange_count() { return state().update_arrange_count; }
+
+}  // namespace kvhost
