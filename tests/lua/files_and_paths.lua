@@ -1,0 +1,82 @@
+-- Folders, the recording folder setting, files, random values and numbers
+-- through the headless host's real folders.
+
+local sep = package.config:sub(1, 1)
+
+local function is_folder(path)
+  local probe = io.open(path .. sep .. ".probe", "w")
+  if not probe then return false end
+  probe:close()
+  os.remove(path .. sep .. ".probe")
+  return true
+end
+
+-- folders land inside their base
+local project_folder = kvhost.project_path()
+local ok, full, added = reaper.KV_SetProjectPathFolder("Rec", 0)
+assert(ok and added == "Rec" and full == project_folder .. sep .. "Rec", full)
+assert(is_folder(full))
+ok, full, added = reaper.KV_SetResoucePathFolder("Bounce", 3)
+assert(ok and added:match("^Bounce_%d%d%d%d%d%d%d%d_%d%d%d%d%d%d$"), added)
+assert(full == kvhost.resource_path() .. sep .. added and is_folder(full))
+ok, full = reaper.KV_SetPathFolder(project_folder .. sep .. "Rec", "Mix", 1)
+assert(ok and full:match("^" .. project_folder:gsub("%p", "%%%0") .. "/Rec/Mix_%d%d%d%d_%d%d%d%d$"), full)
+assert(is_folder(full))
+ok, full = reaper.KV_SetPathFolder(project_folder .. sep .. "missing", "Mix", 0)
+assert(ok == false and full == "", "no folder without its parent")
+ok, full = reaper.KV_SetPathFolder(nil, "Mix", 0)
+assert(ok == false, "never at the root")
+
+-- the recording folder setting
+assert(reaper.GetSetProjectInfo_String(0, "RECORD_PATH", "Audio", true))
+local before, after
+ok, before, after = reaper.KV_SetProjectInfoRecAddPath(0, "Take2")
+assert(ok and before == "Audio" and after == "Audio" .. sep .. "Take2")
+local _, stored = reaper.GetSetProjectInfo_String(0, "RECORD_PATH", "", false)
+assert(stored == after)
+ok, before = reaper.KV_SetProjectInfoRecPath(0, "Fresh")
+assert(ok and before == after)
+_, stored = reaper.GetSetProjectInfo_String(0, "RECORD_PATH", "", false)
+assert(stored == "Fresh")
+
+-- files
+local folder = project_folder .. sep .. "Rec"
+assert(reaper.KV_WriteFile(folder, "take.txt", "a\r\nb", 0))
+assert(reaper.KV_WriteFile(folder, "take.txt", "c", 1))
+local text
+ok, text = reaper.KV_ReadFile(folder, "take.txt")
+assert(ok and text == "a\r\nb\n", text)
+ok, text = reaper.KV_ReadFile(folder, "take(1).txt")
+assert(ok and text == "c\n")
+assert(reaper.KV_SetCopyFile(folder, project_folder .. sep .. "Copy"))
+ok, text = reaper.KV_ReadFile(project_folder .. sep .. "Copy", "take.txt")
+assert(ok and text == "a\r\nb\n")
+ok, text = reaper.KV_ReadFile(folder, "none.txt")
+assert(ok == false and text == "")
+assert(reaper.KV_WriteFile(folder, "x.txt", "x", 7) == false)
+assert(reaper.KV_ReadFile(nil, nil) == false)
+assert(reaper.KV_SetCopyFile(nil, nil) == false)
+
+-- a big file comes back whole in a big buffer
+local big = string.rep("0123456789abcdef", 40000) .. "\n"
+assert(reaper.KV_WriteFile(folder, "big.txt", big, 0))
+ok, text = reaper.KV_ReadFile(folder, "big.txt")
+assert(ok and text == big)
+
+-- random values and numbers
+for _ = 1, 200 do
+  local fine, value = reaper.KV_GetRandomNumInteger(6, 1)
+  assert(fine and value >= 1 and value <= 6 and math.type(value) == "integer")
+  fine, value = reaper.KV_GetRandomNumDouble(-1, 1, 1)
+  assert(fine and value >= -1 and value <= 1 and math.abs(value * 10 - math.floor(value * 10 + 0.5)) < 1e-9)
+end
+local color, r, g, b
+ok, color, r, g, b = reaper.KV_GetRandomColor()
+assert(ok and color == reaper.ColorToNative(r, g, b))
+assert(reaper.KV_GetRandomNumDouble(0, 1, 10) == false)
+local formatted
+ok, formatted = reaper.KV_FormatNumDigit(7, 3)
+assert(ok and formatted == "007")
+ok, formatted = reaper.KV_FormatNumDigit(-2147483648, 2)
+assert(ok and formatted == "-2147483648", formatted)
+assert(reaper.KV_FormatNumDigit(5, 0) == false)

@@ -1,0 +1,42 @@
+#pragma once
+// A fresh folder under the system's temporary directory, removed with its
+// contents at the end of the test, and small file helpers.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class temp_folder {
+ public:
+  temp_folder() {
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("kv-test-" + std::to_string(getpid()) + "-" + std::to_string(++made));
+    std::filesystem::create_directories(path_);
+  }
+  ~temp_folder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  temp_folder(const temp_folder&) = delete;
+  temp_folder& operator=(const temp_folder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void write_bytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+inline std::string read_bytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
