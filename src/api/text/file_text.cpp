@@ -80,7 +80,9 @@ std::optional<file_start> read_start(std::FILE* file, std::size_t limit) {
 bool WriteFile(const char* directory, const char* filename, const char* text, int mode) {
   if (mode != overwrite && mode != create_new && mode != append) return false;
   if (!ensure_folder(kv_utility::utf8_to_multi(directory))) return false;
-  std::FILE* file = open_for_writing(full_path(directory, filename), mode);
+  const fs::path target = full_path(directory, filename);
+  if (!target.has_filename()) return false;  // a folder, not a file
+  std::FILE* file = open_for_writing(target, mode);
   if (!file) return false;
   const std::size_t length = std::strlen(text);
   const bool written = std::fwrite(text, 1, length, file) == length;
