@@ -1,50 +1,70 @@
 #include "api/text/file_lists.hpp"
 
-#include <filesystem>
-#include <system_error>
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <memory>
 
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
 namespace {
 
-namespace fs = std::filesystem;
+struct folder_closer {
+  void operator()(DIR* stream) const { closedir(stream); }
+};
 
-bool should_descend(const fs::directory_entry& entry) {
-  std::error_code error;
-  if (entry.is_symlink(error) || error) return false;
-  return entry.is_directory(error) && !error;
+struct open_folder {
+  std::unique_ptr<DIR, folder_closer> stream;
+  std::string prefix;  // the folder's path and a separator, ready for names
+};
+
+std::string as_prefix(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The extension as the standard library sees it: from the last dot on, where
+// a leading dot (".hidden", ".", "..") starts no extension.
+bool has_extension(const char* name, const std::string& wanted) {
+  const char* dot = std::strrchr(name, '.');
+  return dot && dot != name && kv_utility::Stricmp(dot, wanted.c_str());
+}
+
+// Links are not followed; a file system without entry types is asked.
+bool is_folder(const dirent& entry, const std::string& path) {
+  if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_DIR;
+  struct stat status;
+  return lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool is_dot_or_dot_dot(const char* name) {
+  return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
 }  // namespace
 
 bool GetFilePathList(const std::string& directory, const std::string& extension, std::vector<std::string>& list) {
-  std::error_code error;
-  const fs::path root(kv_utility::utf8_to_multi(directory));
-  if (!fs::is_directory(root, error)) return false;
+  const std::string root = kv_utility::utf8_to_multi(directory);
+  struct stat status;
+  if (root.empty() || stat(root.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) return false;
   const std::string wanted = "." + extension;
-  // Depth first, each folder's entries in the order the system gives them.
-  std::vector<fs::directory_iterator> open_folders;
-  open_folders.emplace_back(root, error);
-  if (error) return true;
+  // Depth first, each folder's entries in the order the system gives them;
+  // a folder that cannot be opened or read further is passed over.
+  std::vector<open_folder> open_folders;
+  if (DIR* stream = opendir(root.c_str())) open_folders.push_back({{stream, {}}, as_prefix(root)});
   while (!open_folders.empty()) {
-    fs::directory_iterator& at = open_folders.back();
-    if (at == fs::directory_iterator()) {
+    const dirent* entry = readdir(open_folders.back().stream.get());
+    if (!entry) {
       open_folders.pop_back();
       continue;
     }
-    const fs::directory_entry& entry = *at;
-    if (kv_utility::Stricmp(entry.path().extension().c_str(), wanted.c_str()))
-      list.push_back(kv_utility::multi_to_utf8(entry.path().string()));
-    fs::directory_iterator inner;
-    if (should_descend(entry)) inner = fs::directory_iterator(entry.path(), error);
-    if (error) error.clear();  // an unreadable folder is skipped
-    at.increment(error);
-    if (error) {
-      error.clear();
-      open_folders.pop_back();
-    }
-    if (inner != fs::directory_iterator()) open_folders.push_back(std::move(inner));
+    if (is_dot_or_dot_dot(entry->d_name)) continue;
+    std::string path = open_folders.back().prefix + entry->d_name;
+    if (has_extension(entry->d_name, wanted)) list.push_back(kv_utility::multi_to_utf8(path));
+    if (!is_folder(*entry, path)) continue;
+    if (DIR* stream = opendir(path.c_str())) open_folders.push_back({{stream, {}}, as_prefix(std::move(path))});
   }
   return true;
 }
