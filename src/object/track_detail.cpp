@@ -7,12 +7,25 @@
 namespace kv_object {
 using record_fields::keyed_field;
 
-TrackDetail::TrackDetail()
-    : Name(std::make_shared<kv_LitsItem_inner<std::string>>()),
-      Track(std::make_shared<kv_LitsItem_inner<MediaTrack*>>()),
-      Volume(std::make_shared<kv_LitsItem_inner<double>>()),
-      Index(std::make_shared<kv_LitsItem_inner<int>>()),
-      Depth(std::make_shared<kv_LitsItem_inner<int>>()) {}
+namespace {
+// The five holders of a row made in one allocation; each field's owner shares it.
+struct holders {
+  kv_LitsItem_inner<std::string> name;
+  kv_LitsItem_inner<MediaTrack*> track;
+  kv_LitsItem_inner<double> volume;
+  kv_LitsItem_inner<int> index;
+  kv_LitsItem_inner<int> depth;
+};
+}  // namespace
+
+TrackDetail::TrackDetail() {
+  const auto all = std::make_shared<holders>();
+  Name = {all, &all->name};
+  Track = {all, &all->track};
+  Volume = {all, &all->volume};
+  Index = {all, &all->index};
+  Depth = {all, &all->depth};
+}
 
 // In key order.
 auto TrackDetail::fields() const {

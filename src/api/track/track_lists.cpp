@@ -1,5 +1,7 @@
 #include "api/track/track_lists.hpp"
 
+#include <utility>
+
 #include "api/text/string_operations.hpp"
 #include "api/track/track_address.hpp"
 #include "api/track/track_name_operations.hpp"
@@ -35,7 +37,7 @@ bool append_named(ReaProject* project, NameTest&& passes, track_detail_list& lis
     kv_object::TrackDetail row;
     row.Track->fill(track);
     row.Index->fill(i);
-    list.push_back(row);
+    list.push_back(std::move(row));
     any = true;
   }
   return any;
@@ -65,12 +67,13 @@ bool GetSelectedTrackIdChildList(ReaProject* project, int index, track_list& lis
 
 bool GetTrackDepthList(ReaProject* project, track_detail_list& list) {
   const int count = host::CountTracks(project);
+  list.reserve(list.size() + static_cast<std::size_t>(count > 0 ? count : 0));
   for (int i = 0; i < count; ++i) {
     kv_object::TrackDetail row;
     MediaTrack* track = host::GetTrack(project, i);
     row.Track->fill(track);
     row.Depth->fill(host::GetTrackDepth(track));
-    list.push_back(row);
+    list.push_back(std::move(row));
   }
   return count > 0;
 }
