@@ -30,9 +30,11 @@ struct registry_state {
   std::set<std::string> hidden;
 };
 
+// Never destroyed: an extension still loaded at process exit unregisters
+// from its own destructor, after ordinary statics are gone.
 registry_state& state() {
-  static registry_state s;
-  return s;
+  static auto* s = new registry_state;
+  return *s;
 }
 
 bool starts_with(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }

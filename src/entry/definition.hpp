@@ -75,25 +75,26 @@ constexpr bool is_identifier_char(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-// "(const char* a, int b)" -> "a,b": the last identifier of each comma-separated declarator.
+// "(const char* a, int b)" -> "a,b": the last identifier of each comma-separated
+// declarator. Plain index loops: library searches are not constant under UBSan.
 constexpr void write_parameter_names(std::string_view params, text_writer& w) {
-  if (!params.empty() && params.front() == '(') params.remove_prefix(1);
-  if (!params.empty() && params.back() == ')') params.remove_suffix(1);
+  std::size_t begin = 0, end = params.size();
+  if (begin < end && params[begin] == '(') ++begin;
+  if (end > begin && params[end - 1] == ')') --end;
   bool first = true;
-  while (!params.empty()) {
-    std::size_t comma = params.find(',');
-    std::string_view piece = params.substr(0, comma);
-    std::size_t end = piece.size();
-    while (end > 0 && !is_identifier_char(piece[end - 1])) --end;
-    std::size_t begin = end;
-    while (begin > 0 && is_identifier_char(piece[begin - 1])) --begin;
-    if (end > begin) {
+  while (begin < end) {
+    std::size_t stop = begin;
+    while (stop < end && params[stop] != ',') ++stop;
+    std::size_t name_end = stop;
+    while (name_end > begin && !is_identifier_char(params[name_end - 1])) --name_end;
+    std::size_t name_begin = name_end;
+    while (name_begin > begin && is_identifier_char(params[name_begin - 1])) --name_begin;
+    if (name_end > name_begin) {
       if (!first) w.put(',');
-      w.put(piece.substr(begin, end - begin));
+      for (std::size_t i = name_begin; i < name_end; ++i) w.put(params[i]);
       first = false;
     }
-    if (comma == std::string_view::npos) break;
-    params.remove_prefix(comma + 1);
+    begin = stop + 1;
   }
 }
 
