@@ -23,6 +23,18 @@ MediaTrack* master_track(ReaProject* project) {
   return owner ? handle(&owner->master()) : nullptr;
 }
 
+std::vector<MediaTrack*> add_tracks(ReaProject* project, const std::vector<int>& folder_depths) {
+  std::vector<MediaTrack*> added;
+  auto* owner = find_project(project);
+  if (!owner) return added;
+  for (int folder_depth : folder_depths) {
+    track& appended = state().insert_track(*owner, owner->track_count());
+    owner->set_folder_depth(appended, folder_depth);
+    added.push_back(handle(&appended));
+  }
+  return added;
+}
+
 void set_resource_path(const std::string& path) { state().resource_path.choose(path); }
 
 std::string resource_path() { return state().resource_path.path(); }

@@ -18,6 +18,10 @@ ReaProject* create_project();  // empty, not current
 bool set_current_project(ReaProject* project);
 MediaTrack* master_track(ReaProject* project);  // null project: the current one
 
+// Appends one track per entry to project (null: the current one) with that
+// folder-depth change ("I_FOLDERDEPTH"); returns the new tracks in order.
+std::vector<MediaTrack*> add_tracks(ReaProject* project, const std::vector<int>& folder_depths);
+
 // An empty path restores the default, a temporary directory made on first use.
 void set_resource_path(const std::string& path);
 std::string resource_path();

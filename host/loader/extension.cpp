@@ -13,9 +13,11 @@ namespace {
 
 void* host_get_func(const char* name) { return get_func(name); }
 
-reaper_plugin_info_t host_record{0x20E, nullptr, &api::plugin_register, &host_get_func};
+reaper_plugin_info_t record{0x20E, nullptr, &api::plugin_register, &host_get_func};
 
 }  // namespace
+
+reaper_plugin_info_t* host_record() { return &record; }
 
 std::string default_extension_path() {
 #ifdef KV_EXTENSION_PATH
@@ -33,7 +35,7 @@ extension::extension(const std::string& path) {
     dlclose(handle_);
     throw std::runtime_error("not an extension (no ReaperPluginEntry): " + path);
   }
-  load_result_ = entry_(handle_, &host_record);
+  load_result_ = entry_(handle_, host_record());
   running_ = true;
 }
 

@@ -3,10 +3,16 @@
 // host's information record; unloading calls the entry with null.
 #include <string>
 
+#include "host_types.hpp"
+
 namespace kvhost {
 
 // The path of the extension built with this host.
 std::string default_extension_path();
+
+// The information record the host hands to an extension's entry; also for
+// library code linked into the same program, which is then run as if loaded.
+reaper_plugin_info_t* host_record();
 
 class extension {
  public:

@@ -117,6 +117,37 @@ int master(lua_State* L) {
   return 1;
 }
 
+// Reads the integers of the table at index 2, appends the tracks and pushes
+// them; false (nothing pushed) when an entry is not an integer. Kept apart so
+// that no C++ object is alive when the caller raises the Lua error.
+bool push_added_tracks(lua_State* L, ReaProject* project) {
+  std::vector<int> folder_depths;
+  const auto count = static_cast<lua_Integer>(lua_rawlen(L, 2));
+  for (lua_Integer i = 1; i <= count; ++i) {
+    lua_rawgeti(L, 2, i);
+    int is_integer = 0;
+    const lua_Integer value = lua_tointegerx(L, -1, &is_integer);
+    lua_pop(L, 1);
+    if (!is_integer) return false;
+    folder_depths.push_back(static_cast<int>(value));
+  }
+  const auto added = add_tracks(project, folder_depths);
+  lua_createtable(L, static_cast<int>(added.size()), 0);
+  for (std::size_t i = 0; i < added.size(); ++i) {
+    lua_pushlightuserdata(L, added[i]);
+    lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
+  }
+  return true;
+}
+
+// kvhost.add_tracks(project, {folder depth changes}) -> {new tracks}
+int append_tracks(lua_State* L) {
+  auto* project = static_cast<ReaProject*>(project_argument(L, 1));
+  luaL_checktype(L, 2, LUA_TTABLE);
+  if (!push_added_tracks(L, project)) return luaL_argerror(L, 2, "integer folder depth changes expected");
+  return 1;
+}
+
 int resource_folder(lua_State* L) {
   if (!lua_isnoneornil(L, 1)) set_resource_path(luaL_checkstring(L, 1));
   lua_pushstring(L, resource_path().c_str());
@@ -193,6 +224,7 @@ const luaL_Reg controls[] = {
     {"create_project", new_project},
     {"set_current_project", make_current},
     {"master_track", master},
+    {"add_tracks", append_tracks},
     {"resource_path", resource_folder},
     {"project_path", project_folder},
     {"queue_message_box_answer", message_box_answer},

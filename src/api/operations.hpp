@@ -5,8 +5,23 @@
 #include "api/text/number_operations.hpp"
 #include "api/text/path_operations.hpp"
 #include "api/text/string_operations.hpp"
+#include "api/track/track_color_operations.hpp"
+#include "api/track/track_depth_operations.hpp"
+#include "api/track/track_insert_operations.hpp"
+#include "api/track/track_lookup_operations.hpp"
+#include "api/track/track_name_operations.hpp"
+#include "api/track/track_select_operations.hpp"
+#include "api/track/track_switch_operations.hpp"
+#include "api/track/track_volume_operations.hpp"
+
+#define KV_TRACK_OPERATIONS(X)                                                                       \
+  KV_TRACK_LOOKUP_OPERATIONS(X) KV_TRACK_INSERT_OPERATIONS(X) KV_TRACK_INDEX_OPERATIONS(X)           \
+  KV_TRACK_SWITCH_OPERATIONS(X) KV_TRACK_COLOR_OPERATIONS(X) KV_TRACK_DEPTH_OPERATIONS(X)            \
+  KV_TRACK_NAME_OPERATIONS(X) KV_TRACK_SELECT_OPERATIONS(X) KV_TRACK_VOLUME_OPERATIONS(X)            \
+  KV_TRACK_DELETE_OPERATIONS(X)
 
 #define KV_ALL_OPERATIONS(X) \
+  KV_TRACK_OPERATIONS(X)     \
   KV_STRING_OPERATIONS(X)    \
   KV_PATH_OPERATIONS(X)      \
   KV_FILE_COPY_OPERATIONS(X) \

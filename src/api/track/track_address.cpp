@@ -1,0 +1,44 @@
+#include "api/track/track_address.hpp"
+
+#include <cstdint>
+
+#include "entry/host_import.hpp"
+
+namespace KV_COBALT::track_address {
+
+ReaProject* project_of(MediaTrack* track) {
+  if (!track) return nullptr;
+  const double address = host::GetMediaTrackInfo_Value(track, "P_PROJECT");
+  // Anything but a plain non-negative number cannot be an address; the
+  // conversion of such a value would be undefined.
+  if (!(address >= 0 && address < 18446744073709551616.0)) return nullptr;
+  return reinterpret_cast<ReaProject*>(static_cast<std::uintptr_t>(static_cast<std::uint64_t>(address)));
+}
+
+MediaTrack* by_type(ReaProject* project, int index, int type) {
+  switch (type) {
+    case 0:
+      return host::GetTrack(project, index);
+    case 1:
+      return host::GetSelectedTrack(project, index);
+    default:
+      return nullptr;
+  }
+}
+
+std::optional<int> index_in(ReaProject* project, MediaTrack* track) {
+  if (!track) return std::nullopt;
+  const int count = host::CountTracks(project);
+  for (int i = 0; i < count; ++i)
+    if (host::GetTrack(project, i) == track) return i;
+  return std::nullopt;
+}
+
+void insert_track(ReaProject* project, int index) {
+  if (host::InsertTrackInProject)
+    host::InsertTrackInProject(project, index, 1);
+  else
+    host::InsertTrackAtIndex(index, true);
+}
+
+}  // namespace KV_COBALT::track_address

@@ -1,0 +1,128 @@
+-- Mute, solo, colour, name, selection and volume through the three forms.
+
+local A, B, C = table.unpack(kvhost.add_tracks(0, {0, 0, 0}))
+
+-- mute: the result is the state itself
+local ok, muted = reaper.KV_GetTrackItemMute(A)
+assert(ok == false and muted == false)
+assert(reaper.KV_SetTrackItemMute(A, true))
+ok, muted = reaper.KV_GetTrackIdMute(0, 0)
+assert(ok and muted)
+assert(reaper.KV_SetTrackIdMute(0, 1, true))
+assert(reaper.GetMediaTrackInfo_Value(B, "B_MUTE") == 1)
+assert(reaper.KV_SetTrackIdMute(0, 5, true) == false, "the host refuses a missing track")
+assert(reaper.KV_GetTrackIdMute(0, 5) == false)
+reaper.SetTrackSelected(C, true)
+assert(reaper.KV_SetSelectedTrackIdMute(0, 0, true))
+ok, muted = reaper.KV_GetSelectedTrackIdMute(0, 0)
+assert(ok and muted)
+reaper.SetMediaTrackInfo_Value(kvhost.master_track(0), "B_MUTE", 1)
+assert(reaper.KV_SetTrackAllMuteOFF(0))
+for i = 0, 2 do assert(reaper.GetMediaTrackInfo_Value(reaper.GetTrack(0, i), "B_MUTE") == 0) end
+assert(reaper.GetMediaTrackInfo_Value(kvhost.master_track(0), "B_MUTE") == 1, "the master keeps its mute")
+
+-- solo: every solo mode reads as soloed
+assert(reaper.KV_SetTrackItemSolo(A, true))
+assert(reaper.GetMediaTrackInfo_Value(A, "I_SOLO") == 1)
+local soloed
+ok, soloed = reaper.KV_GetTrackItemSolo(A)
+assert(ok and soloed)
+for _, mode in ipairs({2, 5, 6}) do
+  reaper.SetMediaTrackInfo_Value(B, "I_SOLO", mode)
+  ok, soloed = reaper.KV_GetTrackIdSolo(0, 1)
+  assert(ok and soloed, mode)
+end
+ok, soloed = reaper.KV_GetTrackIdSolo(0, 9)
+assert(ok == false and soloed == false)
+assert(reaper.KV_SetSelectedTrackIdSolo(0, 0, true))
+ok, soloed = reaper.KV_GetSelectedTrackIdSolo(0, 0)
+assert(ok and soloed)
+assert(reaper.KV_SetTrackIdSolo(0, 0, false))
+assert(reaper.KV_SetTrackAllSoloOFF(0))
+for i = 0, 2 do assert(reaper.GetMediaTrackInfo_Value(reaper.GetTrack(0, i), "I_SOLO") == 0) end
+
+-- colour: the custom-colour bit is added to a native colour, not to RGB
+local native = reaper.ColorToNative(0x12, 0x34, 0x56)
+assert(reaper.KV_SetTrackItemColor(A, native))
+assert(reaper.GetTrackColor(A) == native | 0x1000000)
+local color, r, g, b
+ok, color, r, g, b = reaper.KV_GetTrackItemColor(A)
+assert(ok and color == native | 0x1000000 and r == 0x12 and g == 0x34 and b == 0x56)
+assert(reaper.KV_SetTrackIdRGB(0, 1, 255, 0, 0))
+assert(reaper.GetTrackColor(B) == reaper.ColorToNative(255, 0, 0))
+assert(reaper.KV_SetSelectedTrackIdRGB(0, 0, 0, 0, 255))
+ok, color, r, g, b = reaper.KV_GetSelectedTrackIdColor(0, 0)
+assert(ok and color == reaper.ColorToNative(0, 0, 255) and b == 255 and r == 0)
+assert(reaper.KV_SetTrackIdColor(0, 2, 0))
+assert(reaper.KV_SetSelectedTrackIdColor(0, 0, native))
+ok, color = reaper.KV_GetTrackIdColor(0, 2)
+assert(color == native | 0x1000000)
+ok, color, r = reaper.KV_GetTrackIdColor(0, 9)
+assert(ok and color == 0 and r == 0, "a missing index reads as no colour")
+
+-- names: the host's default name until one is given
+local name
+ok, name = reaper.KV_GetTrackIdName(0, 1)
+assert(ok and name == "Track 2")
+assert(reaper.KV_SetTrackItemName(A, "Drums"))
+assert(reaper.KV_SetTrackIdName(0, 1, "Bass"))
+assert(reaper.KV_SetSelectedTrackIdName(0, 0, "Keys"))
+ok, name = reaper.KV_GetTrackItemName(A)
+assert(ok and name == "Drums")
+ok, name = reaper.KV_GetSelectedTrackIdName(0, 0)
+assert(ok and name == "Keys")
+assert(reaper.KV_SetTrackIdName(0, 3, "x") == false)
+ok, name = reaper.KV_GetTrackIdName(0, 3)
+assert(ok == false and name == "")
+assert(reaper.KV_SetTrackItemName(kvhost.master_track(0), "x") == false, "the master has no name of its own")
+ok, name = reaper.KV_GetTrackItemName(kvhost.master_track(0))
+assert(ok and name == "MASTER")
+assert(reaper.KV_SetTrackItemName(nil, "x") == false)
+
+-- selection
+assert(reaper.KV_SetTrackIdSelected(0, 0, true))
+assert(reaper.CountSelectedTracks2(0, false) == 2)
+assert(reaper.KV_SetTrackIdSelected(0, 0, false))
+assert(reaper.KV_SetTrackIdSelected(0, 3, true) == false)
+assert(reaper.KV_SetTrackIdSelected(0, -1, true) == false)
+reaper.SetTrackSelected(kvhost.master_track(0), true)
+assert(reaper.KV_SetTrackItemOnlySelected(B))
+assert(reaper.CountSelectedTracks2(0, true) == 1 and reaper.GetSelectedTrack(0, 0) == B)
+assert(reaper.KV_SetTrackIdOnlySelected(0, 2))
+assert(reaper.CountSelectedTracks2(0, true) == 1 and reaper.GetSelectedTrack(0, 0) == C)
+assert(reaper.KV_SetTrackIdOnlySelected(0, 3) == false)
+assert(reaper.KV_SetTrackItemOnlySelected(nil) == false)
+assert(reaper.GetSelectedTrack(0, 0) == C)
+
+-- volume in decibels, rounded to two places when read
+local volume
+ok, volume = reaper.KV_GetTrackItemVolume(A)
+assert(ok and volume == 0)
+reaper.SetMediaTrackInfo_Value(A, "D_VOL", 0.5)
+ok, volume = reaper.KV_GetTrackIdVolume(0, 0)
+assert(ok and volume == -6.02)
+local redraws = kvhost.update_arrange_count()
+assert(reaper.KV_SetTrackIdVolume(0, 1, -6))
+assert(math.abs(reaper.GetMediaTrackInfo_Value(B, "D_VOL") - 10 ^ (-6 / 20)) < 1e-6)
+assert(reaper.KV_SetTrackItemAddVolume(B, 6))
+assert(math.abs(reaper.GetMediaTrackInfo_Value(B, "D_VOL") - 1) < 1e-6)
+assert(reaper.KV_SetSelectedTrackIdVolume(0, 0, 3))
+assert(reaper.KV_SetSelectedTrackIdAddVolume(0, 0, -3))
+ok, volume = reaper.KV_GetSelectedTrackIdVolume(0, 0)
+assert(ok and volume == 0)
+assert(reaper.KV_SetTrackIdAddVolume(0, 0, 6.0206))
+ok, volume = reaper.KV_GetTrackItemVolume(A)
+assert(volume == 0)
+assert(kvhost.update_arrange_count() == redraws + 5, "one redraw per volume write")
+assert(reaper.KV_SetTrackIdVolume(0, 7, 0) == false)
+assert(reaper.KV_SetTrackIdAddVolume(0, 7, 0) == false)
+ok, volume = reaper.KV_GetTrackIdVolume(0, 7)
+assert(ok == false)
+assert(kvhost.update_arrange_count() == redraws + 5, "no redraw without a track")
+
+-- a silent track reads as -inf and stays silent whatever is added
+reaper.SetMediaTrackInfo_Value(C, "D_VOL", 0)
+ok, volume = reaper.KV_GetTrackItemVolume(C)
+assert(ok and volume == -math.huge)
+assert(reaper.KV_SetTrackItemAddVolume(C, 12))
+assert(reaper.GetMediaTrackInfo_Value(C, "D_VOL") == 0)
