@@ -1,5 +1,5 @@
--- The extension in the headless host: what it registers, and a few calls.
--- Run with: kvhost examples/demo.lua
+-- The extension in the headless host: what it registers, then each group of
+-- functions at work. Run with: kvhost examples/demo.lua
 
 local names = kvhost.functions()
 reaper.ShowConsoleMsg(("reaper_KELVARO_COBALT registered %d functions:\n"):format(#names))
@@ -25,3 +25,9 @@ show('KV_ReplaceSearchString("John Smith", "(\\\\w+) (\\\\w+)", "$2, $1")',
      reaper.KV_ReplaceSearchString("John Smith", "(\\w+) (\\w+)", "$2, $1"))
 show('KV_ReplaceSearchString("abc", "([a-", "x") (bad pattern)', reaper.KV_ReplaceSearchString("abc", "([a-", "x"))
 show('KV_DeleteBlankString(" a b\\tc ")', reaper.KV_DeleteBlankString(" a b\tc "))
+
+local folder = arg[0]:match("^(.*)/") or "."
+for _, group in ipairs({"tracks", "project"}) do
+  reaper.ShowConsoleMsg("\n")
+  dofile(folder .. "/" .. group .. ".lua")
+end

@@ -18,6 +18,7 @@ double GetMediaTrackInfo_Value(MediaTrack* tr, const char* parmname) {
   if (key == "D_VOL") return member->volume;
   if (key == "I_FOLDERDEPTH") return member->folder_depth;
   if (key == "I_SELECTED") return member->selected ? 1 : 0;
+  if (key == "I_CUSTOMCOLOR") return member->color;
   if (key == "P_PROJECT") return static_cast<double>(reinterpret_cast<std::uintptr_t>(handle(member->owner)));
   if (key == "IP_TRACKNUMBER") return member->master ? -1 : member->owner->index_of(*member) + 1;
   return 0;
@@ -37,6 +38,8 @@ bool SetMediaTrackInfo_Value(MediaTrack* tr, const char* parmname, double newval
     member->owner->set_folder_depth(*member, to_int(newvalue));
   else if (key == "I_SELECTED")
     member->owner->set_selected(*member, newvalue != 0);
+  else if (key == "I_CUSTOMCOLOR")
+    member->color = to_int(newvalue);
   else
     return false;
   return true;
@@ -57,8 +60,10 @@ int GetTrackColor(MediaTrack* track) {
   return member ? member->color : 0;
 }
 
+// Always a colour of the track's own, black included; only "I_CUSTOMCOLOR"
+// set to 0 removes it.
 void SetTrackColor(MediaTrack* track, int color) {
-  if (auto* member = find_track(track)) member->color = color;
+  if (auto* member = find_track(track)) member->color = color | 0x1000000;
 }
 
 }  // namespace kvhost::api

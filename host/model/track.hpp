@@ -15,7 +15,7 @@ struct track {
   bool mute = false;
   int solo = 0;
   double volume = 1.0;
-  int color = 0;  // as given to SetTrackColor; 0: none
+  int color = 0;  // "I_CUSTOMCOLOR": native colour | 0x1000000, or 0 for none
   int folder_depth = 0;
   bool selected = false;
 

@@ -229,9 +229,12 @@ TEST_F(model_tracks, colour_native_roundtrip_and_track_colour) {
   ColorFromNative(native, nullptr, &g, nullptr);
 
   MediaTrack* track = add_tracks(1)[0];
-  SetTrackColor(track, native | 0x1000000);
+  EXPECT_EQ(GetTrackColor(track), 0);
+  SetTrackColor(track, native);
   EXPECT_EQ(GetTrackColor(track), native | 0x1000000);
   SetTrackColor(track, 0);
+  EXPECT_EQ(GetTrackColor(track), 0x1000000) << "black is a colour of its own";
+  EXPECT_TRUE(SetMediaTrackInfo_Value(track, "I_CUSTOMCOLOR", 0));
   EXPECT_EQ(GetTrackColor(track), 0);
 }
 

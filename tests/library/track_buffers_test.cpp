@@ -47,7 +47,7 @@ TEST_F(track_buffers, colour_bits_reach_the_host_as_given) {
   ASSERT_TRUE(SetTrackItemColor(track, 0x7E123456));
   EXPECT_EQ(kvhost::api::GetTrackColor(track), 0x7F123456) << "only the custom-colour bit is added";
   ASSERT_TRUE(SetTrackItemRGB(track, 255, 0, 0));
-  EXPECT_EQ(kvhost::api::GetTrackColor(track), kvhost::api::ColorToNative(255, 0, 0));
+  EXPECT_EQ(kvhost::api::GetTrackColor(track), kvhost::api::ColorToNative(255, 0, 0) | 0x1000000);
   int color = 0, r = 0, g = 0, b = 0;
   ASSERT_TRUE(SetTrackItemColor(track, kvhost::api::ColorToNative(1, 2, 3)));
   ASSERT_TRUE(GetTrackItemColor(track, &color, &r, &g, &b));

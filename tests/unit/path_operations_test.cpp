@@ -187,9 +187,12 @@ TEST_F(PathOperations, RecAddPathExtendsTheSettingByOneLevel) {
     EXPECT_EQ(stand_in::record_path, std::string("Audio") + separator + "Take2") << "the whole path without a buffer";
   }
 
+  // An empty setting is the project folder: one level down is the bare name,
+  // not a folder at the file-system root.
   stand_in::record_path.clear();
   ASSERT_TRUE(SetProjectInfoRecAddPath(nullptr, "Take2", before, sizeof before, after, sizeof after));
-  EXPECT_EQ(stand_in::record_path, std::string(1, separator) + "Take2");
+  EXPECT_EQ(stand_in::record_path, "Take2");
+  EXPECT_STREQ(after, "Take2");
 }
 
 TEST_F(PathOperations, UnknownProjectChangesNothing) {

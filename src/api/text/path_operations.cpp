@@ -71,7 +71,9 @@ bool SetProjectInfoRecAddPath(ReaProject* projID, const char* path, char* before
   auto before = read_record_path(projID);
   if (!before) return false;
   kv_utility::strcpy(beforePathOut, beforePathOut_sz, *before);
-  std::string after = folder_paths::join(*before, path);
+  // An empty setting means the project folder; a leading separator would
+  // send recordings to the file-system root instead.
+  std::string after = before->empty() ? std::string(path) : folder_paths::join(*before, path);
   kv_utility::strcpy(afterPathOut, afterPathOut_sz, after);
   // The setting is what the caller receives; without a buffer, the whole path.
   return write_record_path(projID, afterPathOut_sz > 0 ? as_buffer_holds(after, afterPathOut_sz) : after);
