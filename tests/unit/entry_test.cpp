@@ -105,30 +105,6 @@ TEST(Definitions, EveryRowHasFourMatchingFields) {
   }
 }
 
-TEST(Definitions, StringRowsAreExact) {
-  auto definition_of = [](const std::string& name) -> std::string {
-    for (int i = 0; i < api_define_list.count; ++i) {
-      const auto& row = api_define_list.records[i];
-      if (row.api_key == "API_" + name) {
-        const char* d = row.definition;
-        return field(d, 0) + "|" + field(d, 1) + "|" + field(d, 2) + "|" + field(d, 3);
-      }
-    }
-    return "missing";
-  };
-  EXPECT_EQ(definition_of("KV_CheckSameString"),
-            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Same String");
-  EXPECT_EQ(definition_of("KV_CheckIncludeString"),
-            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Include String");
-  EXPECT_EQ(definition_of("KV_CheckIncludePerfectString"),
-            "bool|const char*,const char*,bool*|textString,checkString,checkOut|[KV:API]Check Include PerfectString");
-  EXPECT_EQ(definition_of("KV_ReplaceSearchString"),
-            "bool|const char*,const char*,const char*,char*,int|textString,searchString,replaceString,stringOut,"
-            "stringOut_sz|[KV:API]Replace String");
-  EXPECT_EQ(definition_of("KV_DeleteBlankString"),
-            "bool|const char*,char*,int|testString,stringOut,stringOut_sz|[KV:API]Delete Blank String");
-}
-
 TEST(Version, FollowsTheBufferRule) {
   char buffer[8];
   get_version(buffer, 8);
