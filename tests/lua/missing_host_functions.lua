@@ -1,0 +1,28 @@
+-- A host that lacks a function the extension imports: the operations that
+-- need it fail cleanly instead of calling through a null slot.
+
+local function reload_without(name)
+  kvhost.show_all_functions()
+  if name then kvhost.hide_function(name) end
+  kvhost.unload_extension()
+  assert(kvhost.load_extension() == 1)
+end
+
+kvhost.add_tracks(0, {0, 0})
+
+reload_without("GetTrack")
+local ok, muted = reaper.KV_GetTrackIdMute(0, 0)
+assert(ok == false and muted == false)
+assert(reaper.KV_GetTrackItemSelect(0, 0, 0) == nil)
+assert(reaper.KV_CheckSameString("a", "A"), "functions that need nothing missing still work")
+
+-- Without InsertTrackInProject insertion falls back to the current project only.
+reload_without("InsertTrackInProject")
+local inserted = reaper.KV_InsertTrackId(0, 0)
+assert(inserted ~= nil and reaper.CountTracks(0) == 3)
+local other = kvhost.create_project()
+assert(reaper.KV_InsertTrackId(other, 0) == nil, "no track of the wrong project is returned")
+assert(reaper.CountTracks(other) == 0)
+
+reload_without(nil)
+assert(reaper.KV_InsertTrackId(other, 0) ~= nil and reaper.CountTracks(other) == 1)
