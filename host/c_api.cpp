@@ -6,18 +6,10 @@
 #include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
+#include "model/text.hpp"
 #include "simulation.hpp"
 
 #define KVHOST_EXPORT __attribute__((visibility("default")))
-
-namespace {
-void copy_text(char* out, int size, const std::string& text) {
-  if (!out || size <= 0) return;
-  std::size_t n = std::min(text.size(), static_cast<std::size_t>(size) - 1);
-  text.copy(out, n);
-  out[n] = '\0';
-}
-}  // namespace
 
 KVHOST_EXPORT int kvhost_load_extension(const char* path) {
   try {
@@ -36,7 +28,7 @@ KVHOST_EXPORT int kvhost_run_lua(const char* code, char* error, int error_size) 
   std::string failure;
   bool ok = kvhost::run_lua_text(L, code ? code : "", failure);
   lua_close(L);
-  copy_text(error, error_size, failure);
+  kvhost::model::copy_text(failure, error, error_size);
   return ok ? 1 : 0;
 }
 
