@@ -11,6 +11,14 @@ void strcpy(char* destination, int capacity, std::string source);
 
 bool Stricmp(const char* a, const char* b);
 
+// Writes value through out when there is an out; says whether it did.
+template <class T>
+bool write_out(T* out, T value) {
+  if (!out) return false;
+  *out = value;
+  return true;
+}
+
 // Rounds to digits decimals, halves away from zero; digits is held to 0..9.
 double round(double value, int digits);
 

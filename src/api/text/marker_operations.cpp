@@ -101,7 +101,7 @@ bool AddRegionMarker(ReaProject* projID, double setStartPos, double setEndPos, c
                      int setRegionIndex, int setColor, int* regionIndexOut) {
   const int number =
       host::AddProjectMarker2(projID, true, setStartPos, setEndPos, setName, setRegionIndex, setColor | custom_color);
-  if (regionIndexOut) *regionIndexOut = number;
+  kv_utility::write_out(regionIndexOut, number);
   return number >= 0;
 }
 

@@ -15,12 +15,6 @@ std::string fold_ascii(std::string text) {
   return text;
 }
 
-bool answer(bool* out, bool value) {
-  if (!out) return false;
-  *out = value;
-  return true;
-}
-
 bool write_text(char* out, int out_sz, const std::string& text) {
   if (!out) return false;
   kv_utility::strcpy(out, out_sz, text);
@@ -30,15 +24,15 @@ bool write_text(char* out, int out_sz, const std::string& text) {
 }  // namespace
 
 bool CheckSameString(const char* textString, const char* checkString, bool* checkOut) {
-  return answer(checkOut, fold_ascii(textString) == fold_ascii(checkString));
+  return kv_utility::write_out(checkOut, fold_ascii(textString) == fold_ascii(checkString));
 }
 
 bool CheckIncludeString(const char* textString, const char* checkString, bool* checkOut) {
-  return answer(checkOut, fold_ascii(textString).find(fold_ascii(checkString)) != std::string::npos);
+  return kv_utility::write_out(checkOut, fold_ascii(textString).find(fold_ascii(checkString)) != std::string::npos);
 }
 
 bool CheckIncludePerfectString(const char* textString, const char* checkString, bool* checkOut) {
-  return answer(checkOut, std::string(textString).find(checkString) != std::string::npos);
+  return kv_utility::write_out(checkOut, std::string(textString).find(checkString) != std::string::npos);
 }
 
 bool ReplaceSearchString(const char* textString, const char* searchString, const char* replaceString,

@@ -22,12 +22,4 @@ std::optional<int> index_in(ReaProject* project, MediaTrack* track);
 // falling back to the current project only when the host cannot do better.
 void insert_track(ReaProject* project, int index);
 
-// Writes value through out when out is given; says whether it was.
-template <class T>
-bool write(T* out, T value) {
-  if (!out) return false;
-  *out = value;
-  return true;
-}
-
 }  // namespace KV_COBALT::track_address

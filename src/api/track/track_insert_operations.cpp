@@ -7,6 +7,7 @@
 #include "api/track/track_depth_operations.hpp"
 #include "api/track/track_name_operations.hpp"
 #include "entry/host_import.hpp"
+#include "utility/utility.hpp"
 
 namespace KV_COBALT {
 using namespace track_address;
@@ -55,7 +56,7 @@ MediaTrack* InsertChildTrack(MediaTrack* parentTrack, int* trackIdOut) {
   if (!inserted_into(project, position)) return nullptr;
   SetTrackIdDepth(project, position, parent_depth + 1);
   if (next) SetTrackIdDepth(project, position + 1, next_depth);
-  write(trackIdOut, position);
+  kv_utility::write_out(trackIdOut, position);
   return host::GetTrack(project, position);
 }
 
@@ -65,14 +66,14 @@ MediaTrack* InsertTrackSearchUniqueOnly(ReaProject* projID, const char* setTrack
   for (int i = 0; i < count; ++i) {
     MediaTrack* track = host::GetTrack(projID, i);
     if (read_track_name(track) == wanted) {
-      write(trackIdOut, i);
+      kv_utility::write_out(trackIdOut, i);
       return track;
     }
   }
   if (!inserted_into(projID, count)) return nullptr;
   MediaTrack* appended = host::GetTrack(projID, count);
   SetTrackItemName(appended, wanted.c_str());
-  write(trackIdOut, count);
+  kv_utility::write_out(trackIdOut, count);
   return appended;
 }
 

@@ -2,6 +2,7 @@
 
 #include "api/track/track_address.hpp"
 #include "entry/host_import.hpp"
+#include "utility/utility.hpp"
 
 namespace KV_COBALT {
 using namespace track_address;
@@ -12,7 +13,7 @@ MediaTrack* GetTrackItemSelect(ReaProject* projID, int trackID, int trackType) {
 
 MediaTrack* GetSelectedTrackFirstInfo(ReaProject* projID, int* trackIdOut) {
   MediaTrack* first = host::GetSelectedTrack(projID, 0);
-  if (auto index = index_in(projID, first)) write(trackIdOut, *index);
+  if (auto index = index_in(projID, first)) kv_utility::write_out(trackIdOut, *index);
   return first;
 }
 
