@@ -6,9 +6,9 @@ namespace kvhost::model {
 
 int marker_list::add(marker entry, int wanted) {
   int number = wanted;
-  if (number < 1 || number_taken(number, entry.region)) {
+  if (number < 1 || find(number, entry.region) != entries_.end()) {
     number = 1;
-    while (number_taken(number, entry.region)) ++number;
+    while (find(number, entry.region) != entries_.end()) ++number;
   }
   entry.number = number;
   place(std::make_unique<marker>(std::move(entry)));
@@ -21,9 +21,7 @@ const marker* marker_list::at(int index) const {
 }
 
 bool marker_list::update(int number, bool region, double position, double end, std::string_view name, int color) {
-  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
-    return entry->number == number && entry->region == region;
-  });
+  const auto found = entries_.begin() + (find(number, region) - entries_.cbegin());
   if (found == entries_.end()) return false;
   marker& entry = **found;
   entry.end = region ? end : position;
@@ -49,9 +47,9 @@ int marker_list::count(bool region) const {
       std::count_if(entries_.begin(), entries_.end(), [&](const auto& entry) { return entry->region == region; }));
 }
 
-bool marker_list::number_taken(int number, bool region) const {
-  return std::any_of(entries_.begin(), entries_.end(),
-                     [&](const auto& entry) { return entry->number == number && entry->region == region; });
+marker_list::entry_list::const_iterator marker_list::find(int number, bool region) const {
+  return std::find_if(entries_.begin(), entries_.end(),
+                      [&](const auto& entry) { return entry->number == number && entry->region == region; });
 }
 
 void marker_list::place(std::unique_ptr<marker> entry) {

@@ -31,10 +31,12 @@ class marker_list {
   int count(bool region) const;
 
  private:
-  bool number_taken(int number, bool region) const;
+  using entry_list = std::vector<std::unique_ptr<marker>>;
+  // The entry of that kind showing that number; end() when there is none.
+  entry_list::const_iterator find(int number, bool region) const;
   void place(std::unique_ptr<marker> entry);
 
-  std::vector<std::unique_ptr<marker>> entries_;
+  entry_list entries_;
 };
 
 }  // namespace kvhost::model
