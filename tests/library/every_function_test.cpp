@@ -1,11 +1,21 @@
-// Every registered function, called the way the host's script engines call
-// it, with null, stale and extreme arguments: none may crash or leak, and a
-// bool result is always exactly 0 or 1.
+// Every registered function, taken from the registry table and called the way
+// the host's script engines call it: first with ordinary arguments, then with
+// one argument at a time made hostile (null handles and out-pointers, stale
+// and foreign handles, zero and negative buffer sizes, indexes -1 and past the
+// end, empty and 1 MB texts, NaN and infinities), then with everything null
+// and everything extreme at once. No call may crash, leak or write outside a
+// buffer (every buffer and out-value sits between guard bytes), and a bool
+// result is always exactly 0 or 1.
+#include <unistd.h>
+
+#include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,94 +27,231 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kvhost::parameter;
 
-// One way of filling every slot: each type takes the value of the same kind.
-struct argument_kind {
-  const char* label;
-  int integer;
-  double number;
-  bool with_storage;  // outputs get real storage, handles are live
-  bool stale_handles;
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// Storage with guard bytes on both sides; anything written outside shows.
+class guarded_block {
+ public:
+  explicit guarded_block(std::size_t size) : size_(size), bytes_(size + 2 * guard, pattern) {
+    std::memset(data(), 0, size_);
+  }
+  void* data() { return bytes_.data() + guard; }
+  bool intact() const {
+    for (std::size_t i = 0; i < guard; ++i)
+      if (bytes_[i] != pattern || bytes_[guard + size_ + i] != pattern) return false;
+    return true;
+  }
+
+ private:
+  static constexpr std::size_t guard = 32;
+  static constexpr unsigned char pattern = 0xA5;
+  std::size_t size_;
+  std::vector<unsigned char> bytes_;
 };
 
-const argument_kind kinds[] = {
-    {"null", 0, 0, false, false},
-    {"largest", INT_MAX, std::numeric_limits<double>::quiet_NaN(), true, false},
-    {"smallest", INT_MIN, -std::numeric_limits<double>::infinity(), true, true},
-    {"minus one", -1, 1e308, true, false},
-    {"ordinary", 1, 0.5, true, false},
-};
+constexpr int buffer_capacity = 64;
+
+void* as_slot(std::intptr_t value) { return reinterpret_cast<void*>(value); }
+
+bool is_buffer_size(const std::vector<parameter>& params, std::size_t i) {
+  return params[i].type == "int" && i > 0 && params[i - 1].type == "char*";
+}
+
+bool is_text(const parameter& p) { return p.type == "char*" || p.type == "const char*"; }
+bool is_output(const parameter& p) {
+  return p.name.ends_with("Out") || p.name.ends_with("OutOptional") || p.name.ends_with("OutNeedBig");
+}
+bool is_handle(const parameter& p) { return p.type.ends_with("*") && !is_text(p) && !is_output(p); }
 
 struct every_function : linked_library {
   fs::path folder = fs::temp_directory_path() / ("kv_every_" + std::to_string(::getpid()));
+  fs::path previous_directory = fs::current_path();
+  std::string folder_text = folder.string();
+  std::string name_text = "kv text";
+  std::string huge_text = std::string(1 << 20, 'x');
+  std::string empty_text;
+  int track_count = 0;
   MediaTrack* live_track = nullptr;
   MediaTrack* stale_track = nullptr;
+  ReaProject* other_project = nullptr;
 
   void SetUp() override {
     linked_library::SetUp();
-    fs::create_directories(folder);
-    auto tracks = kvhost::add_tracks(nullptr, {1, 0, -1, 0});
-    live_track = tracks[1];
-    stale_track = tracks[3];
-    kvhost::api::DeleteTrack(stale_track);
-    kvhost::api::SetTrackSelected(live_track, true);
-    kvhost::api::AddProjectMarker2(nullptr, true, 1, 2, "region", -1, 0);
-    kvhost::api::AddProjectMarker2(nullptr, false, 3, 3, "marker", -1, 0);
+    empty_folder();
   }
   void TearDown() override {
     linked_library::TearDown();
+    fs::current_path(previous_directory);
     fs::remove_all(folder);
   }
 
-  void* handle(const argument_kind& kind, const std::string& type) {
-    if (!kind.with_storage) return nullptr;
-    if (kind.stale_handles) return stale_track;  // unknown to the host in every role
-    if (type == "MediaTrack*") return live_track;
-    return nullptr;  // the current project; items do not exist yet
+  void empty_folder() {
+    fs::current_path(previous_directory);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    // Relative paths the functions are handed stay inside the test's folder.
+    fs::current_path(folder);
+  }
+
+  // A fresh project and folder for each function, so none sees another's leftovers.
+  void fresh_project() {
+    empty_folder();
+    kvhost::reset();
+    kvhost::set_project_path(nullptr, folder_text);
+    kvhost::set_resource_path(folder_text);
+    auto tracks = kvhost::add_tracks(nullptr, {1, 0, -1, 0, 0});
+    live_track = tracks[1];
+    stale_track = tracks[4];
+    kvhost::api::DeleteTrack(stale_track);
+    track_count = static_cast<int>(tracks.size()) - 1;
+    kvhost::api::SetTrackSelected(live_track, true);
+    kvhost::api::AddProjectMarker2(nullptr, true, 1, 2, "region", -1, 0);
+    kvhost::api::AddProjectMarker2(nullptr, false, 3, 3, "marker", -1, 0);
+    other_project = kvhost::create_project();
+  }
+
+  const char* ordinary_text(const parameter& p) {
+    return p.name == "directory" || p.name == "folderPath" ? folder_text.c_str() : name_text.c_str();
+  }
+
+  // Handles by role: a live one of the right kind, the current project, a
+  // project that is not current, the master track, and unknown addresses.
+  std::vector<void*> handle_values(const parameter& p) {
+    std::vector<void*> values{nullptr, stale_track, &track_count};
+    if (p.type == "MediaTrack*") {
+      values.push_back(live_track);
+      values.push_back(kvhost::master_track(nullptr));
+    } else if (p.type == "ReaProject*") {
+      values.push_back(kvhost::current_project());
+      values.push_back(other_project);
+    }
+    return values;
+  }
+  void* ordinary_handle(const parameter& p) {
+    if (p.type == "MediaTrack*") return live_track;
+    return nullptr;  // the current project; no items exist in this project
   }
 };
 
-TEST_F(every_function, survives_null_stale_and_extreme_arguments) {
-  const std::string text = (folder / "a(b").string();
+// One call's arguments: the slot array the wrapper reads and the storage the
+// slots point into, all guarded.
+struct call_arguments {
+  std::vector<void*> slots;
+  std::vector<std::unique_ptr<guarded_block>> blocks;
+  std::vector<std::unique_ptr<double>> numbers;
+
+  explicit call_arguments(std::size_t count) : slots(count + 1, nullptr) {
+    slots[count] = guard(sizeof(double));  // where a double result goes
+  }
+  void* guard(std::size_t size) { return blocks.emplace_back(std::make_unique<guarded_block>(size))->data(); }
+  void* number(double value) { return numbers.emplace_back(std::make_unique<double>(value)).get(); }
+  bool intact() const {
+    for (const auto& block : blocks)
+      if (!block->intact()) return false;
+    return true;
+  }
+};
+
+TEST_F(every_function, survives_every_hostile_argument) {
   const auto& table = KV_COBALT::api_define_list;
   ASSERT_GT(table.count, 0);
+  int calls = 0;
   for (int row = 0; row < table.count; ++row) {
     const auto definition = kvhost::parse_definition(table.records[row].definition);
     const auto& params = definition.parameters;
-    for (const argument_kind& kind : kinds) {
-      SCOPED_TRACE(std::string(table.records[row].api_key) + " with " + kind.label + " arguments");
-      std::vector<void*> slots(params.size() + 1, nullptr);
-      std::vector<double> numbers(params.size(), kind.number);
-      std::vector<std::string> buffers(params.size(), std::string(64, 'x'));
-      std::vector<std::int64_t> storage(params.size(), 0);
-      for (std::size_t i = 0; i < params.size(); ++i) {
-        const std::string& type = params[i].type;
-        const bool size_of_buffer = type == "int" && i > 0 && params[i - 1].type == "char*";
-        if (size_of_buffer) {
-          slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(kind.with_storage ? 64 : kind.integer));
-        } else if (type == "int") {
-          slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(kind.integer));
-        } else if (type == "bool") {
-          slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(kind.with_storage));
-        } else if (type == "double") {
-          slots[i] = kind.with_storage ? &numbers[i] : nullptr;
-        } else if (type == "const char*") {
-          slots[i] = kind.with_storage ? const_cast<char*>(text.c_str()) : nullptr;
-        } else if (type == "char*") {
-          slots[i] = kind.with_storage ? buffers[i].data() : nullptr;
-        } else if (type == "int*" || type == "bool*" || type == "double*") {
-          slots[i] = kind.with_storage ? &storage[i] : nullptr;
-        } else {
-          slots[i] = handle(kind, type);
-        }
+    fresh_project();
+
+    // The value each parameter takes in an ordinary call.
+    auto ordinary = [&](call_arguments& args, std::size_t i) {
+      const parameter& p = params[i];
+      if (is_buffer_size(params, i)) args.slots[i] = as_slot(buffer_capacity);
+      else if (p.type == "int") args.slots[i] = as_slot(0);
+      else if (p.type == "bool") args.slots[i] = as_slot(1);
+      else if (p.type == "double") args.slots[i] = args.number(0.5);
+      else if (p.type == "const char*") args.slots[i] = const_cast<char*>(ordinary_text(p));
+      else if (p.type == "char*") args.slots[i] = &args;  // sized to its claim when called
+      else if (is_handle(p)) args.slots[i] = ordinary_handle(p);
+      else args.slots[i] = args.guard(sizeof(double));  // an out-value
+    };
+    // The hostile values of one parameter, each a way of filling its slot.
+    auto hostile = [&](std::size_t i) {
+      const parameter& p = params[i];
+      std::vector<std::function<void*(call_arguments&)>> values;
+      auto constant = [&](void* value) { values.push_back([value](call_arguments&) { return value; }); };
+      if (is_buffer_size(params, i)) {
+        for (std::intptr_t size : {0, -1, INT_MIN, 1}) constant(as_slot(size));
+      } else if (p.type == "int") {
+        for (std::intptr_t index : {-1, 1, track_count, INT_MAX, INT_MIN}) constant(as_slot(index));
+        constant(as_slot(std::intptr_t{0x7FFFFFFF00000001}));  // upper bits are not the value
+      } else if (p.type == "bool") {
+        constant(nullptr);
+        constant(as_slot(-2));
+      } else if (p.type == "double") {
+        constant(nullptr);
+        for (double value : {nan, inf, -inf, 1e308, -1.0})
+          values.push_back([value](call_arguments& args) { return args.number(value); });
+      } else if (p.type == "const char*") {
+        for (const std::string* text : {&empty_text, &huge_text, &folder_text}) constant(const_cast<char*>(text->c_str()));
+        constant(nullptr);
+      } else if (is_handle(p)) {
+        for (void* handle : handle_values(p)) constant(handle);
+      } else {
+        constant(nullptr);  // an out-pointer
       }
-      void* result = table.records[row].vararg(slots.data(), static_cast<int>(params.size()));
+      return values;
+    };
+    auto call = [&](call_arguments& args, const std::string& what) {
+      // Each buffer is exactly as large as its size claims (none for 0 or less).
+      for (std::size_t i = 0; i < params.size(); ++i)
+        if (is_buffer_size(params, i) && args.slots[i - 1]) {
+          const auto claimed = static_cast<int>(reinterpret_cast<std::intptr_t>(args.slots[i]));
+          args.slots[i - 1] = args.guard(static_cast<std::size_t>(std::max(claimed, 0)));
+        }
+      SCOPED_TRACE(std::string(table.records[row].api_key) + " with " + what);
+      void* result = table.records[row].vararg(args.slots.data(), static_cast<int>(params.size()));
+      ++calls;
+      EXPECT_TRUE(args.intact()) << "written outside a buffer";
       if (definition.result == "bool") {
         const auto value = reinterpret_cast<std::intptr_t>(result);
         EXPECT_TRUE(value == 0 || value == 1) << value;
       }
+    };
+
+    call_arguments plain(params.size());
+    for (std::size_t i = 0; i < params.size(); ++i) ordinary(plain, i);
+    call(plain, "ordinary arguments");
+
+    for (std::size_t i = 0; i < params.size(); ++i) {
+      const auto values = hostile(i);
+      for (std::size_t v = 0; v < values.size(); ++v) {
+        call_arguments args(params.size());
+        for (std::size_t j = 0; j < params.size(); ++j) ordinary(args, j);
+        args.slots[i] = values[v](args);
+        call(args, params[i].name + " hostile value " + std::to_string(v));
+      }
     }
+
+    call_arguments nulls(params.size());
+    call(nulls, "every argument null");
+
+    call_arguments extreme(params.size());
+    for (std::size_t i = 0; i < params.size(); ++i) {
+      const auto& p = params[i];
+      if (is_buffer_size(params, i)) extreme.slots[i] = as_slot(1);
+      else if (p.type == "int") extreme.slots[i] = as_slot(INT_MIN);
+      else if (p.type == "double") extreme.slots[i] = extreme.number(nan);
+      else if (p.type == "const char*") extreme.slots[i] = huge_text.data();
+      else if (p.type == "char*") extreme.slots[i] = &extreme;
+      else if (is_handle(p)) extreme.slots[i] = stale_track;
+      else if (p.type.ends_with("*")) extreme.slots[i] = extreme.guard(sizeof(double));
+      else extreme.slots[i] = as_slot(1);
+    }
+    call(extreme, "every argument extreme");
   }
+  RecordProperty("calls", calls);
 }
 
 }  // namespace
