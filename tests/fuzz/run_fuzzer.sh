@@ -1,0 +1,13 @@
+#!/bin/sh
+# Runs one fuzz target for a bounded time from its seeds; new inputs go to a
+# scratch corpus, a crashing input to the artifacts folder (its path is printed).
+# usage: run_fuzzer.sh TARGET SEEDS ARTIFACTS SECONDS [libFuzzer options...]
+set -eu
+target=$1 seeds=$2 artifacts=$3 seconds=$4
+shift 4
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+mkdir -p "$artifacts"
+[ -d "$seeds" ] || seeds=
+"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/$(basename "$target")-" "$@" "$corpus" $seeds
