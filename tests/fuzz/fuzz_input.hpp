@@ -10,6 +10,11 @@
 #include <memory>
 #include <string>
 
+// A broken promise stops the run with the input that broke it.
+inline void check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
 struct output_buffer {
   explicit output_buffer(FuzzedDataProvider& input)
       : size(input.ConsumeIntegralInRange<int>(-2, 300)),
@@ -22,7 +27,7 @@ struct output_buffer {
   // The text a successful write left: NUL-terminated within the buffer.
   std::string text() const {
     const void* end = std::memchr(bytes.get(), '\0', static_cast<std::size_t>(size));
-    if (!end) __builtin_trap();
+    check(end != nullptr);
     return std::string(static_cast<const char*>(bytes.get()), static_cast<const char*>(end));
   }
 

@@ -5,14 +5,6 @@
 #include "api/text/number_operations.hpp"
 #include "fuzz_input.hpp"
 
-namespace {
-
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const int num = input.ConsumeIntegral<int>();

@@ -11,10 +11,6 @@
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
 std::string record_path;
 bool host_answers = true;
 

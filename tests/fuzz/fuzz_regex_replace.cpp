@@ -10,10 +10,6 @@
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
 bool is_plain_word(const std::string& pattern) {
   if (pattern.empty()) return false;
   for (char c : pattern)

@@ -6,14 +6,6 @@
 #include "api/text/string_lists.hpp"
 #include "fuzz_input.hpp"
 
-namespace {
-
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const std::string delimiters = input.ConsumeRandomLengthString(8);

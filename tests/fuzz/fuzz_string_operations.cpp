@@ -12,10 +12,6 @@ std::string folded(std::string text) {
   return text;
 }
 
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
