@@ -5,6 +5,10 @@
 namespace kvhost {
 namespace {
 
+bool ends_with(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 std::vector<std::string> split_commas(const std::string& text) {
   std::vector<std::string> parts;
   if (text.empty()) return parts;
@@ -34,6 +38,19 @@ parsed_definition parse_definition(const char* definition) {
   for (std::size_t i = 0; i < types.size(); ++i) parsed.parameters.push_back({types[i], i < names.size() ? names[i] : ""});
   parsed.help = fields[3];
   return parsed;
+}
+
+bool is_output_name(const std::string& name) {
+  return ends_with(name, "Out") || ends_with(name, "OutOptional") || ends_with(name, "OutNeedBig");
+}
+
+parameter_role role_of(const std::vector<parameter>& parameters, std::size_t index) {
+  const parameter& p = parameters[index];
+  if (p.type == "int" && ends_with(p.name, "_sz") && index > 0 && parameters[index - 1].type == "char*")
+    return parameter_role::buffer_size;
+  if (p.type == "char*") return is_output_name(p.name) ? parameter_role::output : parameter_role::in_out;
+  if (is_output_name(p.name) && ends_with(p.type, "*")) return parameter_role::output;
+  return parameter_role::input;
 }
 
 }  // namespace kvhost

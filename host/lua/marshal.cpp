@@ -20,10 +20,6 @@ bool ends_with(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-bool is_output(const std::string& name) {
-  return ends_with(name, "Out") || ends_with(name, "OutOptional") || ends_with(name, "OutNeedBig");
-}
-
 struct bound_function {
   std::string name;
   vararg_function vararg;
@@ -112,19 +108,19 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
   for (std::size_t i = 0; i < params.size(); ++i) {
     const parameter& p = params[i];
     cell& c = cells[i];
-    bool previous_is_buffer = i > 0 && params[i - 1].type == "char*";
-    if (p.type == "int" && ends_with(p.name, "_sz") && previous_is_buffer) {
+    const parameter_role role = role_of(params, i);
+    if (role == parameter_role::buffer_size) {
       slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(cells[i - 1].buffer.size()));
     } else if (p.type == "char*") {
       std::size_t capacity = ends_with(p.name, "NeedBig") ? big_buffer_capacity : buffer_capacity;
-      if (!is_output(p.name)) {  // in and out
+      if (role == parameter_role::in_out) {
         const char* initial = text_argument(L, arg++, p);
         c.buffer = initial ? initial : "";
       }
       c.buffer.resize(std::max(capacity, c.buffer.size() + 1), '\0');
       slots[i] = c.buffer.data();
       outputs.push_back(i);
-    } else if (is_output(p.name) && !p.type.empty() && p.type.back() == '*') {
+    } else if (role == parameter_role::output) {
       if (p.type == "int*") slots[i] = &c.integer;
       else if (p.type == "bool*") slots[i] = &c.flag;
       else if (p.type == "double*") slots[i] = &c.number;

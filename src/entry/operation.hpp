@@ -2,7 +2,9 @@
 // How an operation is declared and how it is guarded at the host boundary.
 #include <type_traits>
 
-#define KV_DECLARE_OPERATION(ret, name, params, help) ret name params;
+// X(return type, name, parameters, help text, what it does and returns on
+// failure): the last field feeds only the generated documentation.
+#define KV_DECLARE_OPERATION(ret, name, params, help, ...) ret name params;
 
 namespace kv_registry {
 

@@ -6,7 +6,7 @@
 
 namespace KV_COBALT {
 
-#define KV_VARARG_WRAPPER(ret, name, params, help)                       \
+#define KV_VARARG_WRAPPER(ret, name, params, help, ...)                     \
   void* __vararg_##name(void** arglist, int count) {                     \
     return kv_registry::vararg<&kv_registry::guarded<&name>::call>(arglist, count); \
   }
@@ -14,7 +14,7 @@ KV_ALL_OPERATIONS(KV_VARARG_WRAPPER)
 #undef KV_VARARG_WRAPPER
 
 namespace {
-#define KV_REGISTRY_ROW(ret, name, params, help)                                            \
+#define KV_REGISTRY_ROW(ret, name, params, help, ...)                                       \
   api_record{reinterpret_cast<void*>(&kv_registry::guarded<&name>::call),                  \
              &__vararg_##name,                                                             \
              kv_registry::definition<ret params, #params, help>::text.data(),              \

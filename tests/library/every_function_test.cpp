@@ -57,14 +57,12 @@ constexpr int buffer_capacity = 64;
 void* as_slot(std::intptr_t value) { return reinterpret_cast<void*>(value); }
 
 bool is_buffer_size(const std::vector<parameter>& params, std::size_t i) {
-  return params[i].type == "int" && i > 0 && params[i - 1].type == "char*";
+  return kvhost::role_of(params, i) == kvhost::parameter_role::buffer_size;
 }
 
-bool is_text(const parameter& p) { return p.type == "char*" || p.type == "const char*"; }
-bool is_output(const parameter& p) {
-  return p.name.ends_with("Out") || p.name.ends_with("OutOptional") || p.name.ends_with("OutNeedBig");
+bool is_handle(const parameter& p) {
+  return p.type.ends_with("*") && p.type != "char*" && p.type != "const char*" && !kvhost::is_output_name(p.name);
 }
-bool is_handle(const parameter& p) { return p.type.ends_with("*") && !is_text(p) && !is_output(p); }
 
 struct every_function : linked_library {
   fs::path folder = fs::temp_directory_path() / ("kv_every_" + std::to_string(::getpid()));

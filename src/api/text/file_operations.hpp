@@ -2,15 +2,22 @@
 // File copy, and writing and reading text files, for scripts.
 #include "entry/operation.hpp"
 
-// X(return type, name, parameters, help text)
-#define KV_FILE_COPY_OPERATIONS(X) \
-  X(bool, SetCopyFile, (const char* copyFilePath, const char* pasteFilePath), "[KV:API]Copy File")
+// X(return type, name, parameters, help text, what it does and returns on failure)
+#define KV_FILE_COPY_OPERATIONS(X)                                                                 \
+  X(bool, SetCopyFile, (const char* copyFilePath, const char* pasteFilePath), "[KV:API]Copy File", \
+    "Copies a file, or a folder with its contents, to pasteFilePath, replacing files of the same " \
+    "name; false when the source is missing, the copy fails, or a folder would be copied into itself.")
 
-#define KV_FILE_TEXT_OPERATIONS(X)                                                                      \
-  X(bool, WriteFile, (const char* directory, const char* filename, const char* text, int mode),         \
-    "[KV:API]Write text in file. mode 0: override, 1: create new file , 2: append")                     \
+#define KV_FILE_TEXT_OPERATIONS(X)                                                                              \
+  X(bool, WriteFile, (const char* directory, const char* filename, const char* text, int mode),                 \
+    "[KV:API]Write text in file. mode 0: override, 1: create new file , 2: append",                             \
+    "Writes text to filename in directory (made when missing): mode 0 replaces the file, 1 writes a "           \
+    "new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode "          \
+    "or when the file cannot be written.")                                                                      \
   X(bool, ReadFile, (const char* directory, const char* filename, char* textOutNeedBig, int textOutNeedBig_sz), \
-    "[KV:API]Read a whole text file; a text longer than the buffer is cut to fit")
+    "[KV:API]Read a whole text file; a text longer than the buffer is cut to fit",                              \
+    "Copies the text of filename in directory into the buffer, cut to fit; false when the file cannot"          \
+    " be read or there is no buffer.")
 
 namespace KV_COBALT {
 KV_FILE_COPY_OPERATIONS(KV_DECLARE_OPERATION)
