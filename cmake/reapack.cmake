@@ -1,5 +1,6 @@
 # The ReaPack index of this version, written into the build folder at
-# configure time; the `generated` target copies it to the committed index.xml.
+# configure time; the `generated` target (docs/generator) copies it to the
+# committed index.xml.
 set(KV_RELEASES_URL "https://github.com/KELVARO/reaper_KELVARO_COBALT/releases/download"
     CACHE STRING "Where the release files of each version (v<version>/...) are downloaded from")
 set(KV_NAME reaper_KELVARO_COBALT)
@@ -12,7 +13,3 @@ set(TEMPLATE ${CMAKE_SOURCE_DIR}/packaging/index.xml.in)
 set(OUTPUT ${CMAKE_BINARY_DIR}/generated/index.xml)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CHANGELOG} ${TEMPLATE})
 include(${CMAKE_CURRENT_LIST_DIR}/reapack_index.cmake)
-
-add_custom_target(generated
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${OUTPUT} ${CMAKE_SOURCE_DIR}/index.xml
-  COMMENT "Refreshing the committed generated files")

@@ -1,0 +1,48 @@
+// kv_docgen: writes the documentation generated from the library's
+// declarations into a repository, or checks that the committed files are
+// what the declarations generate now.
+//   kv_docgen write ROOT | kv_docgen check ROOT
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "writers.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc == 3 ? argv[1] : "";
+  if (mode != "write" && mode != "check") {
+    std::fputs("usage: kv_docgen write|check REPOSITORY\n", stderr);
+    return 2;
+  }
+  const fs::path root = argv[2];
+  std::vector<std::string> problems;
+  const auto functions = kv_docs::registered_functions(problems);
+  const kv_docs::generated_file files[] = {kv_docs::api_markdown(functions), kv_docs::api_html(functions),
+                                           kv_docs::lua_definitions(functions)};
+  for (const auto& file : files) {
+    const fs::path target = root / file.path;
+    if (mode == "write") {
+      fs::create_directories(target.parent_path());
+      std::ofstream(target, std::ios::binary) << file.text;
+    } else if (!fs::exists(target) || read_file(target) != file.text) {
+      problems.push_back(file.path + " is not what the declarations generate: run `cmake --build build --target generated`");
+    }
+  }
+  for (const auto& problem : problems) std::fprintf(stderr, "kv_docgen: %s\n", problem.c_str());
+  return problems.empty() ? 0 : 1;
+}

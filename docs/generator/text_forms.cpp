@@ -1,0 +1,38 @@
+#include "text_forms.hpp"
+
+#include <cctype>
+
+namespace kv_docs {
+
+std::string html_escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string anchor(const std::string& name) {
+  std::string out;
+  for (char c : name) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string lua_type(const std::string& c_type) {
+  if (c_type == "bool" || c_type == "bool*") return "boolean";
+  if (c_type == "int" || c_type == "int*") return "integer";
+  if (c_type == "double" || c_type == "double*") return "number";
+  if (c_type == "const char*" || c_type == "char*") return "string";
+  if (c_type == "const char**") return "string|nil";
+  if (c_type == "void*") return "lightuserdata|nil";
+  // A host handle: a light userdata, nil for none (a nil project is the current one).
+  return c_type.substr(0, c_type.find('*')) + "|nil";
+}
+
+}  // namespace kv_docs

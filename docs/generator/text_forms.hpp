@@ -1,0 +1,13 @@
+#pragma once
+// Small text conversions the writers share.
+#include <string>
+
+namespace kv_docs {
+
+std::string html_escaped(const std::string& text);
+// The GitHub heading anchor of a function name: KV_Name -> kv_name.
+std::string anchor(const std::string& name);
+// The Lua language server's type for a C type as a script sees it.
+std::string lua_type(const std::string& c_type);
+
+}  // namespace kv_docs
