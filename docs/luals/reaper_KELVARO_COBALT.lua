@@ -191,7 +191,7 @@ function reaper.KV_SetTrackIdColor(projID, trackID, setColor) end
 ---@return boolean ok
 function reaper.KV_SetSelectedTrackIdColor(projID, selectTrackID, setColor) end
 
----Gives the track the colour of red, green and blue (0-255) as the host's ColorToNative makes it; false for a null track.
+---Gives the track the colour of red, green and blue, each held to 0-255, as the host's ColorToNative makes it; false for a null track.
 ---@param track MediaTrack|nil
 ---@param setR integer
 ---@param setG integer
@@ -456,7 +456,7 @@ function reaper.KV_SetResoucePathFolder(folderName, timeType) end
 ---@return string fullPath
 function reaper.KV_SetPathFolder(folderPath, folderName, timeType) end
 
----Copies a file, or a folder with its contents, to pasteFilePath, replacing files of the same name; false when the source is missing, the copy fails, or a folder would be copied into itself.
+---Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name; a copy that fails takes back what it made. False when the source is missing or no file or folder, the copy fails, or a folder would go into itself.
 ---@param copyFilePath string
 ---@param pasteFilePath string
 ---@return boolean ok
@@ -559,7 +559,7 @@ function reaper.KV_AddRegionMarker(projID, setStartPos, setEndPos, setName, setR
 ---@return boolean ok
 function reaper.KV_DeleteAllRegion(projID) end
 
----Writes text to filename in directory (made when missing): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written.
+---Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written.
 ---@param directory string
 ---@param filename string
 ---@param text string

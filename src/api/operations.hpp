@@ -1,8 +1,8 @@
 #pragma once
 // Every registered operation, in registration order, group by group.
 #include "api/text/file_operations.hpp"
-#include "api/text/marker_operations.hpp"
-#include "api/text/number_operations.hpp"
+#include "api/project/marker_operations.hpp"
+#include "api/number/number_operations.hpp"
 #include "api/text/path_operations.hpp"
 #include "api/text/string_operations.hpp"
 #include "api/track/track_color_operations.hpp"

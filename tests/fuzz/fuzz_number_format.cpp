@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "api/text/number_operations.hpp"
+#include "api/number/number_operations.hpp"
 #include "fuzz_input.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {

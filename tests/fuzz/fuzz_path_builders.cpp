@@ -49,8 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const auto dated = KV_COBALT::folder_paths::dated_name(name, time_type, time);
   check(dated.has_value() == (time_type >= 0 && time_type <= 3));
   if (dated) check(dated->compare(0, name.size(), name) == 0);
+  // The base, one separator between (none added after one that ends it), the part.
   const std::string joined = KV_COBALT::folder_paths::join(name, path);
-  check(joined.size() == name.size() + 1 + path.size());
+  const bool ended = !name.empty() && name.back() == '/';
+  check(joined == name + (ended ? "" : "/") + path);
 
   const std::string old_setting = record_path.substr(0, 4095);
   if (KV_COBALT::SetProjectInfoRecAddPath(nullptr, path.c_str(), before.data(), before.size, after.data(),

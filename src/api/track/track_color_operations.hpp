@@ -30,8 +30,8 @@
     "As KV_SetTrackItemColor for the selected track at selectTrackID; an index that names no track "        \
     "changes nothing.")                                                                                     \
   X(bool, SetTrackItemRGB, (MediaTrack* track, int setR, int setG, int setB), "[KV:API]Set Track Item RGB", \
-    "Gives the track the colour of red, green and blue (0-255) as the host's ColorToNative makes it; "      \
-    "false for a null track.")                                                                              \
+    "Gives the track the colour of red, green and blue, each held to 0-255, as the host's "                 \
+    "ColorToNative makes it; false for a null track.")                                                      \
   X(bool, SetTrackIdRGB, (ReaProject* projID, int trackID, int setR, int setG, int setB),                   \
     "[KV:API]Set Track Id RGB",                                                                             \
     "As KV_SetTrackItemRGB for the track at trackID among all tracks; an index that names no track "        \
