@@ -223,6 +223,18 @@ TEST_F(item_operations, undefined_levels_leave_unity_and_never_a_non_finite_poin
   }
 }
 
+TEST_F(item_operations, an_item_without_peaks_keeps_the_reset_envelope_and_is_still_rendered) {
+  auto& it = fake_media::add_item();
+  it.length = 1;
+  it.envelopes.push_back({"Volume", {{0.2, 0.5}, {0.1, 2.0}, {0.3, 1.5}}, false, false});
+  EXPECT_TRUE(SetMediaIdHANDAUTOMER(nullptr, 0, 2));
+  ASSERT_EQ(it.envelopes[0].points.size(), 1u);
+  EXPECT_EQ(it.envelopes[0].points[0].position, 0.0);
+  EXPECT_EQ(it.envelopes[0].points[0].value, 1.0);
+  EXPECT_TRUE(it.envelopes[0].active && it.envelopes[0].visible);
+  EXPECT_EQ(commands(), (strings{"command 40693 on 0", "command 41999 on 0"}));
+}
+
 TEST_F(item_operations, no_volume_envelope_after_the_toggle_restores_the_selection_and_fails) {
   auto& it = fake_media::add_levels({6, 8});
   auto& other = fake_media::add_item(true);
