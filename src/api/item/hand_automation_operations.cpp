@@ -34,11 +34,16 @@ bool envelopes_off(MediaItem* item, const char* caller) {
   return true;
 }
 
-void draw_automation(MediaItem* item, const envelope_object& envelope, int ratioType) {
-  envelope.reset_points();
+// The item's 10 ms windows; the peaks they come from are let go at once.
+std::vector<hand_automation::window> windows_of(MediaItem* item) {
   kv_object::peak_list peaks;
   GetMediaItemPeakList(item, peaks);
-  std::vector<hand_automation::window> windows = hand_automation::cut_windows(peaks);
+  return hand_automation::cut_windows(peaks);
+}
+
+void draw_automation(MediaItem* item, const envelope_object& envelope, int ratioType) {
+  envelope.reset_points();
+  std::vector<hand_automation::window> windows = windows_of(item);
   for (const auto& window : windows) envelope.set_point(-1, window.pos, 1.0);
   hand_automation::choose_gains(windows, hand_automation::ratio_of(ratioType));
   // Window k rewrites point k: the reset point takes window 0, and each
