@@ -38,6 +38,13 @@ TEST_F(media_peaks, block_extremes_from_project_time) {
   EXPECT_FLOAT_EQ(buf[2], -0.99f);
   EXPECT_EQ(buf[1], 0);
   EXPECT_EQ(buf[3], 0);
+
+  // At play rate 2 a block covers twice the source frames.
+  SetMediaItemTakeInfo_Value(take, "D_STARTOFFS", 0);
+  SetMediaItemTakeInfo_Value(take, "D_PLAYRATE", 2);
+  ASSERT_EQ(GetMediaItemTake_Peaks(take, 100, 2.0, 1, 1, 0, buf.data()) & count_bits, 1);
+  EXPECT_FLOAT_EQ(buf[0], 0.18f);
+  EXPECT_FLOAT_EQ(buf[1], -0.19f);
 }
 
 TEST_F(media_peaks, channels_fold_or_stay_apart) {
