@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <new>
 
 #include "model/script_buffers.hpp"
 
@@ -37,8 +38,9 @@ int new_array(lua_State* L) {
   else luaL_argerror(L, 1, "size, table or array expected");
   luaL_argcheck(L, size >= 0 && size <= max_capacity, source_type == LUA_TNUMBER ? 1 : 2, "size out of range");
   auto* made = static_cast<script_array*>(lua_newuserdata(L, sizeof(script_array)));
-  made->data = new double[static_cast<std::size_t>(std::max<lua_Integer>(size, 1))]();
-  made->size = made->capacity = size;
+  made->data = new (std::nothrow) double[static_cast<std::size_t>(std::max<lua_Integer>(size, 1))]();
+  made->size = made->capacity = made->data ? size : 0;
+  if (!made->data) return luaL_error(L, "new_array: out of memory");
   model::remember_script_buffer(made->data, static_cast<std::size_t>(size));
   luaL_setmetatable(L, array_type);
   if (source_type == LUA_TTABLE) {

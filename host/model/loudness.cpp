@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -38,7 +39,9 @@ struct maximum {
 
 }  // namespace
 
-std::optional<loudness> analyse_loudness(const take& played, bool with_true_peak) {
+namespace {
+
+std::optional<loudness> measure(const take& played, bool with_true_peak) {
   take_player player(played, true);
   if (!player.has_audio() || player.frames() <= 0) return std::nullopt;
   const auto channels = static_cast<unsigned>(player.channels());
@@ -98,6 +101,16 @@ std::optional<loudness> analyse_loudness(const take& played, bool with_true_peak
     result.true_peak_position = static_cast<double>(true_peak.index) / player.rate();
   }
   return result;
+}
+
+}  // namespace
+
+std::optional<loudness> analyse_loudness(const take& played, bool with_true_peak) {
+  try {  // out of memory: a failed analysis
+    return measure(played, with_true_peak);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace kvhost::model

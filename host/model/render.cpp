@@ -1,6 +1,7 @@
 #include "render.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -21,9 +22,7 @@ std::filesystem::path free_file_name(const std::filesystem::path& folder, const 
   }
 }
 
-}  // namespace
-
-std::string render_take(const take& played, const std::string& folder) {
+std::string write_render(const take& played, const std::string& folder) {
   take_player player(played, false);
   if (!player.has_audio() || player.frames() <= 0) return {};
   std::error_code error;
@@ -40,6 +39,16 @@ std::string render_take(const take& played, const std::string& folder) {
   if (writer.close()) return path.string();
   std::filesystem::remove(path, error);
   return {};
+}
+
+}  // namespace
+
+std::string render_take(const take& played, const std::string& folder) {
+  try {  // out of memory or a path the file system refuses: nothing rendered
+    return write_render(played, folder);
+  } catch (const std::exception&) {
+    return {};
+  }
 }
 
 }  // namespace kvhost::model

@@ -3,6 +3,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <new>
 
 namespace kvhost::model {
 namespace {
@@ -27,16 +28,19 @@ std::shared_ptr<const sound> read_sound_file(const std::string& path) {
   SF_INFO info{};
   SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
   if (!file) return nullptr;
-  auto decoded = std::make_shared<sound>();
-  decoded->rate = info.samplerate;
-  decoded->channels = info.channels;
-  bool ok = info.samplerate > 0 && info.channels > 0 && info.frames >= 0;
-  if (ok) {
-    decoded->samples.resize(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
-    ok = sf_readf_float(file, decoded->samples.data(), info.frames) == info.frames;
+  std::shared_ptr<sound> decoded;
+  try {  // a file too large for memory is unreadable, not a crash
+    decoded = std::make_shared<sound>();
+    decoded->rate = info.samplerate;
+    decoded->channels = info.channels;
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0) decoded = nullptr;
+    else decoded->samples.resize(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
+  } catch (const std::bad_alloc&) {
+    decoded = nullptr;
   }
+  if (decoded && sf_readf_float(file, decoded->samples.data(), info.frames) != info.frames) decoded = nullptr;
   sf_close(file);
-  return ok ? decoded : nullptr;
+  return decoded;
 }
 
 sound_file_writer::sound_file_writer(const std::string& path, int rate, int channels) {
