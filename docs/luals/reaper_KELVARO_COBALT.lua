@@ -2,6 +2,7 @@
 -- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER, for the Lua language
 -- server. Generated from the library's declarations; do not edit.
 
+---@class MediaItem: lightuserdata
 ---@class MediaTrack: lightuserdata
 ---@class ReaProject: lightuserdata
 
@@ -573,3 +574,100 @@ function reaper.KV_WriteFile(directory, filename, text, mode) end
 ---@return boolean ok
 ---@return string text
 function reaper.KV_ReadFile(directory, filename) end
+
+---Draws a volume envelope on the item's active take that pulls loud 10 ms windows down towards their mean level (ratioType 0 or less: by 0.6, 1: 0.4, 2: 0.2, 3 and more: not at all) and renders the take; the item selection is kept. False for a null item, without the SWS extension (after asking whether to open its page), or when the take's volume envelope cannot be had.
+---@param item MediaItem|nil
+---@param ratioType integer
+---@return boolean ok
+function reaper.KV_SetMediaItemHANDAUTOMER(item, ratioType) end
+
+---As KV_SetMediaItemHANDAUTOMER for the item at itemID among all items of the project; false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@param ratioType integer
+---@return boolean ok
+function reaper.KV_SetMediaIdHANDAUTOMER(projID, itemID, ratioType) end
+
+---As KV_SetMediaItemHANDAUTOMER for the selected item at selectItemID; false when the index names no item.
+---@param projID ReaProject|nil
+---@param selectItemID integer
+---@param ratioType integer
+---@return boolean ok
+function reaper.KV_SetSelectedMediaIdHANDAUTOMER(projID, selectItemID, ratioType) end
+
+---Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, and writes the project time of that loudest 400 ms window. False, the volume unchanged and nothing written, for a null item, an item without an active take, a silent item, a failed analysis, or without the SWS extension.
+---@param item MediaItem|nil
+---@param setMaxMomentary number
+---@return boolean ok
+---@return number maxMomentary
+function reaper.KV_SetMediaItemLoudnessMaxMomentary(item, setMaxMomentary) end
+
+---As KV_SetMediaItemLoudnessMaxMomentary for the item at itemID among all items of the project; false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@param setMaxMomentary number
+---@return boolean ok
+---@return number maxMomentary
+function reaper.KV_SetMediaIdLoudnessMaxMomentary(projID, itemID, setMaxMomentary) end
+
+---As KV_SetMediaItemLoudnessMaxMomentary for the selected item at selectItemID; false when the index names no item.
+---@param projID ReaProject|nil
+---@param selectItemID integer
+---@param setMaxMomentary number
+---@return boolean ok
+---@return number maxMomentary
+function reaper.KV_SetSelectedMediaIdLoudnessMaxMomentary(projID, selectItemID, setMaxMomentary) end
+
+---Runs the action cmdID on this item alone and then restores the item selection as it was; false for a null item.
+---@param item MediaItem|nil
+---@param cmdID integer
+---@return boolean ok
+function reaper.KV_ActionMediaItemSelectKeep(item, cmdID) end
+
+---As KV_ActionMediaItemSelectKeep for the item at itemID among all items of the project; false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@param cmdID integer
+---@return boolean ok
+function reaper.KV_ActionMediaIdSelectKeep(projID, itemID, cmdID) end
+
+---As KV_ActionMediaItemSelectKeep for the selected item at selectItemID; false when the index names no item.
+---@param projID ReaProject|nil
+---@param selectItemID integer
+---@param cmdID integer
+---@return boolean ok
+function reaper.KV_ActionSelectedMediaIdSelectKeep(projID, selectItemID, cmdID) end
+
+---Crops the item to its active take when it has several, then renders the active take with its envelopes to a new take, keeping the item selection; false for a null item.
+---@param item MediaItem|nil
+---@return boolean ok
+function reaper.KV_RenderMediaItemActiveTake(item) end
+
+---As KV_RenderMediaItemActiveTake for the item at itemID among all items of the project; false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@return boolean ok
+function reaper.KV_RenderMediaIdActiveTake(projID, itemID) end
+
+---As KV_RenderMediaItemActiveTake for the selected item at selectItemID; false when the index names no item.
+---@param projID ReaProject|nil
+---@param selectItemID integer
+---@return boolean ok
+function reaper.KV_RenderSelectedMediaIdActiveTake(projID, selectItemID) end
+
+---Switches every envelope of the item's active take off; false for a null item or without the SWS extension (after asking whether to open its page).
+---@param item MediaItem|nil
+---@return boolean ok
+function reaper.KV_SetMediaItemEnvelopeAllOFF(item) end
+
+---As KV_SetMediaItemEnvelopeAllOFF for the item at itemID among all items of the project; false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@return boolean ok
+function reaper.KV_SetMediaIdEnvelopeAllOFF(projID, itemID) end
+
+---As KV_SetMediaItemEnvelopeAllOFF for the selected item at itemID (an index among the selected items); false when the index names no item.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@return boolean ok
+function reaper.KV_SetSelectedMediaIdEnvelopeAllOFF(projID, itemID) end

@@ -74,6 +74,8 @@ struct every_function : linked_library {
   int track_count = 0;
   MediaTrack* live_track = nullptr;
   MediaTrack* stale_track = nullptr;
+  MediaItem* live_item = nullptr;
+  MediaItem* stale_item = nullptr;
   ReaProject* other_project = nullptr;
 
   void SetUp() override {
@@ -108,6 +110,13 @@ struct every_function : linked_library {
     kvhost::api::SetTrackSelected(live_track, true);
     kvhost::api::AddProjectMarker2(nullptr, true, 1, 2, "region", -1, 0);
     kvhost::api::AddProjectMarker2(nullptr, false, 3, 3, "marker", -1, 0);
+    // Two short items of a rising tone; the second is deleted again.
+    std::vector<float> tone(4000);
+    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<float>(i % 80) / 100.0f;
+    live_item = kvhost::add_item(live_track, 0.5, 0.5, kvhost::create_source(8000, 1, tone));
+    stale_item = kvhost::add_item(live_track, 2, 0.5, kvhost::create_source(8000, 1, tone));
+    kvhost::api::SetMediaItemSelected(live_item, true);
+    kvhost::api::DeleteTrackMediaItem(live_track, stale_item);
     other_project = kvhost::create_project();
   }
 
@@ -118,8 +127,10 @@ struct every_function : linked_library {
   // Handles by role: a live one of the right kind, the current project, a
   // project that is not current, the master track, and unknown addresses.
   std::vector<void*> handle_values(const parameter& p) {
-    std::vector<void*> values{nullptr, stale_track, &track_count};
-    if (p.type == "MediaTrack*") {
+    std::vector<void*> values{nullptr, stale_track, stale_item, &track_count};
+    if (p.type == "MediaItem*") {
+      values.push_back(live_item);
+    } else if (p.type == "MediaTrack*") {
       values.push_back(live_track);
       values.push_back(kvhost::master_track(nullptr));
     } else if (p.type == "ReaProject*") {
@@ -130,7 +141,8 @@ struct every_function : linked_library {
   }
   void* ordinary_handle(const parameter& p) {
     if (p.type == "MediaTrack*") return live_track;
-    return nullptr;  // the current project; no items exist in this project
+    if (p.type == "MediaItem*") return live_item;
+    return nullptr;  // the current project
   }
 };
 

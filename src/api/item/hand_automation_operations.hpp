@@ -1,0 +1,39 @@
+#pragma once
+// A volume automation of an item's active take that rides the level like a
+// hand on the fader, and switching the take's envelopes off. Both need the
+// SWS extension's envelope functions.
+#include "entry/host_types.hpp"
+#include "entry/operation.hpp"
+
+// X(return type, name, parameters, help text, what it does and returns on failure)
+#define KV_HAND_AUTOMATION_OPERATIONS(X)                                                                   \
+  X(bool, SetMediaItemHANDAUTOMER, (MediaItem* item, int ratioType), "[KV:API]Set Media Item HANDAUTOMER", \
+    "Draws a volume envelope on the item's active take that pulls loud 10 ms windows down towards "        \
+    "their mean level (ratioType 0 or less: by 0.6, 1: 0.4, 2: 0.2, 3 and more: not at all) and "          \
+    "renders the take; the item selection is kept. False for a null item, without the SWS extension "      \
+    "(after asking whether to open its page), or when the take's volume envelope cannot be had.")          \
+  X(bool, SetMediaIdHANDAUTOMER, (ReaProject* projID, int itemID, int ratioType),                          \
+    "[KV:API]Set Media ID HANDAUTOMER",                                                                    \
+    "As KV_SetMediaItemHANDAUTOMER for the item at itemID among all items of the project; false when "     \
+    "the index names no item.")                                                                            \
+  X(bool, SetSelectedMediaIdHANDAUTOMER, (ReaProject* projID, int selectItemID, int ratioType),            \
+    "[KV:API]Set Selected Media ID HANDAUTOMER",                                                           \
+    "As KV_SetMediaItemHANDAUTOMER for the selected item at selectItemID; false when the index names "     \
+    "no item.")
+
+#define KV_ENVELOPE_OFF_OPERATIONS(X)                                                                     \
+  X(bool, SetMediaItemEnvelopeAllOFF, (MediaItem* item), "[KV:API]SetMediaItemEnvelopeAllOFF",            \
+    "Switches every envelope of the item's active take off; false for a null item or without the SWS "    \
+    "extension (after asking whether to open its page).")                                                 \
+  X(bool, SetMediaIdEnvelopeAllOFF, (ReaProject* projID, int itemID), "[KV:API]SetMediaIdEnvelopeAllOFF", \
+    "As KV_SetMediaItemEnvelopeAllOFF for the item at itemID among all items of the project; false "      \
+    "when the index names no item.")                                                                      \
+  X(bool, SetSelectedMediaIdEnvelopeAllOFF, (ReaProject* projID, int itemID),                             \
+    "[KV:API]SetSelectedMediaIdEnvelopeAllOFF",                                                           \
+    "As KV_SetMediaItemEnvelopeAllOFF for the selected item at itemID (an index among the selected "      \
+    "items); false when the index names no item.")
+
+namespace KV_COBALT {
+KV_HAND_AUTOMATION_OPERATIONS(KV_DECLARE_OPERATION)
+KV_ENVELOPE_OFF_OPERATIONS(KV_DECLARE_OPERATION)
+}  // namespace KV_COBALT
