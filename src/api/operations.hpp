@@ -1,5 +1,8 @@
 #pragma once
 // Every registered operation, in registration order, group by group.
+#include "api/item/hand_automation_operations.hpp"
+#include "api/item/item_action_operations.hpp"
+#include "api/item/loudness_operations.hpp"
 #include "api/text/file_operations.hpp"
 #include "api/text/marker_operations.hpp"
 #include "api/text/number_operations.hpp"
@@ -20,6 +23,10 @@
   KV_TRACK_NAME_OPERATIONS(X) KV_TRACK_SELECT_OPERATIONS(X) KV_TRACK_VOLUME_OPERATIONS(X)            \
   KV_TRACK_DELETE_OPERATIONS(X)
 
+#define KV_ITEM_OPERATIONS(X)                                                                        \
+  KV_HAND_AUTOMATION_OPERATIONS(X) KV_LOUDNESS_OPERATIONS(X) KV_ITEM_ACTION_OPERATIONS(X)                    \
+  KV_ITEM_RENDER_OPERATIONS(X) KV_ENVELOPE_OFF_OPERATIONS(X)
+
 #define KV_ALL_OPERATIONS(X) \
   KV_TRACK_OPERATIONS(X)     \
   KV_STRING_OPERATIONS(X)    \
@@ -27,4 +34,5 @@
   KV_FILE_COPY_OPERATIONS(X) \
   KV_NUMBER_OPERATIONS(X)    \
   KV_MARKER_OPERATIONS(X)    \
-  KV_FILE_TEXT_OPERATIONS(X)
+  KV_FILE_TEXT_OPERATIONS(X) \
+  KV_ITEM_OPERATIONS(X)

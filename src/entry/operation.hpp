@@ -4,6 +4,9 @@
 
 #define KV_DECLARE_OPERATION(ret, name, params, help) ret name params;
 
+// The name scripts call an operation by, checked against its declaration.
+#define KV_REGISTERED_NAME(name) (static_cast<void>(&name), "KV_" #name)
+
 namespace kv_registry {
 
 template <class T>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -26,6 +27,12 @@ double round(double value, int digits) {
   digits = std::clamp(digits, 0, 9);
   double scale = static_cast<double>(static_cast<int>(std::pow(10.0, digits)));
   return std::round(value * scale) / scale;
+}
+
+void* address_from_number(double number) {
+  // Converting anything but a plain non-negative number below 2^64 would be undefined.
+  if (!(number >= 0 && number < 18446744073709551616.0)) return nullptr;
+  return reinterpret_cast<void*>(static_cast<std::uintptr_t>(static_cast<std::uint64_t>(number)));
 }
 
 double to_dB(double gain) { return 20.0 * std::log10(gain); }

@@ -22,6 +22,10 @@ bool write_out(T* out, T value) {
 // Rounds to digits decimals, halves away from zero; digits is held to 0..9.
 double round(double value, int digits);
 
+// A handle the host gave as a number ("P_PROJECT"); null for anything that
+// cannot be an address.
+void* address_from_number(double number);
+
 double to_dB(double gain);
 double to_reaper_volume(double dB);
 

@@ -1,18 +1,13 @@
 #include "api/track/track_address.hpp"
 
-#include <cstdint>
-
 #include "entry/host_import.hpp"
+#include "utility/utility.hpp"
 
 namespace KV_COBALT::track_address {
 
 ReaProject* project_of(MediaTrack* track) {
   if (!track) return nullptr;
-  const double address = host::GetMediaTrackInfo_Value(track, "P_PROJECT");
-  // Anything but a plain non-negative number cannot be an address; the
-  // conversion of such a value would be undefined.
-  if (!(address >= 0 && address < 18446744073709551616.0)) return nullptr;
-  return reinterpret_cast<ReaProject*>(static_cast<std::uintptr_t>(static_cast<std::uint64_t>(address)));
+  return static_cast<ReaProject*>(kv_utility::address_from_number(host::GetMediaTrackInfo_Value(track, "P_PROJECT")));
 }
 
 MediaTrack* by_type(ReaProject* project, int index, int type) {

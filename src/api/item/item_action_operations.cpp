@@ -1,0 +1,67 @@
+#include "api/item/item_action_operations.hpp"
+
+#include <utility>
+
+#include "api/item/item_address.hpp"
+#include "entry/host_import.hpp"
+
+namespace KV_COBALT {
+namespace {
+constexpr int crop_to_active_take = 40131;
+constexpr int render_to_new_take = 41999;
+}  // namespace
+
+media_item_list GetSelectedMediaItmes(ReaProject* project) {
+  media_item_list items;
+  const int count = host::CountSelectedMediaItems(project);
+  for (int i = 0; i < count; ++i) items.push_back(host::GetSelectedMediaItem(project, i));
+  return items;
+}
+
+void SelectMediaItems(media_item_list items, bool select) {
+  for (MediaItem* item : items) host::SetMediaItemSelected(item, select);
+}
+
+bool ActionMediaItemSelectKeep(MediaItem* item, int cmdID) {
+  if (!item) return false;
+  ReaProject* project = item_address::project_of(item);
+  // From the highest selected index down, so the lower indices stay valid
+  // while items leave the selection.
+  media_item_list saved;
+  for (int k = host::CountSelectedMediaItems(project) - 1; k >= 0; --k) {
+    MediaItem* selected = host::GetSelectedMediaItem(project, k);
+    host::SetMediaItemSelected(selected, false);
+    saved.push_back(selected);
+  }
+  host::SetMediaItemSelected(item, true);
+  host::Main_OnCommandEx(cmdID, 0, project);
+  host::SetMediaItemSelected(item, false);
+  SelectMediaItems(std::move(saved), true);
+  host::UpdateArrange();
+  return true;
+}
+
+bool ActionMediaIdSelectKeep(ReaProject* projID, int itemID, int cmdID) {
+  return ActionMediaItemSelectKeep(item_address::by_index(projID, itemID), cmdID);
+}
+
+bool ActionSelectedMediaIdSelectKeep(ReaProject* projID, int selectItemID, int cmdID) {
+  return ActionMediaItemSelectKeep(item_address::by_selected_index(projID, selectItemID), cmdID);
+}
+
+bool RenderMediaItemActiveTake(MediaItem* item) {
+  if (!item) return false;
+  if (host::CountTakes(item) != 1) ActionMediaItemSelectKeep(item, crop_to_active_take);
+  ActionMediaItemSelectKeep(item, render_to_new_take);
+  return true;
+}
+
+bool RenderMediaIdActiveTake(ReaProject* projID, int itemID) {
+  return RenderMediaItemActiveTake(item_address::by_index(projID, itemID));
+}
+
+bool RenderSelectedMediaIdActiveTake(ReaProject* projID, int selectItemID) {
+  return RenderMediaItemActiveTake(item_address::by_selected_index(projID, selectItemID));
+}
+
+}  // namespace KV_COBALT

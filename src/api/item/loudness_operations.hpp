@@ -1,0 +1,23 @@
+#pragma once
+// Bringing an item's loudest momentary loudness (400 ms windows, measured by
+// the SWS extension) to a level the script asks for, through the item volume.
+// maxMomentaryOut receives the position in project time of that loudest
+// window, not its loudness. Nothing changes, and nothing is written, when the
+// item has no active take, the analysis fails, or the item is silent.
+#include "entry/host_types.hpp"
+#include "entry/operation.hpp"
+
+// X(return type, name, parameters, help text)
+#define KV_LOUDNESS_OPERATIONS(X)                                                                               \
+  X(bool, SetMediaItemLoudnessMaxMomentary, (MediaItem* item, double setMaxMomentary, double* maxMomentaryOut), \
+    "[KV:API]Set Media Item Momenatary")                                                                        \
+  X(bool, SetMediaIdLoudnessMaxMomentary,                                                                       \
+    (ReaProject* projID, int itemID, double setMaxMomentary, double* maxMomentaryOut),                          \
+    "[KV:API]Set Media Id Momenatary")                                                                          \
+  X(bool, SetSelectedMediaIdLoudnessMaxMomentary,                                                               \
+    (ReaProject* projID, int selectItemID, double setMaxMomentary, double* maxMomentaryOut),                    \
+    "[KV:API]Set Selected Media Id Momenatary")
+
+namespace KV_COBALT {
+KV_LOUDNESS_OPERATIONS(KV_DECLARE_OPERATION)
+}  // namespace KV_COBALT

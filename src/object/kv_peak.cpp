@@ -1,0 +1,91 @@
+#include "object/kv_peak.hpp"
+
+#include <stdexcept>
+
+namespace kv_object {
+namespace {
+constexpr const char* keys[peak_table::field_count] = {"Time", "MaxPeak", "MinPeak", "Frequency", "Pos", "PointVol"};
+
+int field_of(const std::string& key) {
+  for (int f = 0; f < peak_table::field_count; ++f)
+    if (key == keys[f]) return f;
+  return -1;
+}
+
+void put(std::vector<double>& column, std::size_t row, double value) {
+  if (column.size() < row) column.resize(row);
+  column.push_back(value);
+}
+}  // namespace
+
+std::size_t peak_table::add_row() {
+  present_.push_back(0);
+  return present_.size() - 1;
+}
+
+void peak_table::add_peak(double time, double max_peak, double min_peak) {
+  const std::size_t row = present_.size();
+  put(columns_[Time], row, time);
+  put(columns_[MaxPeak], row, max_peak);
+  put(columns_[MinPeak], row, min_peak);
+  present_.push_back(1 << Time | 1 << MaxPeak | 1 << MinPeak);
+}
+
+void peak_table::reserve_peaks(std::size_t rows) {
+  const std::size_t total = size() + rows;
+  present_.reserve(total);
+  for (field f : {Time, MaxPeak, MinPeak}) columns_[f].reserve(total);
+}
+
+void peak_table::truncate(std::size_t rows) {
+  if (rows >= size()) return;
+  present_.resize(rows);
+  for (auto& column : columns_)
+    if (column.size() > rows) column.resize(rows);
+}
+
+void peak_table::set(std::size_t row, field f, double value) {
+  std::vector<double>& column = columns_[f];
+  if (row < column.size())
+    column[row] = value;
+  else if (value != 0.0) {
+    column.resize(row);
+    column.push_back(value);
+  }
+}
+
+void peak_table::fill(std::size_t row, field f, double value) {
+  set(row, f, value);
+  present_[row] |= 1 << f;
+}
+
+kv_Peak::kv_Peak() : table_(std::make_shared<peak_table>()), row_(table_->add_row()) {}
+
+kv_Peak::kv_Peak(std::shared_ptr<peak_table> table, std::size_t row) : table_(std::move(table)), row_(row) {}
+
+std::pair<std::string, std::string> kv_Peak::get_key_info(int i) const {
+  int position = 0;
+  for (int f = 0; f < peak_table::field_count; ++f)
+    if (present(field(f)) && position++ == i) return {keys[f], "double"};
+  throw std::out_of_range("out of range");
+}
+
+int kv_Peak::get_size() const {
+  int count = 0;
+  for (int f = 0; f < peak_table::field_count; ++f) count += present(field(f));
+  return count;
+}
+
+pyvar kv_Peak::get_value(std::string key) const {
+  const int f = field_of(key);
+  if (f < 0) return pyvar{};
+  return pyvar(std::in_place_type<double>, value(field(f)));
+}
+
+void kv_Peak::set_value(std::string key, pyvar value) {
+  const int f = field_of(key);
+  const double* number = std::get_if<double>(&value);
+  if (f >= 0 && number) table_->set(row_, field(f), *number);
+}
+
+}  // namespace kv_object
