@@ -22,7 +22,7 @@ struct builder_traits<Builder> {
   static constexpr bool counted = std::is_same_v<std::tuple_element_t<arity - 1, parameters>, int&>;
   static constexpr std::size_t input_count = arity - (counted ? 2 : 1);
   using list = std::remove_reference_t<std::tuple_element_t<input_count, parameters>>;
-  using element = typename list::value_type;
+  using element = std::remove_cvref_t<decltype(*std::declval<list&>().begin())>;
   // The inputs as owned values: texts as strings, the rest as they are.
   template <std::size_t I>
   using input = std::remove_cvref_t<std::tuple_element_t<I, parameters>>;

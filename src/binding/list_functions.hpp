@@ -10,6 +10,7 @@
 // (written only on success, always for lists of texts), then the count.
 #include <cstdint>
 
+#include "api/item/peak_lists.hpp"
 #include "api/text/file_lists.hpp"
 #include "api/text/string_lists.hpp"
 #include "api/track/track_lists.hpp"
@@ -46,4 +47,11 @@
     (const char* title, int inputCount, const char* captions, const char* defaultValues,                            \
      std::uint64_t* handleOut),                                                                                      \
     (title, inputCount, captions, defaultValues, handleOut),                                                         \
-    "Asks the user for inputCount comma-separated values; the answers, and whether the user confirmed.")
+    "Asks the user for inputCount comma-separated values; the answers, and whether the user confirmed.")          \
+  X(GetMediaItemPeakList, (MediaItem * item, std::uint64_t * handleOut), (item, handleOut),                          \
+    "A kv_Peak per millisecond of the item with Time, MaxPeak and MinPeak (dB); false without an item, a length "   \
+    "or peaks.")                                                                                                     \
+  X(GetMediaIdPeakList, (ReaProject * projID, int itemID, std::uint64_t* handleOut), (projID, itemID, handleOut),   \
+    "The peak list of the item at an index.")                                                                        \
+  X(GetSelectedMediaIdPeakList, (ReaProject * projID, int selectItemID, std::uint64_t* handleOut),                  \
+    (projID, selectItemID, handleOut), "The peak list of the selected item at an index.")

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -69,22 +70,14 @@ class kv_List {
     T::pool.try_emplace(record->handle, record);
   }
 
-  // The records themselves, for reading in place during one call.
-  template <class T>
-  static std::vector<kv_List*> to_kvList_array(std::vector<T>& records) {
-    std::vector<kv_List*> pointers;
-    pointers.reserve(records.size());
-    for (T& record : records) pointers.push_back(&record);
-    return pointers;
-  }
-
   // Pools a copy of every record (sharing its fields) and a new list of them;
   // returns the list's handle.
-  template <class T>
-  static std::uint64_t pool_kvList_array(const std::vector<T>& records) {
+  template <class Records>
+  static std::uint64_t pool_kvList_array(const Records& records) {
     auto list = std::make_shared<kvList_array>();
     list->reserve(records.size());
-    for (const T& record : records) {
+    for (auto&& record : records) {
+      using T = std::remove_cvref_t<decltype(record)>;
       auto pooled = std::make_shared<T>(record);
       set_obj_topool(pooled);
       list->emplace_back(pooled);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -48,11 +49,17 @@ class peak_table {
 class kv_Peak : public kv_List {
  public:
   using field = peak_table::field;
+  static constexpr const char* type_name = "kv_Peak";
+  // Pooled records of this type, keyed by handle.
+  inline static std::map<std::uint64_t, std::shared_ptr<kv_Peak>> pool;
 
   // A record of its own, all fields absent.
   kv_Peak();
   kv_Peak(std::shared_ptr<peak_table> table, std::size_t row);
 
+  void pushvalue(lua_State* L) const override;
+  void set_value_from_luatable(lua_State* L, int index) override;
+  bool release_inpool() override;
   std::pair<std::string, std::string> get_key_info(int i) const override;
   int get_size() const override;
   pyvar get_value(std::string key) const override;

@@ -62,9 +62,10 @@ void read_field_value(lua_State* L, kv_LitsItem_inner<T>& holder) {
   }
 }
 
-// Walks the table at index; stops at the first key that is not a string.
-template <class Fields>
-void read(const Fields& fields, lua_State* L, int index) {
+// Walks the table at index, calling read(key) with each entry's value on top
+// of the stack; stops at the first key that is not a string.
+template <class Read>
+void walk_string_keys(lua_State* L, int index, Read&& read) {
   const auto& lua = lua_api::lua;
   if (index < 0 && index > LUA_REGISTRYINDEX) index = lua.lua_gettop(L) + index + 1;
   if (lua.lua_type(L, index) != LUA_TTABLE || !lua.lua_checkstack(L, 2)) return;
@@ -76,16 +77,22 @@ void read(const Fields& fields, lua_State* L, int index) {
     }
     std::size_t length = 0;
     const char* text = lua.lua_tolstring(L, -2, &length);
-    const std::string_view key(text, length);
+    read(std::string_view(text, length));
+    lua.lua_settop(L, -2);  // the value; the key stays for lua_next
+  }
+}
+
+// The fields Lua may write, read back from the table at index.
+template <class Fields>
+void read(const Fields& fields, lua_State* L, int index) {
+  walk_string_keys(L, index, [&](std::string_view key) {
     std::apply(
         [&](const auto&... field) {
-          (void)((field.read_from_lua && key == field.key ? (read_field_value(L, field.holder), true)
-                                                                          : false) ||
+          (void)((field.read_from_lua && key == field.key ? (read_field_value(L, field.holder), true) : false) ||
                  ...);
         },
         fields);
-    lua.lua_settop(L, -2);  // the value; the key stays for lua_next
-  }
+  });
 }
 
 }  // namespace kv_object::record_lua

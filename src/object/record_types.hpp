@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "object/kv_midi.hpp"
+#include "object/kv_peak.hpp"
 #include "object/track_detail.hpp"
 
 namespace kv_object {
@@ -17,7 +18,7 @@ struct record_type_list {
   }
 };
 
-using record_types = record_type_list<TrackDetail, kv_Midi>;
+using record_types = record_type_list<TrackDetail, kv_Midi, kv_Peak>;
 
 // The pooled record with this handle, or null.
 inline kv_List* find_pooled_record(std::uint64_t handle) {

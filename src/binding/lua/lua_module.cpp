@@ -68,13 +68,15 @@ void push_tracks(lua_State* L, const std::vector<MediaTrack*>& tracks) {
   }
 }
 
-void push_records(lua_State* L, const std::vector<kv_object::kv_List*>& records) {
+// Each record read in place, as the table of its present fields.
+template <class Records>
+void push_records(lua_State* L, const Records& records) {
   const auto& lua = lua_api::lua;
   lua.lua_createtable(L, 0, 0);
   lua_Integer position = 0;
-  for (const kv_object::kv_List* record : records) {
+  for (auto&& record : records) {
     lua.lua_pushinteger(L, ++position);
-    record->pushvalue(L);
+    record.pushvalue(L);
     lua.lua_settable(L, -3);
   }
 }
@@ -87,23 +89,20 @@ int call(lua_State* L) noexcept {
   using traits = builder_traits<Builder>;
   constexpr shape kind = list_binding::shape_of<typename traits::element>();
   typename traits::list result;
-  std::vector<kv_object::kv_List*> records;
   int count = 0;
   bool ok = false;
   try {
     auto inputs = read_arguments<traits>(L, std::make_index_sequence<traits::input_count>{});
     ok = traits::call(inputs, result, count);
-    if constexpr (kind == shape::records) records = kv_object::kv_List::to_kvList_array(result);
   } catch (...) {
     ok = false;
-    result.clear();
-    records.clear();
+    result = {};
     count = 0;
   }
   const auto& lua = lua_api::lua;
   lua.lua_pushboolean(L, ok ? 1 : 0);
   if constexpr (kind == shape::records)
-    push_records(L, records);
+    push_records(L, result);
   else if constexpr (kind == shape::texts)
     lua_utility::pushvalue(L, result);
   else
