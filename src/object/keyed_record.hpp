@@ -3,7 +3,6 @@
 // record and its copies (a value set through one copy is seen by all), its
 // pool, and the key operations over the block's fields in key order.
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -20,7 +19,7 @@ template <class Record, class Block>
 class keyed_record : public kv_List {
  public:
   // Pooled records of this type, keyed by handle.
-  inline static std::map<std::uint64_t, std::shared_ptr<Record>> pool;
+  inline static handle_pool<Record> pool;
 
   void pushvalue(lua_State* L) const override { record_lua::push(block_->keyed(), L); }
   void set_value_from_luatable(lua_State* L, int index) override { record_lua::read(block_->keyed(), L, index); }

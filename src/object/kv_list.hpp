@@ -2,7 +2,7 @@
 // The keyed records handed to scripts: the script value type, the field
 // holder, the base every record derives from, and the pooled record lists.
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -34,6 +34,11 @@ struct kv_LitsItem_inner {
 
 class kv_List;
 
+// Pooled objects by handle. Only lookups by handle reach a pool, never its
+// order, so a hash map serves: a million pooled objects stay cheap to find.
+template <class T>
+using handle_pool = std::unordered_map<std::uint64_t, std::shared_ptr<T>>;
+
 // A pooled record list names its records without owning them (their pools
 // do). Weak references tell a record released on its own from a new object
 // that now sits at the same address.
@@ -62,7 +67,7 @@ class kv_List {
   virtual void set_value(std::string key, pyvar value) = 0;
 
   // Record lists for scripts, keyed by handle.
-  inline static std::map<std::uint64_t, std::shared_ptr<kvList_array>> kvList_pool;
+  inline static handle_pool<kvList_array> kvList_pool;
 
   // Pools a record under its handle; an entry already there stays.
   template <class T>

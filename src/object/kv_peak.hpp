@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -51,7 +50,7 @@ class kv_Peak : public kv_List {
   using field = peak_table::field;
   static constexpr const char* type_name = "kv_Peak";
   // Pooled records of this type, keyed by handle.
-  inline static std::map<std::uint64_t, std::shared_ptr<kv_Peak>> pool;
+  inline static handle_pool<kv_Peak> pool;
 
   // A record of its own, all fields absent.
   kv_Peak();

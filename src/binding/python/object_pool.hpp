@@ -19,8 +19,8 @@ using kv_object::record_fields::to_pyvar;
 using pyvar_array = std::vector<pyvar>;
 using pyvar_map = std::map<std::string, pyvar>;
 
-inline std::map<std::uint64_t, std::shared_ptr<pyvar_array>> pyvar_array_list;
-inline std::map<std::uint64_t, std::shared_ptr<pyvar_map>> pyvar_map_list;
+inline kv_object::handle_pool<pyvar_array> pyvar_array_list;
+inline kv_object::handle_pool<pyvar_map> pyvar_map_list;
 
 // The pooled object, or null.
 template <class Pool>
