@@ -22,6 +22,11 @@ KVHOST_EXPORT int kvhost_load_extension(const char* path) {
 KVHOST_EXPORT int kvhost_unload_extension(void) { return kvhost::unload_extension(); }
 
 KVHOST_EXPORT void* kvhost_get_func(const char* name) { return kvhost::get_func(name); }
+KVHOST_EXPORT void kvhost_hide_function(const char* name) {
+  if (name) kvhost::hide_function(name);
+}
+KVHOST_EXPORT void kvhost_hide_sws(void) { kvhost::hide_sws_functions(); }
+KVHOST_EXPORT void kvhost_show_all_functions(void) { kvhost::show_all_functions(); }
 
 KVHOST_EXPORT int kvhost_run_lua(const char* code, char* error, int error_size) {
   lua_State* L = kvhost::new_script_state();

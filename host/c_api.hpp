@@ -10,6 +10,10 @@ int kvhost_load_extension(const char* path);
 int kvhost_unload_extension(void);
 // A host function or registered script function by name, or null.
 void* kvhost_get_func(const char* name);
+// The host lacks that function (or every SWS function) until shown again.
+void kvhost_hide_function(const char* name);
+void kvhost_hide_sws(void);
+void kvhost_show_all_functions(void);
 // Runs Lua code with `reaper` and `kvhost` as in kvhost scripts; 1 on
 // success, 0 with the message and traceback copied into error.
 int kvhost_run_lua(const char* code, char* error, int error_size);

@@ -23,6 +23,7 @@ const char* usage =
     "  --extension PATH   load this extension file instead of the built one\n"
     "  --no-extension     start without loading an extension\n"
     "  --hide NAME        the host lacks function NAME (repeatable)\n"
+    "  --no-sws           run as if the SWS extension were not installed\n"
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     } else if (a == "--extension") extension_path = value();
     else if (a == "--no-extension") with_extension = false;
     else if (a == "--hide") kvhost::hide_function(value());
+    else if (a == "--no-sws") kvhost::hide_sws_functions();
     else if (a == "-e") code = value();
     else if (!a.empty() && a[0] == '-') {
       std::fprintf(stderr, "kvhost: unknown option %s\n%s", a.c_str(), usage);

@@ -1,5 +1,6 @@
 #include "simulation.hpp"
 
+#include "api/host_api.hpp"
 #include "model/state.hpp"
 
 namespace kvhost {
@@ -33,6 +34,32 @@ std::vector<MediaTrack*> add_tracks(ReaProject* project, const std::vector<int>&
     added.push_back(handle(&appended));
   }
   return added;
+}
+
+PCM_source* create_source(int rate, int channels, std::vector<float> samples) {
+  if (rate <= 0 || channels <= 0 || samples.size() % static_cast<std::size_t>(channels) != 0) return nullptr;
+  auto audio = std::make_shared<sound>();
+  audio->rate = rate;
+  audio->channels = channels;
+  audio->samples = std::move(samples);
+  return handle(state().loose_sources.emplace_back(std::make_unique<source>(std::move(audio))).get());
+}
+
+MediaItem* add_item(MediaTrack* track, double position, double length, PCM_source* source) {
+  auto* given = find_source(source);
+  if (!given || given->owner) return nullptr;
+  MediaItem* made = api::AddMediaItemToTrack(track);
+  if (!made) return nullptr;
+  api::SetMediaItemTake_Source(api::AddTakeToMediaItem(made), source);
+  api::SetMediaItemInfo_Value(made, "D_POSITION", position);
+  api::SetMediaItemInfo_Value(made, "D_LENGTH", length);
+  return made;
+}
+
+TrackEnvelope* add_take_envelope(MediaItem_Take* take, const std::string& name) {
+  auto* member = find_take(take);
+  if (!member || member->find_envelope(name)) return nullptr;
+  return handle(&member->add_envelope(name));
 }
 
 void set_resource_path(const std::string& path) { state().resource_path.choose(path); }

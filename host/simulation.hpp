@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host_types.hpp"
+#include "model/media_handles.hpp"
 #include "model/records.hpp"
 
 namespace kvhost {
@@ -21,6 +22,17 @@ MediaTrack* master_track(ReaProject* project);  // null project: the current one
 // Appends one track per entry to project (null: the current one) with that
 // folder-depth change ("I_FOLDERDEPTH"); returns the new tracks in order.
 std::vector<MediaTrack*> add_tracks(ReaProject* project, const std::vector<int>& folder_depths);
+
+// A source playing these samples (frames of interleaved channels), owned by
+// the caller like one from PCM_Source_CreateFromFile; null when rate or
+// channels is not positive or the samples are not whole frames.
+PCM_source* create_source(int rate, int channels, std::vector<float> samples);
+// A new item on track with one take playing the caller's source from its
+// start; null when the track or source is unknown or the source is a take's.
+MediaItem* add_item(MediaTrack* track, double position, double length, PCM_source* source);
+// A take envelope such as "Pan" (active, visible, no points); null when the
+// take is unknown or has an envelope of that name.
+TrackEnvelope* add_take_envelope(MediaItem_Take* take, const std::string& name);
 
 // An empty path restores the default, a temporary directory made on first use.
 void set_resource_path(const std::string& path);

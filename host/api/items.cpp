@@ -1,22 +1,128 @@
-// Media items, takes and take envelopes: the model holds none yet, so every
-// look-up finds nothing and every change is refused.
+// Media items: order, selection and properties.
+#include <cmath>
+#include <string_view>
+
 #include "api/host_api.hpp"
+#include "model/state.hpp"
+#include "model/text.hpp"
 
 namespace kvhost::api {
+using namespace kvhost::model;
 
-MediaItem* GetMediaItem(ReaProject*, int) { return nullptr; }
-int CountSelectedMediaItems(ReaProject*) { return 0; }
-MediaItem* GetSelectedMediaItem(ReaProject*, int) { return nullptr; }
-double GetMediaItemInfo_Value(MediaItem*, const char*) { return 0; }
-bool SetMediaItemInfo_Value(MediaItem*, const char*, double) { return false; }
-void SetMediaItemSelected(MediaItem*, bool) {}
-void SelectAllMediaItems(ReaProject*, bool) {}
-ReaProject* GetItemProjectContext(MediaItem*) { return nullptr; }
-MediaItem_Take* GetActiveTake(MediaItem*) { return nullptr; }
-int CountTakes(MediaItem*) { return 0; }
-int GetMediaItemTake_Peaks(MediaItem_Take*, double, double, int, int, int, double*) { return 0; }
-TrackEnvelope* GetTakeEnvelopeByName(MediaItem_Take*, const char*) { return nullptr; }
-int CountTakeEnvelopes(MediaItem_Take*) { return 0; }
-TrackEnvelope* GetTakeEnvelope(MediaItem_Take*, int) { return nullptr; }
+MediaItem* GetMediaItem(ReaProject* proj, int itemidx) {
+  auto* owner = find_project(proj);
+  return owner ? handle(owner->item_at(itemidx)) : nullptr;
+}
+
+int CountSelectedMediaItems(ReaProject* proj) {
+  auto* owner = find_project(proj);
+  return owner ? owner->selected_item_count() : 0;
+}
+
+MediaItem* GetSelectedMediaItem(ReaProject* proj, int selitem) {
+  auto* owner = find_project(proj);
+  return owner ? handle(owner->selected_item_at(selitem)) : nullptr;
+}
+
+double GetMediaItemInfo_Value(MediaItem* item, const char* parmname) {
+  auto* member = find_item(item);
+  if (!member) return 0;
+  const auto key = text_or_empty(parmname);
+  if (key == "D_POSITION") return member->position;
+  if (key == "D_LENGTH") return member->length;
+  if (key == "D_VOL") return member->volume;
+  if (key == "B_UISEL") return member->selected ? 1 : 0;
+  if (key == "I_CURTAKE") return member->active ? member->index_of(*member->active) : 0;
+  if (key == "P_TRACK") return handle_number(member->owner);
+  if (key == "P_PROJECT") return handle_number(member->owner->owner);
+  return 0;
+}
+
+bool SetMediaItemInfo_Value(MediaItem* item, const char* parmname, double newvalue) {
+  auto* member = find_item(item);
+  if (!member || !std::isfinite(newvalue)) return false;
+  const auto key = text_or_empty(parmname);
+  if (key == "D_POSITION") {
+    member->position = newvalue;
+    owner_project(*member).item_moved();
+  } else if (key == "D_LENGTH" && newvalue >= 0) {
+    member->length = newvalue;
+  } else if (key == "D_VOL" && newvalue >= 0) {
+    member->volume = newvalue;
+  } else if (key == "B_UISEL") {
+    owner_project(*member).set_item_selected(*member, newvalue != 0);
+  } else if (key == "I_CURTAKE") {
+    const int index = to_int(newvalue);
+    if (index < 0 || index >= static_cast<int>(member->takes.size())) return false;
+    member->active = member->takes[static_cast<std::size_t>(index)].get();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void SetMediaItemSelected(MediaItem* item, bool selected) {
+  if (auto* member = find_item(item)) owner_project(*member).set_item_selected(*member, selected);
+}
+
+void SelectAllMediaItems(ReaProject* proj, bool selected) {
+  auto* owner = find_project(proj);
+  if (!owner) return;
+  for (int i = 0; i < owner->item_count(); ++i) owner->set_item_selected(*owner->item_at(i), selected);
+}
+
+ReaProject* GetItemProjectContext(MediaItem* item) {
+  auto* member = find_item(item);
+  return member ? handle(&owner_project(*member)) : nullptr;
+}
+
+MediaItem_Take* GetActiveTake(MediaItem* item) {
+  auto* member = find_item(item);
+  return member ? handle(member->active) : nullptr;
+}
+
+int CountTakes(MediaItem* item) {
+  auto* member = find_item(item);
+  return member ? static_cast<int>(member->takes.size()) : 0;
+}
+
+int CountMediaItems(ReaProject* proj) {
+  auto* owner = find_project(proj);
+  return owner ? owner->item_count() : 0;
+}
+
+int CountTrackMediaItems(MediaTrack* track) {
+  auto* member = find_track(track);
+  return member ? static_cast<int>(member->items.size()) : 0;
+}
+
+MediaItem* GetTrackMediaItem(MediaTrack* tr, int itemidx) {
+  auto* member = find_track(tr);
+  return member ? handle(member->owner->track_item_at(*member, itemidx)) : nullptr;
+}
+
+MediaItem* AddMediaItemToTrack(MediaTrack* tr) {
+  auto* member = find_track(tr);
+  if (!member || member->master) return nullptr;
+  return handle(&member->owner->add_item(*member));
+}
+
+bool DeleteTrackMediaItem(MediaTrack* tr, MediaItem* it) {
+  auto* owner_track = find_track(tr);
+  auto* member = find_item(it);
+  if (!owner_track || !member || member->owner != owner_track) return false;
+  owner_track->owner->remove_item(*member);
+  return true;
+}
+
+MediaTrack* GetMediaItem_Track(MediaItem* item) {
+  auto* member = find_item(item);
+  return member ? handle(member->owner) : nullptr;
+}
+
+bool IsMediaItemSelected(MediaItem* item) {
+  auto* member = find_item(item);
+  return member && member->selected;
+}
 
 }  // namespace kvhost::api

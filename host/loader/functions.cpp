@@ -17,6 +17,8 @@ const std::map<std::string, callable>& host_functions() {
   functions[#name] = callable{#name, reinterpret_cast<void*>(&api::name), kv_registry::vararg<&api::name>, \
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
+    KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;
   }();
@@ -90,6 +92,12 @@ void* get_func(const char* name) {
 std::vector<std::string> registered_names() { return state().order; }
 
 void hide_function(const std::string& name) { state().hidden.insert(name); }
+
+void hide_sws_functions() {
+#define KVHOST_HIDE(name, ret, params) hide_function(#name);
+  KV_SWS_FUNCTIONS(KVHOST_HIDE)
+#undef KVHOST_HIDE
+}
 void show_all_functions() { state().hidden.clear(); }
 
 }  // namespace kvhost

@@ -37,6 +37,8 @@ std::vector<std::string> registered_names();
 
 // Hides a name from get_func and scripts, as if the host lacked it.
 void hide_function(const std::string& name);
+// Hides every SWS function: the host runs as if SWS were not installed.
+void hide_sws_functions();
 void show_all_functions();
 
 }  // namespace kvhost

@@ -203,11 +203,18 @@ int command_log(lua_State* L) {
   const auto& log = commands();
   lua_createtable(L, static_cast<int>(log.size()), 0);
   for (std::size_t i = 0; i < log.size(); ++i) {
-    lua_createtable(L, 0, 3);
+    lua_createtable(L, 0, 4);
     set_field(L, "command", log[i].command);
     set_field(L, "flag", log[i].flag);
     push_handle(L, log[i].project);
     lua_setfield(L, -2, "project");
+    const auto& items = log[i].selected_items;
+    lua_createtable(L, static_cast<int>(items.size()), 0);
+    for (std::size_t k = 0; k < items.size(); ++k) {
+      lua_pushlightuserdata(L, items[k]);
+      lua_rawseti(L, -2, static_cast<lua_Integer>(k + 1));
+    }
+    lua_setfield(L, -2, "items");
     lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
   }
   return 1;
@@ -216,6 +223,53 @@ int command_log(lua_State* L) {
 int arrange_updates(lua_State* L) {
   lua_pushinteger(L, update_arrange_count());
   return 1;
+}
+
+// Pushes a source holding the numbers of the table at index 3; false
+// (nothing pushed) when an entry is not a number. No C++ object outlives it,
+// so the caller may raise a Lua error afterwards.
+bool push_created_source(lua_State* L, int rate, int channels) {
+  std::vector<float> samples(lua_rawlen(L, 3));
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    lua_rawgeti(L, 3, static_cast<lua_Integer>(i + 1));
+    int is_number = 0;
+    samples[i] = static_cast<float>(lua_tonumberx(L, -1, &is_number));
+    lua_pop(L, 1);
+    if (!is_number) return false;
+  }
+  push_handle(L, create_source(rate, channels, std::move(samples)));
+  return true;
+}
+
+// kvhost.create_source(rate, channels, {samples, frame after frame}) -> source or nil
+int new_source(lua_State* L) {
+  const auto rate = static_cast<int>(luaL_checkinteger(L, 1));
+  const auto channels = static_cast<int>(luaL_checkinteger(L, 2));
+  luaL_checktype(L, 3, LUA_TTABLE);
+  if (!push_created_source(L, rate, channels)) return luaL_argerror(L, 3, "numbers expected");
+  return 1;
+}
+
+// kvhost.add_item(track, position, length, source) -> item or nil
+int new_item(lua_State* L) {
+  luaL_checktype(L, 1, LUA_TLIGHTUSERDATA);
+  luaL_checktype(L, 4, LUA_TLIGHTUSERDATA);
+  push_handle(L, add_item(static_cast<MediaTrack*>(lua_touserdata(L, 1)), luaL_checknumber(L, 2),
+                          luaL_checknumber(L, 3), static_cast<PCM_source*>(lua_touserdata(L, 4))));
+  return 1;
+}
+
+// kvhost.add_take_envelope(take, name) -> envelope or nil
+int new_take_envelope(lua_State* L) {
+  luaL_checktype(L, 1, LUA_TLIGHTUSERDATA);
+  const char* name = luaL_checkstring(L, 2);
+  push_handle(L, add_take_envelope(static_cast<MediaItem_Take*>(lua_touserdata(L, 1)), name));
+  return 1;
+}
+
+int hide_sws(lua_State*) {
+  hide_sws_functions();
+  return 0;
 }
 
 const luaL_Reg controls[] = {
@@ -236,6 +290,10 @@ const luaL_Reg controls[] = {
     {"registrations", registration_keys},
     {"definition", definition},
     {"hide_function", hide},
+    {"hide_sws", hide_sws},
+    {"create_source", new_source},
+    {"add_item", new_item},
+    {"add_take_envelope", new_take_envelope},
     {"show_all_functions", show_all},
     {"load_extension", load},
     {"unload_extension", unload},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "loader/functions.hpp"
+#include "lua/array.hpp"
 #include "lua/definition_parse.hpp"
 
 namespace kvhost {
@@ -59,6 +60,9 @@ void* pointer_argument(lua_State* L, int arg, const parameter& p) {
       return lua_touserdata(L, arg);
     case LUA_TNUMBER:  // scripts pass 0 for the current project
       return reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
+    case LUA_TUSERDATA:  // a sample buffer from reaper.new_array
+      if (double* data = script_array_data(L, arg); data && p.type == "double*") return data;
+      throw bad_argument(L, arg, p, p.type.c_str());
     default:
       throw bad_argument(L, arg, p, p.type.c_str());
   }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "loader/extension.hpp"
+#include "lua/array.hpp"
 #include "lua/marshal.hpp"
 
 namespace kvhost {
@@ -24,6 +25,7 @@ void open_reaper_table(lua_State* L) {
   lua_newtable(L);
   lua_pushcfunction(L, show_console_msg);
   lua_setfield(L, -2, "ShowConsoleMsg");
+  open_array(L);
   lua_newtable(L);
   lua_pushcfunction(L, reaper_index);
   lua_setfield(L, -2, "__index");

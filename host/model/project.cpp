@@ -18,6 +18,7 @@ track& project::insert_track(int index) {
   auto& inserted = **tracks_.insert(tracks_.begin() + position, std::make_unique<track>(*this, false));
   inserted.index = position;  // right at once; later tracks are caught by index_of's check
   layout_valid_ = false;
+  item_order_valid_ = false;
   return inserted;
 }
 
@@ -30,6 +31,7 @@ void project::remove_track(track& removed) {
   if (position == tracks_.end()) return;
   if (removed.selected) selection_valid_ = false;
   layout_valid_ = false;
+  if (!removed.items.empty()) item_order_valid_ = false;
   tracks_.erase(position);
 }
 
@@ -109,6 +111,83 @@ void project::refresh_selection() {
   for (const auto& member : tracks_)
     if (member->selected) selected_.push_back(member.get());
   selection_valid_ = true;
+}
+
+}  // namespace kvhost::model
+
+namespace kvhost::model {
+
+item& project::add_item(track& owner_track) {
+  item_order_valid_ = false;
+  return *owner_track.items.emplace_back(std::make_unique<item>(owner_track));
+}
+
+void project::remove_item(item& removed) {
+  auto& items = removed.owner->items;
+  const auto found = std::find_if(items.begin(), items.end(), [&](const auto& member) { return member.get() == &removed; });
+  if (found == items.end()) return;
+  item_order_valid_ = false;
+  items.erase(found);
+}
+
+void project::set_item_selected(item& member, bool selected) {
+  if (member.selected == selected) return;
+  member.selected = selected;
+  item_selection_valid_ = false;
+}
+
+int project::item_count() {
+  refresh_items();
+  return static_cast<int>(items_.size());
+}
+
+item* project::item_at(int index) {
+  refresh_items();
+  if (index < 0 || index >= static_cast<int>(items_.size())) return nullptr;
+  return items_[static_cast<std::size_t>(index)];
+}
+
+item* project::track_item_at(track& owner_track, int index) {
+  refresh_items();
+  if (index < 0 || index >= static_cast<int>(owner_track.items.size())) return nullptr;
+  return owner_track.items[static_cast<std::size_t>(index)].get();
+}
+
+int project::selected_item_count() {
+  refresh_items();
+  return static_cast<int>(selected_items_.size());
+}
+
+item* project::selected_item_at(int index) {
+  refresh_items();
+  if (index < 0 || index >= static_cast<int>(selected_items_.size())) return nullptr;
+  return selected_items_[static_cast<std::size_t>(index)];
+}
+
+std::vector<item*> project::selected_items() {
+  refresh_items();
+  return selected_items_;
+}
+
+void project::refresh_items() {
+  if (!item_order_valid_) {
+    items_.clear();
+    for (const auto& owner_track : tracks_) {
+      auto& items = owner_track->items;
+      // Stable: items at one position stay in the order they arrived.
+      std::stable_sort(items.begin(), items.end(),
+                       [](const auto& a, const auto& b) { return a->position < b->position; });
+      for (const auto& member : items) items_.push_back(member.get());
+    }
+    item_order_valid_ = true;
+    item_selection_valid_ = false;
+  }
+  if (!item_selection_valid_) {
+    selected_items_.clear();
+    for (item* member : items_)
+      if (member->selected) selected_items_.push_back(member);
+    item_selection_valid_ = true;
+  }
 }
 
 }  // namespace kvhost::model

@@ -35,6 +35,18 @@ class project {
   int selected_count(bool with_master);
   track* selected_at(int index);  // master excluded; null when out of range
 
+  // Items counted track by track in track order, by position within a track.
+  item& add_item(track& owner_track);
+  void remove_item(item& removed);  // destroys it with its takes
+  void item_moved() { item_order_valid_ = false; }
+  void set_item_selected(item& member, bool selected);
+  int item_count();
+  item* item_at(int index);  // null when out of range
+  item* track_item_at(track& owner_track, int index);
+  int selected_item_count();
+  item* selected_item_at(int index);
+  std::vector<item*> selected_items();
+
   marker_list markers;
   folder path;
   std::string record_path;
@@ -42,12 +54,17 @@ class project {
  private:
   void refresh_layout();
   void refresh_selection();
+  void refresh_items();
 
   track master_;
   std::vector<std::unique_ptr<track>> tracks_;
   bool layout_valid_ = true;
   std::vector<track*> selected_;
   bool selection_valid_ = true;
+  std::vector<item*> items_;
+  bool item_order_valid_ = true;
+  std::vector<item*> selected_items_;
+  bool item_selection_valid_ = true;
 };
 
 }  // namespace kvhost::model

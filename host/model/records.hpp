@@ -1,6 +1,7 @@
 #pragma once
 // What the simulated host remembers of the calls it received, for tests.
 #include <string>
+#include <vector>
 
 #include "host_types.hpp"
 
@@ -20,6 +21,7 @@ struct command_record {
   int command = 0;
   int flag = 0;
   ReaProject* project = nullptr;  // never null: a null argument is the current project
+  std::vector<MediaItem*> selected_items;  // the project's item selection when it ran
 };
 
 }  // namespace kvhost

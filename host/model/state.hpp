@@ -2,6 +2,7 @@
 // The one simulated host of the process. Handles given out are addresses of
 // model objects; they are checked against the live objects before any use, so
 // a null, foreign or deleted handle is simply not found.
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "host_types.hpp"
+#include "media_handles.hpp"
 #include "project.hpp"
 #include "records.hpp"
 
@@ -34,6 +36,10 @@ struct host_state {
   std::deque<user_inputs_answer> user_inputs_answers;
   std::vector<dialog_record> dialogs;
   std::vector<command_record> commands;
+  // Objects scripts hold until they hand them over or destroy them.
+  std::vector<std::unique_ptr<source>> loose_sources;
+  std::vector<std::unique_ptr<envelope_copy>> envelope_copies;
+  std::vector<std::unique_ptr<audio_accessor>> accessors;
   int update_arrange_count = 0;
 };
 
@@ -42,6 +48,24 @@ void reset_state();
 
 project* find_project(ReaProject* handle);  // null: the current project
 track* find_track(MediaTrack* handle);
+
+// Takes the object out of its owning list; null when it is not there.
+template <class T>
+std::unique_ptr<T> release_from(std::vector<std::unique_ptr<T>>& owners, const T* wanted) {
+  for (auto it = owners.begin(); it != owners.end(); ++it) {
+    if (it->get() != wanted) continue;
+    auto released = std::move(*it);
+    owners.erase(it);
+    return released;
+  }
+  return nullptr;
+}
+
+// The project that holds the item.
+inline project& owner_project(item& member) { return *member.owner->owner; }
+
+// A handle as the number "P_PROJECT" and "P_ITEM" report.
+inline double handle_number(const void* handle) { return static_cast<double>(reinterpret_cast<std::uintptr_t>(handle)); }
 
 inline ReaProject* handle(project* object) { return reinterpret_cast<ReaProject*>(object); }
 inline MediaTrack* handle(track* object) { return reinterpret_cast<MediaTrack*>(object); }

@@ -1,6 +1,10 @@
 #pragma once
 // A track of a project, or its master track.
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "media.hpp"
 
 namespace kvhost::model {
 
@@ -18,6 +22,8 @@ struct track {
   int color = 0;  // "I_CUSTOMCOLOR": native colour | 0x1000000, or 0 for none
   int folder_depth = 0;
   bool selected = false;
+  // In position order once the owner has refreshed its item order.
+  std::vector<std::unique_ptr<item>> items;
 
   // Filled by the owner's layout pass; read through the owner only.
   int index = -1;

@@ -60,6 +60,33 @@ class HostFromPython(unittest.TestCase):
         self.assertIn("broken script", error)
         self.assertIn("stack traceback", error)
 
+    def test_media_built_and_read_through_host_functions(self):
+        def function(name, result, *arguments):
+            return ctypes.CFUNCTYPE(result, *arguments)(host.kvhost_get_func(name.encode()))
+        pointer = ctypes.c_void_p
+        function("InsertTrackAtIndex", None, ctypes.c_int, ctypes.c_bool)(0, False)
+        track = function("GetTrack", pointer, pointer, ctypes.c_int)(None, 0)
+        source = function("PCM_Source_CreateFromFile", pointer, ctypes.c_char_p)(
+            b"/usr/share/sounds/alsa/Front_Right.wav")
+        self.assertIsNotNone(source)
+        item = function("AddMediaItemToTrack", pointer, pointer)(track)
+        take = function("AddTakeToMediaItem", pointer, pointer)(item)
+        self.assertTrue(function("SetMediaItemTake_Source", ctypes.c_bool, pointer, pointer)(take, source))
+        function("SetMediaItemInfo_Value", ctypes.c_bool, pointer, ctypes.c_char_p, ctypes.c_double)(
+            item, b"D_LENGTH", 1.0)
+        peaks = (ctypes.c_double * 200)()
+        get_peaks = function("GetMediaItemTake_Peaks", ctypes.c_int, pointer, ctypes.c_double, ctypes.c_double,
+                             ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.POINTER(ctypes.c_double))
+        self.assertEqual(get_peaks(take, 100.0, 0.0, 1, 100, 0, peaks), 100)
+        self.assertTrue(all(high >= low for high, low in zip(peaks[:100], peaks[100:])))
+        self.assertGreater(max(peaks[:100]), 0.05)
+
+        self.assertIsNotNone(host.kvhost_get_func(b"NF_AnalyzeTakeLoudness2"))
+        host.kvhost_hide_sws()
+        self.assertIsNone(host.kvhost_get_func(b"NF_AnalyzeTakeLoudness2"))
+        host.kvhost_show_all_functions()
+        self.assertIsNotNone(host.kvhost_get_func(b"BR_EnvAlloc"))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,0 +1,99 @@
+// Takes of an item: which one plays, and their properties.
+#include <cmath>
+#include <string_view>
+
+#include "api/host_api.hpp"
+#include "model/state.hpp"
+#include "model/text.hpp"
+
+namespace kvhost::api {
+using namespace kvhost::model;
+namespace {
+
+// Play rates the host accepts.
+constexpr double max_playrate = 1000;
+
+}  // namespace
+
+MediaItem_Take* AddTakeToMediaItem(MediaItem* item) {
+  auto* member = find_item(item);
+  return member ? handle(&member->add_take()) : nullptr;
+}
+
+MediaItem_Take* GetMediaItemTake(MediaItem* item, int tk) {
+  auto* member = find_item(item);
+  if (!member || tk < 0 || tk >= static_cast<int>(member->takes.size())) return nullptr;
+  return handle(member->takes[static_cast<std::size_t>(tk)].get());
+}
+
+int GetMediaItemNumTakes(MediaItem* item) { return CountTakes(item); }
+
+void SetActiveTake(MediaItem_Take* take) {
+  if (auto* member = find_take(take)) member->owner->active = member;
+}
+
+MediaItem* GetMediaItemTake_Item(MediaItem_Take* take) {
+  auto* member = find_take(take);
+  return member ? handle(member->owner) : nullptr;
+}
+
+const char* GetTakeName(MediaItem_Take* take) {
+  auto* member = find_take(take);
+  return member ? member->name.c_str() : nullptr;
+}
+
+double GetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname) {
+  auto* member = find_take(take);
+  if (!member) return 0;
+  const auto key = text_or_empty(parmname);
+  if (key == "D_STARTOFFS") return member->start_offset;
+  if (key == "D_VOL") return member->volume;
+  if (key == "D_PLAYRATE") return member->playrate;
+  if (key == "P_ITEM") return handle_number(member->owner);
+  if (key == "P_TRACK") return handle_number(member->owner->owner);
+  if (key == "P_SOURCE") return handle_number(member->audio.get());
+  return 0;
+}
+
+bool SetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname, double newvalue) {
+  auto* member = find_take(take);
+  if (!member || !std::isfinite(newvalue)) return false;
+  const auto key = text_or_empty(parmname);
+  if (key == "D_STARTOFFS")
+    member->start_offset = newvalue;
+  else if (key == "D_VOL" && newvalue >= 0)
+    member->volume = newvalue;
+  else if (key == "D_PLAYRATE" && newvalue > 0 && newvalue <= max_playrate)
+    member->playrate = newvalue;
+  else
+    return false;
+  return true;
+}
+
+bool GetSetMediaItemTakeInfo_String(MediaItem_Take* tk, const char* parmname, char* stringNeedBig, bool setNewValue) {
+  auto* member = find_take(tk);
+  if (!member || !stringNeedBig || text_or_empty(parmname) != "P_NAME") return false;
+  if (setNewValue)
+    member->name = read_text(stringNeedBig, need_big_size);
+  else
+    copy_text(member->name, stringNeedBig, need_big_size);
+  return true;
+}
+
+TrackEnvelope* GetTakeEnvelopeByName(MediaItem_Take* take, const char* envname) {
+  auto* member = find_take(take);
+  return member && envname ? handle(member->find_envelope(envname)) : nullptr;
+}
+
+int CountTakeEnvelopes(MediaItem_Take* take) {
+  auto* member = find_take(take);
+  return member ? static_cast<int>(member->envelopes.size()) : 0;
+}
+
+TrackEnvelope* GetTakeEnvelope(MediaItem_Take* take, int envidx) {
+  auto* member = find_take(take);
+  if (!member || envidx < 0 || envidx >= static_cast<int>(member->envelopes.size())) return nullptr;
+  return handle(member->envelopes[static_cast<std::size_t>(envidx)].get());
+}
+
+}  // namespace kvhost::api

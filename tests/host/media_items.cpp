@@ -1,0 +1,142 @@
+// Items and takes: order, selection, properties, and handles that die.
+#include <cmath>
+#include <cstdint>
+
+#include "media_fixture.hpp"
+
+using namespace kvhost::api;
+
+namespace {
+
+using media_items = media_test;
+
+TEST_F(media_items, counted_track_by_track_then_by_position) {
+  MediaTrack* second = kvhost::add_tracks(nullptr, {0})[0];
+  MediaItem* late = item_of({0}, 5, 1);
+  MediaItem* early = item_of({0}, 1, 1);
+  MediaItem* other = AddMediaItemToTrack(second);
+  MediaItem* tied = item_of({0}, 5, 1);
+  ASSERT_EQ(CountMediaItems(nullptr), 4);
+  EXPECT_EQ(GetMediaItem(nullptr, 0), early);
+  EXPECT_EQ(GetMediaItem(nullptr, 1), late);
+  EXPECT_EQ(GetMediaItem(nullptr, 2), tied);
+  EXPECT_EQ(GetMediaItem(nullptr, 3), other);
+  EXPECT_EQ(GetMediaItem(nullptr, 4), nullptr);
+  EXPECT_EQ(GetTrackMediaItem(track, 0), early);
+  EXPECT_EQ(CountTrackMediaItems(second), 1);
+
+  // Moving an item reorders; a track inserted before moves its items after.
+  SetMediaItemInfo_Value(late, "D_POSITION", 0);
+  EXPECT_EQ(GetMediaItem(nullptr, 0), late);
+  InsertTrackAtIndex(0, false);
+  MediaTrack* first = GetTrack(nullptr, 0);
+  MediaItem* front = AddMediaItemToTrack(first);
+  SetMediaItemInfo_Value(front, "D_POSITION", 100);
+  EXPECT_EQ(GetMediaItem(nullptr, 0), front);
+  EXPECT_EQ(GetMediaItem_Track(front), first);
+
+  // Selection in the same order.
+  SetMediaItemSelected(other, true);
+  SetMediaItemInfo_Value(early, "B_UISEL", 1);
+  ASSERT_EQ(CountSelectedMediaItems(nullptr), 2);
+  EXPECT_EQ(GetSelectedMediaItem(nullptr, 0), early);
+  EXPECT_EQ(GetSelectedMediaItem(nullptr, 1), other);
+  EXPECT_EQ(GetSelectedMediaItem(nullptr, 2), nullptr);
+  SelectAllMediaItems(nullptr, true);
+  EXPECT_EQ(CountSelectedMediaItems(nullptr), 5);
+  SelectAllMediaItems(nullptr, false);
+  EXPECT_FALSE(IsMediaItemSelected(early));
+}
+
+TEST_F(media_items, properties_and_refusals) {
+  MediaItem* item = AddMediaItemToTrack(track);
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "D_POSITION"), 0);
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "D_LENGTH"), 0);
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "D_VOL"), 1);
+  EXPECT_EQ(GetActiveTake(item), nullptr);
+  EXPECT_TRUE(SetMediaItemInfo_Value(item, "D_VOL", 0.25));
+  EXPECT_FALSE(SetMediaItemInfo_Value(item, "D_VOL", -1));
+  EXPECT_FALSE(SetMediaItemInfo_Value(item, "D_POSITION", std::nan("")));
+  EXPECT_FALSE(SetMediaItemInfo_Value(item, "D_LENGTH", -2));
+  EXPECT_FALSE(SetMediaItemInfo_Value(item, "X_UNKNOWN", 1));
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "D_VOL"), 0.25);
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "P_PROJECT"),
+            static_cast<double>(reinterpret_cast<std::uintptr_t>(kvhost::current_project())));
+  EXPECT_EQ(GetItemProjectContext(item), kvhost::current_project());
+  EXPECT_EQ(AddMediaItemToTrack(kvhost::master_track(nullptr)), nullptr);
+
+  MediaItem_Take* first = AddTakeToMediaItem(item);
+  MediaItem_Take* second = AddTakeToMediaItem(item);
+  EXPECT_EQ(GetActiveTake(item), second);
+  SetActiveTake(first);
+  EXPECT_EQ(GetMediaItemInfo_Value(item, "I_CURTAKE"), 0);
+  EXPECT_EQ(GetMediaItemTake(item, 1), second);
+  EXPECT_EQ(GetMediaItemTake_Item(second), item);
+  EXPECT_TRUE(SetMediaItemTakeInfo_Value(first, "D_STARTOFFS", 1.5));
+  EXPECT_FALSE(SetMediaItemTakeInfo_Value(first, "D_PLAYRATE", 0));
+  EXPECT_EQ(GetMediaItemTakeInfo_Value(first, "D_STARTOFFS"), 1.5);
+  EXPECT_EQ(GetMediaItemTakeInfo_Value(first, "P_ITEM"), static_cast<double>(reinterpret_cast<std::uintptr_t>(item)));
+  char name[] = "Lead vocal";
+  EXPECT_TRUE(GetSetMediaItemTakeInfo_String(first, "P_NAME", name, true));
+  EXPECT_STREQ(GetTakeName(first), "Lead vocal");
+}
+
+TEST_F(media_items, dead_and_foreign_handles_are_refused) {
+  MediaItem* item = item_of({0.5f}, 0, 1);
+  MediaItem_Take* take = GetActiveTake(item);
+  PCM_source* source = GetMediaItemTake_Source(take);
+  SetMediaItemSelected(item, true);
+  Main_OnCommandEx(40693, 0, nullptr);
+  TrackEnvelope* volume = GetTakeEnvelopeByName(take, "Volume");
+  ASSERT_NE(volume, nullptr);
+  AudioAccessor* accessor = CreateTakeAudioAccessor(take);
+  DeleteTrack(track);  // takes its items, takes, sources and envelopes with it
+
+  int local = 0;
+  for (void* dead : {static_cast<void*>(item), static_cast<void*>(&local), static_cast<void*>(nullptr)}) {
+    auto* as_item = static_cast<MediaItem*>(dead);
+    auto* as_take = static_cast<MediaItem_Take*>(dead);
+    auto* as_envelope = static_cast<TrackEnvelope*>(dead);
+    EXPECT_EQ(GetMediaItemInfo_Value(as_item, "D_VOL"), 0);
+    EXPECT_FALSE(SetMediaItemInfo_Value(as_item, "D_VOL", 1));
+    EXPECT_EQ(GetActiveTake(as_item), nullptr);
+    EXPECT_EQ(AddTakeToMediaItem(as_item), nullptr);
+    EXPECT_EQ(GetItemProjectContext(as_item), nullptr);
+    EXPECT_FALSE(DeleteTrackMediaItem(GetTrack(nullptr, 0), as_item));
+    EXPECT_EQ(GetTakeName(as_take), nullptr);
+    EXPECT_EQ(GetMediaItemTake_Peaks(as_take, 100, 0, 1, 1, 0, nullptr), 0);
+    EXPECT_EQ(CountTakeEnvelopes(as_take), 0);
+    EXPECT_FALSE(NF_AnalyzeTakeLoudness2(as_take, true, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(CountEnvelopePoints(as_envelope), 0);
+    EXPECT_EQ(BR_EnvAlloc(as_envelope, false), nullptr);
+  }
+  EXPECT_EQ(CountEnvelopePoints(volume), 0);
+  EXPECT_EQ(GetMediaSourceSampleRate(source), 0);
+  double sample = 7;
+  EXPECT_EQ(GetAudioAccessorSamples(accessor, 1000, 1, 0, 1, &sample), -1);
+  EXPECT_EQ(sample, 7);
+  DestroyAudioAccessor(accessor);
+  EXPECT_EQ(CountMediaItems(nullptr), 0);
+  EXPECT_EQ(CountSelectedMediaItems(nullptr), 0);
+}
+
+TEST_F(media_items, sources_belong_to_the_caller_until_a_take_takes_them) {
+  EXPECT_EQ(PCM_Source_CreateFromFile("/nonexistent/voice.wav"), nullptr);
+  EXPECT_EQ(kvhost::create_source(1000, 2, {0.1f, 0.2f, 0.3f}), nullptr);  // not whole frames
+  PCM_source* first = kvhost::create_source(1000, 2, {0.1f, 0.2f, 0.3f, 0.4f});
+  PCM_source* second = kvhost::create_source(8000, 1, std::vector<float>(8000));
+  EXPECT_EQ(GetMediaSourceNumChannels(first), 2);
+  EXPECT_DOUBLE_EQ(GetMediaSourceLength(first, nullptr), 0.002);
+  MediaItem_Take* take = AddTakeToMediaItem(AddMediaItemToTrack(track));
+  ASSERT_TRUE(SetMediaItemTake_Source(take, first));
+  MediaItem_Take* other = AddTakeToMediaItem(AddMediaItemToTrack(track));
+  EXPECT_FALSE(SetMediaItemTake_Source(other, first)) << "a source plays in one take only";
+  PCM_Source_Destroy(first);  // a take's source is not the caller's to destroy
+  EXPECT_EQ(GetMediaSourceSampleRate(GetMediaItemTake_Source(take)), 1000);
+  ASSERT_TRUE(SetMediaItemTake_Source(take, second));
+  EXPECT_EQ(GetMediaSourceSampleRate(first), 1000) << "the replaced source goes back to the caller";
+  PCM_Source_Destroy(first);
+  EXPECT_EQ(GetMediaSourceSampleRate(first), 0);
+}
+
+}  // namespace
