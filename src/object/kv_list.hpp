@@ -2,6 +2,7 @@
 // The keyed records handed to scripts: the script value type, the field
 // holder, the base every record derives from, and the pooled record lists.
 #include <cstdint>
+#include <iterator>
 #include <unordered_map>
 #include <memory>
 #include <string>
@@ -79,10 +80,11 @@ class kv_List {
   // returns the list's handle.
   template <class Records>
   static std::uint64_t pool_kvList_array(const Records& records) {
+    using T = std::remove_cvref_t<decltype(*std::begin(records))>;
     auto list = std::make_shared<kvList_array>();
     list->reserve(records.size());
+    T::pool.reserve(T::pool.size() + records.size());
     for (auto&& record : records) {
-      using T = std::remove_cvref_t<decltype(record)>;
       auto pooled = std::make_shared<T>(record);
       set_obj_topool(pooled);
       list->emplace_back(pooled);

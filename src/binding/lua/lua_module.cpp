@@ -5,23 +5,7 @@
 #include <vector>
 
 #include "binding/list_builder.hpp"
-
-namespace lua_utility {
-
-// A sequence of the texts, from 1.
-template <class T>
-void pushvalue(lua_State* L, const std::vector<T>& values) {
-  const auto& lua = lua_api::lua;
-  lua.lua_createtable(L, 0, 0);
-  lua_Integer position = 0;
-  for (const T& value : values) {
-    lua.lua_pushinteger(L, ++position);
-    lua.lua_pushstring(L, value.c_str());
-    lua.lua_settable(L, -3);
-  }
-}
-
-}  // namespace lua_utility
+#include "binding/lua/lua_tables.hpp"
 
 namespace {
 
@@ -54,33 +38,6 @@ auto read_arguments(lua_State* L, std::index_sequence<I...>) {
       read_argument<typename Traits::template input<I>>(L, static_cast<int>(I) + 1)...);
 }
 
-void push_tracks(lua_State* L, const std::vector<MediaTrack*>& tracks) {
-  const auto& lua = lua_api::lua;
-  lua.lua_createtable(L, 0, 0);
-  lua_Integer position = 0;
-  for (MediaTrack* track : tracks) {
-    lua.lua_pushinteger(L, ++position);
-    if (track)
-      lua.lua_pushlightuserdata(L, track);
-    else
-      lua.lua_pushnil(L);  // a hole at this position
-    lua.lua_settable(L, -3);
-  }
-}
-
-// Each record read in place, as the table of its present fields.
-template <class Records>
-void push_records(lua_State* L, const Records& records) {
-  const auto& lua = lua_api::lua;
-  lua.lua_createtable(L, 0, 0);
-  lua_Integer position = 0;
-  for (auto&& record : records) {
-    lua.lua_pushinteger(L, ++position);
-    record.pushvalue(L);
-    lua.lua_settable(L, -3);
-  }
-}
-
 // Reads the arguments, runs the builder once and pushes its boolean, the
 // list as a table and, for builders that count, the count. A failure inside
 // the library reads as false with an empty list: nothing unwinds into Lua.
@@ -102,11 +59,11 @@ int call(lua_State* L) noexcept {
   const auto& lua = lua_api::lua;
   lua.lua_pushboolean(L, ok ? 1 : 0);
   if constexpr (kind == shape::records)
-    push_records(L, result);
+    lua_utility::push_records(L, result);
   else if constexpr (kind == shape::texts)
     lua_utility::pushvalue(L, result);
   else
-    push_tracks(L, result);
+    lua_utility::push_handles(L, result);
   if constexpr (traits::counted) {
     lua.lua_pushinteger(L, count);
     return 3;
