@@ -28,6 +28,23 @@ def _check_int(value: int) -> int:
     return value
 
 
+def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
+    """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
+    if isinstance(value, bool):
+        kind, value = "bool", value
+    elif isinstance(value, int):
+        kind, value = "int", _check_int(value)
+    elif isinstance(value, float):
+        kind = "double"
+    elif isinstance(value, (str, bytes)):
+        kind, value = "string", encode(value)
+    elif value is None or isinstance(value, ctypes.c_void_p):
+        kind, value = "ptr", _address(value)
+    else:
+        raise TypeError("no script value for %r" % type(value).__name__)
+    getattr(native, setter.format(kind))(*target, value)
+
+
 class Pooled:
     """A pooled array, map or record list, owned by this Python object."""
 
@@ -66,19 +83,7 @@ class Array(Pooled):
 
     def append(self, value: Value) -> None:
         """Appends a bool, int (32-bit), float, text, or address (``ctypes.c_void_p`` or None)."""
-        n, h = self._native, self._handle
-        if isinstance(value, bool):
-            n.py_set_array_bool(h, value)
-        elif isinstance(value, int):
-            n.py_set_array_int(h, _check_int(value))
-        elif isinstance(value, float):
-            n.py_set_array_double(h, value)
-        elif isinstance(value, (str, bytes)):
-            n.py_set_array_string(h, encode(value))
-        elif value is None or isinstance(value, ctypes.c_void_p):
-            n.py_set_array_ptr(h, _address(value))
-        else:
-            raise TypeError("no script value for %r" % type(value).__name__)
+        _store(self._native, "py_set_array_{}", value, self._handle)
 
     def get_int(self, index: int) -> int:
         """The integer at index; 0 when there is none."""
@@ -118,19 +123,7 @@ class Map(Pooled):
     """A map from text keys to script values, read by position in key order."""
 
     def __setitem__(self, key: "str | bytes", value: Value) -> None:
-        n, h, k = self._native, self._handle, encode(key)
-        if isinstance(value, bool):
-            n.py_set_map_bool(h, k, value)
-        elif isinstance(value, int):
-            n.py_set_map_int(h, k, _check_int(value))
-        elif isinstance(value, float):
-            n.py_set_map_double(h, k, value)
-        elif isinstance(value, (str, bytes)):
-            n.py_set_map_string(h, k, encode(value))
-        elif value is None or isinstance(value, ctypes.c_void_p):
-            n.py_set_map_ptr(h, k, _address(value))
-        else:
-            raise TypeError("no script value for %r" % type(value).__name__)
+        _store(self._native, "py_set_map_{}", value, self._handle, encode(key))
 
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
         key = text_buffer()
@@ -200,19 +193,7 @@ class Record:
 
     def __setitem__(self, key: str, value: Value) -> None:
         """Sets a field; stored only when the value has the field's own type."""
-        n, h, k = self._native, self.handle, encode(key)
-        if isinstance(value, bool):
-            n.py_set_bool_inkvObj(h, k, value)
-        elif isinstance(value, int):
-            n.py_set_int_inkvObj(h, k, _check_int(value))
-        elif isinstance(value, float):
-            n.py_set_double_inkvObj(h, k, value)
-        elif isinstance(value, (str, bytes)):
-            n.py_set_string_inkvObj(h, k, encode(value))
-        elif value is None or isinstance(value, ctypes.c_void_p):
-            n.py_set_ptr_inkvObj(h, k, _address(value))
-        else:
-            raise TypeError("no field value for %r" % type(value).__name__)
+        _store(self._native, "py_set_{}_inkvObj", value, self.handle, encode(key))
 
     def to_dict(self) -> Dict[str, Any]:
         """The present fields as plain values."""
