@@ -136,3 +136,32 @@ ok, parts = M.KV_GetUserInputList()
 assert(ok == false)
 ok, files = M.KV_GetFilePathList()
 assert(ok == false and next(files) == nil)
+
+-- Peak lists of a real recording: one record per millisecond with Time,
+-- MaxPeak and MinPeak only.
+kvhost.reset()
+local track = kvhost.add_tracks(nil, {0})[1]
+local item = reaper.AddMediaItemToTrack(track)
+local take = reaper.AddTakeToMediaItem(item)
+assert(reaper.SetMediaItemTake_Source(take, reaper.PCM_Source_CreateFromFile("/usr/share/sounds/alsa/Front_Center.wav")))
+reaper.SetMediaItemInfo_Value(item, "D_POSITION", 2.0)
+reaper.SetMediaItemInfo_Value(item, "D_LENGTH", 1.2)
+local peaks
+ok, peaks = M.KV_GetMediaItemPeakList(item)
+assert(ok and #peaks == 1200, #peaks)
+assert(keys(peaks[1]) == "MaxPeak,MinPeak,Time" and peaks[1].Time == 0 and math.abs(peaks[1200].Time - 1.199) < 1e-12)
+local loudest = -80
+for _, peak in ipairs(peaks) do
+  assert(peak.MaxPeak >= -80 and peak.MaxPeak <= 0 and peak.MinPeak >= -80)
+  loudest = math.max(loudest, peak.MaxPeak)
+end
+assert(loudest > -20, "speech is heard")
+ok, peaks = M.KV_GetMediaIdPeakList(nil, 0)
+assert(ok and #peaks == 1200)
+ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
+assert(ok == false and next(peaks) == nil, "no item selected")
+reaper.SetMediaItemSelected(item, true)
+ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
+assert(ok and #peaks == 1200)
+ok, peaks = M.KV_GetMediaItemPeakList(take)
+assert(ok == false and next(peaks) == nil, "a take is no item")
