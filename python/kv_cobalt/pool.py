@@ -221,5 +221,30 @@ class RecordList(Pooled):
 
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
         """Every record's present fields as plain values (None for a released record)."""
-        records = (self[i] for i in range(len(self)))
-        return [record.to_dict() if record is not None else None for record in records]
+        n = self._native
+        size, key_of, record_at = n.py_get_obj_size, n.py_get_key_inkvObj, n.py_get_ptr_inarray
+        # One reader per type name and two key buffers for the whole list.
+        text_value = text_buffer()
+
+        def read_text(handle: int, key: bytes) -> str:
+            n.py_get_string_inkvobj(handle, key, text_value)
+            return decode(text_value.value)
+
+        readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
+                   b"string": read_text, b"MediaTrack*": n.py_get_ptr_inkvobj}
+        key, type_name = text_buffer(), text_buffer()
+        names: Dict[bytes, str] = {}
+        result: List[Optional[Dict[str, Any]]] = []
+        for index in range(len(self)):
+            handle = record_at(self._handle, index)
+            if handle is None:
+                result.append(None)
+                continue
+            fields = {}
+            for position in range(size(handle)):
+                key_of(handle, position, key, type_name)
+                raw = key.value
+                name = names.get(raw) or names.setdefault(raw, decode(raw))
+                fields[name] = readers[type_name.value](handle, raw)
+            result.append(fields)
+        return result

@@ -204,6 +204,14 @@ class ListFunctions(unittest.TestCase):
         self.assertEqual((ok, lib.py_get_obj_size(found)), (True, 5), "null reads empty: every track")
         lib.py_release_obj(found)
 
+    def test_the_lua_module_uses_the_lua_its_host_keeps_private(self):
+        # ctypes loads the host library, and so its Lua, with RTLD_LOCAL.
+        host.kvhost_run_lua.argtypes = [ctypes.c_char_p, ctypes.c_char_p, ctypes.c_int]
+        error = ctypes.create_string_buffer(4096)
+        code = b'local m = require("reaper_KELVARO_COBALT") local ok, t = m.KV_GetStringSplitList("a,b", ",") ' \
+               b'assert(ok and #t == 2 and KV_COBALT == m)'
+        self.assertEqual((host.kvhost_run_lua(code, error, len(error)), error.value), (1, b""))
+
     def test_text_lists_are_always_pooled(self):
         ok, handle = self.call("py_GetStringSplitList", b"a,,b", b",")
         self.assertEqual([text(lib.py_get_string_inarray, handle, i) for i in range(3)], [b"a", b"", b"b"])
