@@ -67,6 +67,14 @@ TEST_F(peak_analysis, a_list_holds_one_record_per_millisecond_with_known_values)
   ASSERT_TRUE(GetMediaIdPeakList(nullptr, 0, peaks));
   EXPECT_EQ(peaks.size(), 5000u);
   EXPECT_EQ(peaks[2500].value(field::Time), 0.0);
+  // A record outlives its list and still shares its row with its copies.
+  kv_object::kv_Peak kept = peaks[7];
+  peak_list moved = std::move(peaks);
+  EXPECT_TRUE(peaks.empty());
+  moved = peak_list();
+  kv_object::kv_Peak copy = kept;
+  copy.set_value("MaxPeak", -1.5);
+  EXPECT_EQ(kept.get_value("MaxPeak"), kv_object::pyvar(-1.5));
 }
 
 TEST_F(peak_analysis, a_long_item_is_read_in_pieces_with_the_same_values) {
