@@ -157,11 +157,6 @@ TEST_F(peak_analysis, a_loud_tail_of_six_to_nine_samples_is_a_window) {
   EXPECT_EQ(windows_of(quiet_tail).size(), 9u);
 }
 
-TEST_F(peak_analysis, ratio_types_choose_the_ratio) {
-  const double expected[][2] = {{0, 0.6}, {-5, 0.6}, {1, 0.4}, {2, 0.2}, {3, 0.0}, {7, 0.0}};
-  for (const auto& [type, ratio] : expected) EXPECT_EQ(hand_automation::ratio_of(static_cast<int>(type)), ratio);
-}
-
 TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {
   const auto flat = [](std::vector<double> gains) {
     std::vector<hand_automation::window> windows;
