@@ -100,8 +100,13 @@ class peak_list {
   // A list is its table: copying it would leave two lists appending to one table.
   peak_list(const peak_list&) = delete;
   peak_list& operator=(const peak_list&) = delete;
-  peak_list(peak_list&&) = default;
-  peak_list& operator=(peak_list&&) = default;
+  // A list moved from is empty again, with a table of its own.
+  peak_list(peak_list&& other) : table_(std::exchange(other.table_, std::make_shared<peak_table>())) {}
+  peak_list& operator=(peak_list&& other) {
+    table_.swap(other.table_);
+    other.table_ = std::make_shared<peak_table>();
+    return *this;
+  }
 
   std::size_t size() const { return table_->size(); }
   bool empty() const { return size() == 0; }

@@ -39,6 +39,7 @@ struct every_function : linked_library {
   fs::path folder = fs::temp_directory_path() / ("kv_every_" + std::to_string(::getpid()));
   MediaTrack* live_track = nullptr;
   MediaTrack* stale_track = nullptr;
+  MediaItem* live_item = nullptr;
 
   void SetUp() override {
     linked_library::SetUp();
@@ -48,6 +49,8 @@ struct every_function : linked_library {
     stale_track = tracks[3];
     kvhost::api::DeleteTrack(stale_track);
     kvhost::api::SetTrackSelected(live_track, true);
+    live_item = kvhost::add_item(live_track, 0.5, 0.25, kvhost::create_source(8000, 1, std::vector<float>(2000, 0.5f)));
+    kvhost::api::SetMediaItemSelected(live_item, true);
     kvhost::api::AddProjectMarker2(nullptr, true, 1, 2, "region", -1, 0);
     kvhost::api::AddProjectMarker2(nullptr, false, 3, 3, "marker", -1, 0);
   }
@@ -60,7 +63,8 @@ struct every_function : linked_library {
     if (!kind.with_storage) return nullptr;
     if (kind.stale_handles) return stale_track;  // unknown to the host in every role
     if (type == "MediaTrack*") return live_track;
-    return nullptr;  // the current project; items do not exist yet
+    if (type == "MediaItem*") return live_item;
+    return nullptr;  // the current project
   }
 };
 

@@ -1,0 +1,41 @@
+#pragma once
+// A take envelope edited through the SWS extension's envelope object. The
+// SWS functions must have been looked up; the object is freed without commit
+// if the operation stops before committing.
+#include "entry/host_types.hpp"
+
+namespace KV_COBALT::hand_automation {
+
+class envelope_object {
+ public:
+  // Null when there is no envelope or SWS gives no object.
+  explicit envelope_object(TrackEnvelope* envelope);
+  envelope_object(const envelope_object&) = delete;
+  envelope_object& operator=(const envelope_object&) = delete;
+  ~envelope_object();
+
+  BR_Envelope* get() const { return object_; }
+  void commit();
+
+  // Active and visible switched together; every other property written back as read.
+  void show(bool on) const;
+
+  // Shape 0, not selected; id -1 appends.
+  void set_point(int id, double position, double value) const;
+  void delete_point(int id) const;
+  // Sorted, then one point left: position 0, unity gain.
+  void reset_points() const;
+  // From the last pair down to the pair (2, 1): of two points at the same
+  // time, the one nearer unity goes; two equally near both stay.
+  void remove_duplicate_points() const;
+
+ private:
+  struct point {
+    double position = 0, value = 0;
+  };
+  point get_point(int id) const;
+
+  BR_Envelope* object_;
+};
+
+}  // namespace KV_COBALT::hand_automation

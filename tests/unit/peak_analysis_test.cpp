@@ -1,0 +1,189 @@
+// Peak lists read through a fake host, the records they hold, and the
+// window, flat and duplicate rules of the hand automation.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "api/item/hand_automation_analysis.hpp"
+#include "api/item/peak_lists.hpp"
+#include "api/item/sws_envelope.hpp"
+#include "entry/sws_import.hpp"
+#include "fake_media.hpp"
+
+using namespace KV_COBALT;
+using fake_media::handle;
+using kv_object::peak_list;
+using field = kv_object::peak_table::field;
+
+namespace {
+
+struct peak_analysis : ::testing::Test {
+  void SetUp() override { fake_media::install(); }
+  void TearDown() override { ReaperPluginEntry(nullptr, nullptr); }
+
+  // Windows cut from an item whose samples have the given levels.
+  static std::vector<hand_automation::window> windows_of(const std::vector<double>& sample_levels) {
+    auto& it = fake_media::add_item();
+    for (double level : sample_levels) {
+      it.maxima.push_back(std::pow(10.0, -level / 20));
+      it.minima.push_back(0);
+    }
+    it.length = sample_levels.size() / 1000.0;
+    peak_list peaks;
+    EXPECT_TRUE(GetMediaItemPeakList(handle(it), peaks));
+    return hand_automation::cut_windows(peaks);
+  }
+};
+
+TEST_F(peak_analysis, decibels_are_rounded_to_four_decimals_and_floored_at_minus_80) {
+  EXPECT_EQ(peak_levels::to_dB(0.00005), -80.0);
+  EXPECT_EQ(peak_levels::to_dB(0.0), -80.0);
+  EXPECT_EQ(peak_levels::to_dB(std::nan("")), -80.0);
+  EXPECT_EQ(peak_levels::to_dB(0.5), -6.0206);
+  EXPECT_EQ(peak_levels::to_dB(-0.5), -6.0206);
+  EXPECT_EQ(peak_levels::to_dB(1.0), 0.0);
+  EXPECT_EQ(peak_levels::to_dB(0.25), -12.0412);
+}
+
+TEST_F(peak_analysis, a_list_holds_one_record_per_millisecond_with_known_values) {
+  auto& it = fake_media::add_item();
+  it.position = 3;
+  it.length = 2.5;
+  it.maxima.assign(2500, 0.5);
+  it.minima.assign(2500, -0.25);
+  it.maxima[1234] = 1.0;
+  peak_list peaks;
+  ASSERT_TRUE(GetMediaItemPeakList(handle(it), peaks));
+  ASSERT_EQ(peaks.size(), 2500u);
+  EXPECT_EQ(peaks[0].value(field::Time), 0.0);
+  EXPECT_DOUBLE_EQ(peaks[2499].value(field::Time), 2.499);
+  EXPECT_EQ(peaks[7].value(field::MaxPeak), -6.0206);
+  EXPECT_EQ(peaks[7].value(field::MinPeak), -12.0412);
+  EXPECT_EQ(peaks[1234].value(field::MaxPeak), 0.0);
+  EXPECT_EQ(peaks[0].get_size(), 3);
+  EXPECT_EQ(peaks[0].get_key_info(2), (std::pair<std::string, std::string>{"MinPeak", "double"}));
+  EXPECT_FALSE(peaks[0].present(field::Pos));
+  // Appends, never clears.
+  ASSERT_TRUE(GetMediaIdPeakList(nullptr, 0, peaks));
+  EXPECT_EQ(peaks.size(), 5000u);
+  EXPECT_EQ(peaks[2500].value(field::Time), 0.0);
+  // A record outlives its list and still shares its row with its copies.
+  kv_object::kv_Peak kept = peaks[7];
+  peak_list moved = std::move(peaks);
+  EXPECT_TRUE(peaks.empty());
+  moved = peak_list();
+  kv_object::kv_Peak copy = kept;
+  copy.set_value("MaxPeak", -1.5);
+  EXPECT_EQ(kept.get_value("MaxPeak"), kv_object::pyvar(-1.5));
+}
+
+TEST_F(peak_analysis, a_long_item_is_read_in_pieces_with_the_same_values) {
+  auto& it = fake_media::add_item();
+  const int n = 3 * peak_levels::chunk + 123;
+  it.length = n / 1000.0;
+  for (int i = 0; i < n; ++i) {
+    it.maxima.push_back((i % 1000 + 1) / 1000.0);
+    it.minima.push_back(-(i % 7 + 1) / 10.0);
+  }
+  peak_list peaks;
+  ASSERT_TRUE(GetMediaItemPeakList(handle(it), peaks));
+  ASSERT_EQ(peaks.size(), static_cast<std::size_t>(n));
+  EXPECT_EQ(fake_media::peaks_calls, 4);
+  for (int i = 0; i < n; i += 997) {
+    EXPECT_EQ(peaks[i].value(field::MaxPeak), peak_levels::to_dB(it.maxima[i])) << i;
+    EXPECT_EQ(peaks[i].value(field::MinPeak), peak_levels::to_dB(it.minima[i])) << i;
+  }
+  EXPECT_EQ(peaks[n - 1].value(field::MaxPeak), peak_levels::to_dB(it.maxima[n - 1]));
+}
+
+TEST_F(peak_analysis, items_without_length_or_peaks_give_nothing) {
+  peak_list peaks;
+  auto& tiny = fake_media::add_item();
+  tiny.length = 0.0004;
+  auto& silent_source = fake_media::add_item();
+  silent_source.length = 1;  // the host has no peaks for it
+  auto& no_take = fake_media::add_item();
+  no_take.length = 1;
+  no_take.takes = 0;
+  auto& endless = fake_media::add_item();
+  endless.length = 1e300;
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(GetMediaIdPeakList(nullptr, i, peaks)) << i;
+  EXPECT_FALSE(GetMediaItemPeakList(nullptr, peaks));
+  EXPECT_FALSE(GetSelectedMediaIdPeakList(nullptr, 0, peaks));
+  EXPECT_TRUE(peaks.empty());
+}
+
+TEST_F(peak_analysis, records_share_their_row_and_a_record_of_its_own_starts_empty) {
+  kv_object::kv_Peak own;
+  EXPECT_EQ(own.get_size(), 0);
+  EXPECT_THROW(own.get_key_info(0), std::out_of_range);
+  EXPECT_EQ(own.get_value("PointVol"), kv_object::pyvar(0.0));
+  EXPECT_EQ(own.get_value("pointvol"), kv_object::pyvar(0));
+  kv_object::kv_Peak copy = own;
+  EXPECT_NE(copy.handle, own.handle);
+  copy.set_value("Pos", 1.5);
+  copy.set_value("Frequency", 3);  // an int is not a double: ignored
+  EXPECT_EQ(own.get_value("Pos"), kv_object::pyvar(1.5));
+  EXPECT_EQ(own.get_value("Frequency"), kv_object::pyvar(0.0));
+  EXPECT_EQ(own.get_size(), 0) << "setting a value does not make it present";
+}
+
+TEST_F(peak_analysis, loud_windows_put_their_point_on_the_loudest_sample_within_the_3rd_to_7th) {
+  std::vector<double> levels(30, 20);
+  levels[0] = 10;   // window 0: loudest first, held to the 3rd
+  levels[19] = 10;  // window 1: loudest last, held to the 7th
+  levels[24] = 10;  // window 2: ties keep the earliest (the 5th here)
+  levels[26] = 10;
+  const auto windows = windows_of(levels);
+  ASSERT_EQ(windows.size(), 3u);
+  EXPECT_DOUBLE_EQ(windows[0].pos, 0.002);
+  EXPECT_DOUBLE_EQ(windows[1].pos, 0.016);
+  EXPECT_DOUBLE_EQ(windows[2].pos, 0.024);
+  EXPECT_NEAR(windows[0].level, 10, 0.001);
+  // Silence and anything at or below -50 dB is quiet: its point is the 5th sample.
+  const auto quiet = windows_of(std::vector<double>(10, 55));
+  ASSERT_EQ(quiet.size(), 1u);
+  EXPECT_DOUBLE_EQ(quiet[0].pos, 0.004);
+  EXPECT_EQ(windows_of(std::vector<double>(10, 120))[0].level, 80);
+}
+
+TEST_F(peak_analysis, a_loud_tail_of_six_to_nine_samples_is_a_window) {
+  EXPECT_EQ(windows_of(std::vector<double>(95, 10)).size(), 9u);
+  const auto tail = windows_of(std::vector<double>(97, 10));
+  ASSERT_EQ(tail.size(), 10u);
+  EXPECT_DOUBLE_EQ(tail[9].pos, 0.094);
+  std::vector<double> quiet_tail(97, 10);
+  std::fill(quiet_tail.begin() + 90, quiet_tail.end(), 60);
+  EXPECT_EQ(windows_of(quiet_tail).size(), 9u);
+}
+
+TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {
+  const auto flat = [](std::vector<double> gains) {
+    std::vector<hand_automation::window> windows;
+    for (double g : gains) windows.push_back({0, 0, g});
+    return hand_automation::flat_windows(windows);
+  };
+  EXPECT_EQ(flat({-1.0, -1.2, -1.4}), std::vector<int>{1});
+  EXPECT_TRUE(flat({-1.0, -1.6, -1.4}).empty());
+  EXPECT_EQ(flat({0, 0, 0, 0}), (std::vector<int>{1, 2}));
+}
+
+TEST_F(peak_analysis, of_two_points_at_one_time_the_one_nearer_unity_goes) {
+  sws::look_up({&sws::BR_EnvAlloc, &sws::BR_EnvCountPoints, &sws::BR_EnvDeletePoint, &sws::BR_EnvFree,
+                &sws::BR_EnvGetPoint});
+  const auto after = [](std::vector<fake_media::point> points) {
+    fake_media::envelope target{"Volume", points};
+    hand_automation::envelope_object envelope(reinterpret_cast<TrackEnvelope*>(&target));
+    envelope.remove_duplicate_points();
+    envelope.commit();
+    std::vector<double> values;
+    for (const auto& p : target.points) values.push_back(p.value);
+    return values;
+  };
+  EXPECT_EQ(after({{0, 1}, {0.1, 0.8}, {0.1, 1.0}}), (std::vector<double>{1, 0.8}));
+  EXPECT_EQ(after({{0, 1}, {0.1, 1.0}, {0.1, 0.8}}), (std::vector<double>{1, 0.8}));
+  EXPECT_EQ(after({{0, 1}, {0.1, 0.5}, {0.1, 1.5}}), (std::vector<double>{1, 0.5, 1.5}));
+  EXPECT_EQ(after({{0.1, 1}, {0.1, 0.8}, {0.2, 1}}), (std::vector<double>{1, 0.8, 1})) << "pair (1, 0) is never compared";
+}
+
+}  // namespace
