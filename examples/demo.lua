@@ -27,7 +27,7 @@ show('KV_ReplaceSearchString("abc", "([a-", "x") (bad pattern)', reaper.KV_Repla
 show('KV_DeleteBlankString(" a b\\tc ")', reaper.KV_DeleteBlankString(" a b\tc "))
 
 local folder = arg[0]:match("^(.*)/") or "."
-for _, group in ipairs({"tracks", "project"}) do
+for _, group in ipairs({"tracks", "project", "media"}) do
   reaper.ShowConsoleMsg("\n")
   dofile(folder .. "/" .. group .. ".lua")
 end

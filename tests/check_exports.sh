@@ -1,11 +1,16 @@
 #!/bin/sh
-# The extension exports exactly its C entry points, nothing else of ours.
+# The extension exports exactly its C entry points, nothing else of ours: the
+# host entry, the Lua opener and the Python functions of the binding lists.
 set -eu
 library=$1
+sources=$2
 exports=$(nm -D --defined-only "$library" | awk '$2 ~ /^[TDBRVW]$/ {print $3}' | grep -v '^_' | sort)
-expected=$(printf '%s\n' ReaperPluginEntry get_version | sort)
+python_pool=$(grep -o 'X([^,]*, py_[A-Za-z0-9_]*' "$sources/binding/python/pool_functions.hpp" | sed 's/.*, //')
+python_lists=$(grep -o '^  X(Get[A-Za-z]*' "$sources/binding/list_functions.hpp" | sed 's/^  X(/py_/')
+expected=$(printf '%s\n' ReaperPluginEntry get_version luaopen_reaper_KELVARO_COBALT $python_pool $python_lists | sort)
 if [ "$exports" != "$expected" ]; then
-  echo "unexpected exports:"; echo "$exports"
+  echo "exported but not declared:"; echo "$exports" | grep -vxF "$expected" || true
+  echo "declared but not exported:"; echo "$expected" | grep -vxF "$exports" || true
   exit 1
 fi
-echo "exports: $(echo $exports)"
+echo "exports: $(echo "$exports" | wc -l) functions"

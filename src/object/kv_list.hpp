@@ -1,10 +1,17 @@
 #pragma once
 // The keyed records handed to scripts: the script value type, the field
-// holder, and the base every record derives from.
+// holder, the base every record derives from, and the pooled record lists.
 #include <cstdint>
+#include <iterator>
+#include <unordered_map>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
+#include <vector>
+
+struct lua_State;
 
 namespace kv_object {
 
@@ -26,12 +33,31 @@ struct kv_LitsItem_inner {
   }
 };
 
+class kv_List;
+
+// Pooled objects by handle. Only lookups by handle reach a pool, never its
+// order, so a hash map serves: a million pooled objects stay cheap to find.
+template <class T>
+using handle_pool = std::unordered_map<std::uint64_t, std::shared_ptr<T>>;
+
+// A pooled record list names its records without owning them (their pools
+// do). Weak references tell a record released on its own from a new object
+// that now sits at the same address.
+using kvList_array = std::vector<std::weak_ptr<kv_List>>;
+
 // A record is named to scripts by its own address, so a copy gets its own
 // handle. Records are owned and destroyed through their concrete type.
 class kv_List {
  public:
   std::uint64_t handle;
 
+  // Pushes the record's present fields as a new Lua table.
+  virtual void pushvalue(lua_State* L) const = 0;
+  // Reads the record's Lua-writable keys back from the table at index.
+  virtual void set_value_from_luatable(lua_State* L, int index) = 0;
+  // Removes the record from its type's pool; true when an entry was removed.
+  // The record may be destroyed by the call.
+  virtual bool release_inpool() = 0;
   // (key, type name) of the i-th present field; throws std::out_of_range.
   virtual std::pair<std::string, std::string> get_key_info(int i) const = 0;
   // Number of present fields.
@@ -41,11 +67,69 @@ class kv_List {
   // Stores only a value of exactly the field's alternative; anything else is ignored.
   virtual void set_value(std::string key, pyvar value) = 0;
 
+  // Record lists for scripts, keyed by handle.
+  inline static handle_pool<kvList_array> kvList_pool;
+
+  // Pools a record under its handle; an entry already there stays.
+  template <class T>
+  static void set_obj_topool(std::shared_ptr<T>& record) {
+    T::pool.try_emplace(record->handle, record);
+  }
+
+  // Pools a copy of every record (sharing its fields) and a new list of them;
+  // returns the list's handle.
+  template <class Records>
+  static std::uint64_t pool_kvList_array(const Records& records) {
+    using T = std::remove_cvref_t<decltype(*std::begin(records))>;
+    auto list = std::make_shared<kvList_array>();
+    list->reserve(records.size());
+    T::pool.reserve(T::pool.size() + records.size());
+    for (auto&& record : records) {
+      auto pooled = std::make_shared<T>(record);
+      set_obj_topool(pooled);
+      list->emplace_back(pooled);
+    }
+    return insert_list(std::move(list));
+  }
+
+  static std::uint64_t create_kvlist_array() { return insert_list(std::make_shared<kvList_array>()); }
+
+  // A new empty record of type T appended to the list and pooled; 0 when the
+  // handle names no record list.
+  template <class T>
+  static std::uint64_t create_kvobj_inarray(std::uint64_t list_handle) {
+    const auto list = kvList_pool.find(list_handle);
+    if (list == kvList_pool.end()) return 0;
+    auto record = std::make_shared<T>();
+    set_obj_topool(record);
+    list->second->emplace_back(record);
+    return record->handle;
+  }
+
+  // Releases the list and those of its records that are still alive; false
+  // when the handle names no record list.
+  static bool release_kvList(std::uint64_t list_handle) {
+    const auto list = kvList_pool.find(list_handle);
+    if (list == kvList_pool.end()) return false;
+    const std::shared_ptr<kvList_array> records = list->second;
+    for (const auto& weak : *records)
+      if (const std::shared_ptr<kv_List> record = weak.lock()) record->release_inpool();
+    kvList_pool.erase(list_handle);
+    return true;
+  }
+
  protected:
   kv_List() : handle(reinterpret_cast<std::uintptr_t>(this)) {}
   kv_List(const kv_List&) : kv_List() {}
   kv_List& operator=(const kv_List&) { return *this; }
   ~kv_List() = default;
+
+ private:
+  static std::uint64_t insert_list(std::shared_ptr<kvList_array> list) {
+    const auto key = reinterpret_cast<std::uintptr_t>(list.get());
+    kvList_pool.emplace(key, std::move(list));
+    return key;
+  }
 };
 
 }  // namespace kv_object

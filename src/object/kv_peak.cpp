@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "binding/lua/lua_api.hpp"
+#include "object/record_lua.hpp"
+
 namespace kv_object {
 namespace {
 constexpr const char* keys[peak_table::field_count] = {"Time", "MaxPeak", "MinPeak", "Frequency", "Pos", "PointVol"};
@@ -62,6 +65,30 @@ void peak_table::fill(std::size_t row, field f, double value) {
 kv_Peak::kv_Peak() : table_(std::make_shared<peak_table>()), row_(table_->add_row()) {}
 
 kv_Peak::kv_Peak(std::shared_ptr<peak_table> table, std::size_t row) : table_(std::move(table)), row_(row) {}
+
+void kv_Peak::pushvalue(lua_State* L) const {
+  const auto& lua = lua_api::lua;
+  lua.lua_createtable(L, 0, 0);
+  for (int f = 0; f < peak_table::field_count; ++f) {
+    if (!present(field(f))) continue;
+    lua.lua_pushstring(L, keys[f]);
+    lua.lua_pushnumber(L, value(field(f)));
+    lua.lua_settable(L, -3);
+  }
+}
+
+// Every key is read; a value Lua cannot convert to a number reads 0.
+void kv_Peak::set_value_from_luatable(lua_State* L, int index) {
+  record_lua::walk_string_keys(L, index, [&](std::string_view key) {
+    const int f = field_of(std::string(key));
+    if (f >= 0) table_->set(row_, field(f), lua_api::lua.lua_tonumberx(L, -1, nullptr));
+  });
+}
+
+bool kv_Peak::release_inpool() {
+  const std::uint64_t key = handle;  // the erase may destroy this record
+  return pool.erase(key) != 0;
+}
 
 std::pair<std::string, std::string> kv_Peak::get_key_info(int i) const {
   int position = 0;

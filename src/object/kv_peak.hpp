@@ -48,11 +48,17 @@ class peak_table {
 class kv_Peak : public kv_List {
  public:
   using field = peak_table::field;
+  static constexpr const char* type_name = "kv_Peak";
+  // Pooled records of this type, keyed by handle.
+  inline static handle_pool<kv_Peak> pool;
 
   // A record of its own, all fields absent.
   kv_Peak();
   kv_Peak(std::shared_ptr<peak_table> table, std::size_t row);
 
+  void pushvalue(lua_State* L) const override;
+  void set_value_from_luatable(lua_State* L, int index) override;
+  bool release_inpool() override;
   std::pair<std::string, std::string> get_key_info(int i) const override;
   int get_size() const override;
   pyvar get_value(std::string key) const override;
@@ -94,8 +100,13 @@ class peak_list {
   // A list is its table: copying it would leave two lists appending to one table.
   peak_list(const peak_list&) = delete;
   peak_list& operator=(const peak_list&) = delete;
-  peak_list(peak_list&&) = default;
-  peak_list& operator=(peak_list&&) = default;
+  // A list moved from is empty again, with a table of its own.
+  peak_list(peak_list&& other) : table_(std::exchange(other.table_, std::make_shared<peak_table>())) {}
+  peak_list& operator=(peak_list&& other) {
+    table_.swap(other.table_);
+    other.table_ = std::make_shared<peak_table>();
+    return *this;
+  }
 
   std::size_t size() const { return table_->size(); }
   bool empty() const { return size() == 0; }

@@ -16,6 +16,7 @@ struct keyed_field {
   const char* key;
   const char* type_name;
   kv_LitsItem_inner<T>& holder;
+  bool read_from_lua = true;  // whether set_value_from_luatable writes it
 };
 
 template <class T>

@@ -1,33 +1,34 @@
 #pragma once
 // One track row of a track list: which fields a row carries depends on the
 // list that made it.
-#include <memory>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "entry/host_types.hpp"
-#include "object/kv_list.hpp"
+#include "object/keyed_record.hpp"
 
 namespace kv_object {
 
-class TrackDetail : public kv_List {
+struct track_detail_fields {
+  kv_LitsItem_inner<std::string> Name;
+  kv_LitsItem_inner<MediaTrack*> Track;
+  kv_LitsItem_inner<double> Volume;
+  kv_LitsItem_inner<int> Index;
+  kv_LitsItem_inner<int> Depth;
+
+  // In key order. The track is a host handle: a Lua table cannot set it.
+  auto keyed() {
+    using record_fields::keyed_field;
+    return std::make_tuple(keyed_field<std::string>{"Name", "string", Name},
+                           keyed_field<MediaTrack*>{"Track", "MediaTrack*", Track, false},
+                           keyed_field<double>{"Volume", "double", Volume}, keyed_field<int>{"Index", "int", Index},
+                           keyed_field<int>{"Depth", "int", Depth});
+  }
+};
+
+class TrackDetail : public keyed_record<TrackDetail, track_detail_fields> {
  public:
-  TrackDetail();
-
-  std::pair<std::string, std::string> get_key_info(int i) const override;
-  int get_size() const override;
-  pyvar get_value(std::string key) const override;
-  void set_value(std::string key, pyvar value) override;
-
-  // Shared with every copy: a value set through one copy is seen by all.
-  std::shared_ptr<kv_LitsItem_inner<std::string>> Name;
-  std::shared_ptr<kv_LitsItem_inner<MediaTrack*>> Track;
-  std::shared_ptr<kv_LitsItem_inner<double>> Volume;
-  std::shared_ptr<kv_LitsItem_inner<int>> Index;
-  std::shared_ptr<kv_LitsItem_inner<int>> Depth;
-
- private:
-  auto fields() const;
+  static constexpr const char* type_name = "TrackDetail";
 };
 
 }  // namespace kv_object

@@ -114,14 +114,14 @@ TEST_F(track_lists, names_found_exactly_or_contained) {
   rows.clear();
   EXPECT_TRUE(GetIncludePerfectTrackNameList(nullptr, "bass", rows));
   std::vector<int> found;
-  for (const auto& row : rows) found.push_back(row.Index->value);
+  for (const auto& row : rows) found.push_back(row.fields().Index.value);
   EXPECT_EQ(found, (std::vector<int>{0, 1, 2, 3, 4}));
 
   rows.clear();
   EXPECT_TRUE(GetIncludePerfectTrackNameList(nullptr, "", rows));
   EXPECT_EQ(rows.size(), 6u);
   EXPECT_TRUE(GetSamePerfectTrackNameList(nullptr, "Track 6", rows)) << "default names take part";
-  EXPECT_EQ(rows.back().Index->value, 5);
+  EXPECT_EQ(rows.back().fields().Index.value, 5);
   EXPECT_EQ(rows.size(), 7u) << "rows are appended";
 
   track_detail_list none;

@@ -67,6 +67,14 @@ TEST_F(peak_analysis, a_list_holds_one_record_per_millisecond_with_known_values)
   ASSERT_TRUE(GetMediaIdPeakList(nullptr, 0, peaks));
   EXPECT_EQ(peaks.size(), 5000u);
   EXPECT_EQ(peaks[2500].value(field::Time), 0.0);
+  // A record outlives its list and still shares its row with its copies.
+  kv_object::kv_Peak kept = peaks[7];
+  peak_list moved = std::move(peaks);
+  EXPECT_TRUE(peaks.empty());
+  moved = peak_list();
+  kv_object::kv_Peak copy = kept;
+  copy.set_value("MaxPeak", -1.5);
+  EXPECT_EQ(kept.get_value("MaxPeak"), kv_object::pyvar(-1.5));
 }
 
 TEST_F(peak_analysis, a_long_item_is_read_in_pieces_with_the_same_values) {
@@ -147,11 +155,6 @@ TEST_F(peak_analysis, a_loud_tail_of_six_to_nine_samples_is_a_window) {
   std::vector<double> quiet_tail(97, 10);
   std::fill(quiet_tail.begin() + 90, quiet_tail.end(), 60);
   EXPECT_EQ(windows_of(quiet_tail).size(), 9u);
-}
-
-TEST_F(peak_analysis, ratio_types_choose_the_ratio) {
-  const double expected[][2] = {{0, 0.6}, {-5, 0.6}, {1, 0.4}, {2, 0.2}, {3, 0.0}, {7, 0.0}};
-  for (const auto& [type, ratio] : expected) EXPECT_EQ(hand_automation::ratio_of(static_cast<int>(type)), ratio);
 }
 
 TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {

@@ -28,8 +28,8 @@ TEST(track_detail, a_new_row_has_no_visible_fields_but_default_values) {
 
 TEST(track_detail, present_fields_are_listed_in_key_order) {
   TrackDetail row;
-  row.Depth->fill(2);
-  row.Track->fill(some_track);
+  row.fields().Depth.fill(2);
+  row.fields().Track.fill(some_track);
   EXPECT_EQ(row.get_size(), 2);
   EXPECT_EQ(row.get_key_info(0), std::make_pair(std::string("Track"), std::string("MediaTrack*")));
   EXPECT_EQ(row.get_key_info(1), std::make_pair(std::string("Depth"), std::string("int")));
@@ -70,7 +70,7 @@ TEST(track_detail, copies_share_fields_but_have_their_own_handle) {
   std::vector<TrackDetail> rows;
   {
     TrackDetail producer;
-    producer.Index->fill(4);
+    producer.fields().Index.fill(4);
     rows.push_back(producer);
   }
   TrackDetail copy = rows[0];

@@ -35,8 +35,8 @@ bool append_named(ReaProject* project, NameTest&& passes, track_detail_list& lis
     MediaTrack* track = host::GetTrack(project, i);
     if (!passes(read_track_name(track))) continue;
     kv_object::TrackDetail row;
-    row.Track->fill(track);
-    row.Index->fill(i);
+    row.fields().Track.fill(track);
+    row.fields().Index.fill(i);
     list.push_back(std::move(row));
     any = true;
   }
@@ -71,8 +71,8 @@ bool GetTrackDepthList(ReaProject* project, track_detail_list& list) {
   for (int i = 0; i < count; ++i) {
     kv_object::TrackDetail row;
     MediaTrack* track = host::GetTrack(project, i);
-    row.Track->fill(track);
-    row.Depth->fill(host::GetTrackDepth(track));
+    row.fields().Track.fill(track);
+    row.fields().Depth.fill(host::GetTrackDepth(track));
     list.push_back(std::move(row));
   }
   return count > 0;

@@ -1,0 +1,130 @@
+// The script bindings on a 10-minute item (600,000 peak records): its Lua
+// table against a hand-written loop over the Lua C API, and its pooling for
+// Python against the builder alone, with allocations per record.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "allocation_counter.hpp"
+#include "api/item/peak_lists.hpp"
+#include "binding/lua/lua_tables.hpp"
+#include "binding/python/python_exports.hpp"
+#include "entry/plugin.hpp"
+#include "loader/extension.hpp"
+#include "simulation.hpp"
+
+namespace {
+
+constexpr int rate = 48000;
+constexpr int seconds = 600;
+constexpr double records = seconds * 1000.0;
+
+// The library started by the simulated host, with one 10-minute mono item.
+MediaItem* ten_minute_item() {
+  static MediaItem* item = [] {
+    kvhost::reset();
+    ReaperPluginEntry(nullptr, kvhost::host_record());
+    std::vector<float> samples(static_cast<std::size_t>(rate) * seconds);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+      samples[i] = static_cast<float>(std::sin(static_cast<double>(i) * 0.01) * 0.5);
+    MediaTrack* track = kvhost::add_tracks(nullptr, {0})[0];
+    return kvhost::add_item(track, 0, seconds, kvhost::create_source(rate, 1, std::move(samples)));
+  }();
+  return item;
+}
+
+void per_record(benchmark::State& state, long allocated) {
+  state.counters["allocations_per_record"] =
+      static_cast<double>(allocated) / (records * static_cast<double>(state.iterations()));
+  state.counters["records"] = records;
+}
+
+void peak_list_builder(benchmark::State& state) {
+  MediaItem* item = ten_minute_item();
+  long allocated = 0;
+  for (auto _ : state) {
+    const long before = allocation_counter::allocations();
+    kv_object::peak_list list;
+    benchmark::DoNotOptimize(KV_COBALT::GetMediaItemPeakList(item, list));
+    allocated += allocation_counter::allocations() - before;
+  }
+  per_record(state, allocated);
+}
+BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
+
+// The builder, then the pooled copies and the record list of py_GetMediaItemPeakList.
+void peak_list_pooled_for_python(benchmark::State& state) {
+  MediaItem* item = ten_minute_item();
+  long allocated = 0;
+  for (auto _ : state) {
+    const long before = allocation_counter::allocations();
+    std::uint64_t handle = 0;
+    benchmark::DoNotOptimize(py_GetMediaItemPeakList(item, &handle));
+    allocated += allocation_counter::allocations() - before;
+    state.PauseTiming();
+    py_release_obj(handle);
+    state.ResumeTiming();
+  }
+  per_record(state, allocated);
+}
+BENCHMARK(peak_list_pooled_for_python)->Unit(benchmark::kMillisecond);
+
+struct lua_state {
+  lua_State* L = luaL_newstate();
+  lua_state() { lua_api::resolve(); }
+  ~lua_state() { lua_close(L); }
+  void drop_result() {
+    lua_settop(L, 0);
+    lua_gc(L, LUA_GCCOLLECT, 0);
+  }
+};
+
+void peak_list_lua_table(benchmark::State& state) {
+  kv_object::peak_list list;
+  KV_COBALT::GetMediaItemPeakList(ten_minute_item(), list);
+  lua_state lua;
+  for (auto _ : state) {
+    lua_utility::push_records(lua.L, list);
+    state.PauseTiming();
+    lua.drop_result();
+    state.ResumeTiming();
+  }
+  state.counters["records"] = records;
+}
+BENCHMARK(peak_list_lua_table)->Unit(benchmark::kMillisecond);
+
+// The same numbers into the same table shape, by hand.
+void peak_list_lua_table_hand_loop(benchmark::State& state) {
+  kv_object::peak_list list;
+  KV_COBALT::GetMediaItemPeakList(ten_minute_item(), list);
+  const kv_object::peak_table& table = list.table();
+  using field = kv_object::peak_table::field;
+  lua_state lua;
+  lua_State* L = lua.L;
+  for (auto _ : state) {
+    lua_createtable(L, 0, 0);
+    for (std::size_t row = 0; row < table.size(); ++row) {
+      lua_pushinteger(L, static_cast<lua_Integer>(row + 1));
+      lua_createtable(L, 0, 0);
+      lua_pushstring(L, "Time");
+      lua_pushnumber(L, table.get(row, field::Time));
+      lua_settable(L, -3);
+      lua_pushstring(L, "MaxPeak");
+      lua_pushnumber(L, table.get(row, field::MaxPeak));
+      lua_settable(L, -3);
+      lua_pushstring(L, "MinPeak");
+      lua_pushnumber(L, table.get(row, field::MinPeak));
+      lua_settable(L, -3);
+      lua_settable(L, -3);
+    }
+    state.PauseTiming();
+    lua.drop_result();
+    state.ResumeTiming();
+  }
+  state.counters["records"] = records;
+}
+BENCHMARK(peak_list_lua_table_hand_loop)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,118 @@
+"""The reaper_KELVARO_COBALT library for Python scripts, on its C interface.
+
+    import kv_cobalt
+    cobalt = kv_cobalt.Cobalt("/path/to/reaper_KELVARO_COBALT.so")
+    ok, rows = cobalt.GetTrackDepthList(None)   # [{"Track": ..., "Depth": 0}, ...]
+
+Every list function returns its success flag and the list as plain Python
+values (addresses as int or None, texts as str, records as dicts of their
+present fields); the pooled result is released before the function returns.
+Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
+``record_list()`` and are released by a ``with`` block or when collected.
+Project, track and item handles are addresses (int) or None.
+"""
+import ctypes
+from typing import Any, Callable, Dict, List, Optional, Tuple
+
+from . import _native
+from ._native import encode
+from .pool import RECORD_TYPES, Array, Map, Record, RecordList
+
+__all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES"]
+
+Address = Optional[int]
+Records = List[Optional[Dict[str, Any]]]
+
+
+class Cobalt:
+    """The library loaded from ``path`` (else ``$KV_COBALT_LIBRARY``).
+
+    List functions that need the host answer False unless the library runs
+    inside one (REAPER, or the headless host that loaded the same file)."""
+
+    def __init__(self, path: Optional[str] = None):
+        self.native = _native.load(path)
+
+    # Pooled objects of your own
+
+    def array(self) -> Array:
+        """A new empty array."""
+        return Array(self.native, self.native.py_create_array())
+
+    def map(self) -> Map:
+        """A new empty map."""
+        return Map(self.native, self.native.py_create_map())
+
+    def record_list(self) -> RecordList:
+        """A new empty record list."""
+        return RecordList(self.native, self.native.py_create_kvList_array())
+
+    # The list functions
+
+    def _run(self, name: str, read: Callable[[Any], list], *arguments, counted: bool = False):
+        """Calls the export, reads the pooled result with read (an Array or
+        RecordList method) and releases it."""
+        handle = ctypes.c_uint64(0)
+        count = ctypes.c_int(0)
+        extra = (ctypes.byref(count),) if counted else ()
+        ok = getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra)
+        values = []
+        if handle.value:
+            kind = RecordList if read is RecordList.to_dicts else Array
+            with kind(self.native, handle.value) as pooled:
+                values = read(pooled)
+        return (ok, values, count.value) if counted else (ok, values)
+
+    def GetTrackItemList(self, project: Address) -> Tuple[bool, List[Address]]:
+        """Every track of the project (None: the current one), in order."""
+        return self._run("py_GetTrackItemList", Array.addresses, project)
+
+    def GetTrackItemChildList(self, track: Address) -> Tuple[bool, List[Address], int]:
+        """The direct children of a track, and their count."""
+        return self._run("py_GetTrackItemChildList", Array.addresses, track, counted=True)
+
+    def GetTrackIdChildList(self, project: Address, track_index: int) -> Tuple[bool, List[Address], int]:
+        """The direct children of the track at an index (the top level when there is none), and their count."""
+        return self._run("py_GetTrackIdChildList", Array.addresses, project, track_index, counted=True)
+
+    def GetSelectedTrackIdChildList(self, project: Address, selected_index: int) -> Tuple[bool, List[Address]]:
+        """The direct children of a selected track; False when there are none."""
+        return self._run("py_GetSelectedTrackIdChildList", Array.addresses, project, selected_index)
+
+    def GetTrackDepthList(self, project: Address) -> Tuple[bool, Records]:
+        """{"Track", "Depth"} per track; False when the project has no track."""
+        return self._run("py_GetTrackDepthList", RecordList.to_dicts, project)
+
+    def GetSamePerfectTrackNameList(self, project: Address, name: str) -> Tuple[bool, Records]:
+        """{"Track", "Index"} per track named exactly name; False when none is."""
+        return self._run("py_GetSamePerfectTrackNameList", RecordList.to_dicts, project, encode(name))
+
+    def GetIncludePerfectTrackNameList(self, project: Address, name: str) -> Tuple[bool, Records]:
+        """{"Track", "Index"} per track whose name contains name in any ASCII case; False when none does."""
+        return self._run("py_GetIncludePerfectTrackNameList", RecordList.to_dicts, project, encode(name))
+
+    def GetFilePathList(self, directory: str, extension: str) -> Tuple[bool, List[str]]:
+        """Paths below directory whose extension (without its dot) matches in any case; False without the folder."""
+        return self._run("py_GetFilePathList", Array.texts, encode(directory), encode(extension))
+
+    def GetStringSplitList(self, text: str, delimiters: str) -> Tuple[bool, List[str]]:
+        """The fields of text cut at every byte found in delimiters."""
+        return self._run("py_GetStringSplitList", Array.texts, encode(text), encode(delimiters))
+
+    def GetUserInputList(self, title: str, input_count: int, captions: str,
+                         default_values: str) -> Tuple[bool, List[str]]:
+        """Asks the user for input_count comma-separated values; whether they confirmed, and the answers."""
+        return self._run("py_GetUserInputList", Array.texts, encode(title), input_count, encode(captions),
+                         encode(default_values))
+
+    def GetMediaItemPeakList(self, item: Address) -> Tuple[bool, Records]:
+        """{"Time", "MaxPeak", "MinPeak"} (seconds, dB) per millisecond of the item."""
+        return self._run("py_GetMediaItemPeakList", RecordList.to_dicts, item)
+
+    def GetMediaIdPeakList(self, project: Address, item_index: int) -> Tuple[bool, Records]:
+        """The peak list of the item at an index of the project."""
+        return self._run("py_GetMediaIdPeakList", RecordList.to_dicts, project, item_index)
+
+    def GetSelectedMediaIdPeakList(self, project: Address, selected_index: int) -> Tuple[bool, Records]:
+        """The peak list of the selected item at an index."""
+        return self._run("py_GetSelectedMediaIdPeakList", RecordList.to_dicts, project, selected_index)

@@ -1,0 +1,250 @@
+"""Objects kept in the library's pool, seen from Python through their handles.
+
+Arrays, maps and record lists belong to the Python object that created or
+received them: they are released by ``release()``, at the end of a ``with``
+block, or when the object is collected. Records belong to their record list.
+"""
+import ctypes
+from typing import Any, Dict, List, Optional, Tuple, Union
+
+from . import _native
+from ._native import decode, encode, text_buffer
+
+Value = Union[bool, int, float, str, bytes, None, ctypes.c_void_p]
+
+#: The record classes the library creates by name.
+RECORD_TYPES = ("TrackDetail", "kv_Midi", "kv_Peak")
+
+_INT_RANGE = range(-(2**31), 2**31)
+
+
+def _address(value: "int | ctypes.c_void_p | None") -> Optional[int]:
+    return value.value if isinstance(value, ctypes.c_void_p) else value
+
+
+def _check_int(value: int) -> int:
+    if value not in _INT_RANGE:
+        raise OverflowError("%d does not fit the library's 32-bit integers" % value)
+    return value
+
+
+def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
+    """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
+    if isinstance(value, bool):
+        kind, value = "bool", value
+    elif isinstance(value, int):
+        kind, value = "int", _check_int(value)
+    elif isinstance(value, float):
+        kind = "double"
+    elif isinstance(value, (str, bytes)):
+        kind, value = "string", encode(value)
+    elif value is None or isinstance(value, ctypes.c_void_p):
+        kind, value = "ptr", _address(value)
+    else:
+        raise TypeError("no script value for %r" % type(value).__name__)
+    getattr(native, setter.format(kind))(*target, value)
+
+
+class Pooled:
+    """A pooled array, map or record list, owned by this Python object."""
+
+    def __init__(self, native: ctypes.CDLL, handle: int):
+        self._native = native
+        self._handle = handle
+
+    @property
+    def handle(self) -> int:
+        """The library's handle, 0 once released."""
+        return self._handle
+
+    def __len__(self) -> int:
+        return self._native.py_get_obj_size(self._handle) if self._handle else 0
+
+    def release(self) -> bool:
+        """Releases the object in the library; true when it was still there."""
+        handle, self._handle = self._handle, 0
+        return bool(handle) and self._native.py_release_obj(handle)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc_info) -> None:
+        self.release()
+
+    def __del__(self):
+        try:
+            self.release()
+        except Exception:  # interpreter shutting down: the library frees its pools itself
+            pass
+
+
+class Array(Pooled):
+    """An array of script values: appended to, read by position and type."""
+
+    def append(self, value: Value) -> None:
+        """Appends a bool, int (32-bit), float, text, or address (``ctypes.c_void_p`` or None)."""
+        _store(self._native, "py_set_array_{}", value, self._handle)
+
+    def get_int(self, index: int) -> int:
+        """The integer at index; 0 when there is none."""
+        return self._native.py_get_int_inarray(self._handle, index)
+
+    def get_float(self, index: int) -> float:
+        """The number at index; 0.0 when there is none."""
+        return self._native.py_get_double_inarray(self._handle, index)
+
+    def get_bool(self, index: int) -> bool:
+        """The boolean at index; False when there is none."""
+        return self._native.py_get_bool_inarray(self._handle, index)
+
+    def get_address(self, index: int) -> Optional[int]:
+        """The address at index; None when there is none."""
+        return self._native.py_get_ptr_inarray(self._handle, index)
+
+    def get_text(self, index: int) -> str:
+        """The text at index (at most 1023 bytes); empty when there is none."""
+        buffer = text_buffer()
+        self._native.py_get_string_inarray(self._handle, index, buffer)
+        return decode(buffer.value)
+
+    def texts(self) -> List[str]:
+        return [self.get_text(i) for i in range(len(self))]
+
+    def addresses(self) -> List[Optional[int]]:
+        return [self.get_address(i) for i in range(len(self))]
+
+    def release_with_named(self) -> bool:
+        """Releases the array and every array whose handle it holds as an address."""
+        handle, self._handle = self._handle, 0
+        return bool(handle) and self._native.py_release_obj2(handle)
+
+
+class Map(Pooled):
+    """A map from text keys to script values, read by position in key order."""
+
+    def __setitem__(self, key: "str | bytes", value: Value) -> None:
+        _store(self._native, "py_set_map_{}", value, self._handle, encode(key))
+
+    def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
+        key = text_buffer()
+        value = getattr(self._native, getter)(self._handle, index, key)
+        return decode(key.value), value
+
+    def int_at(self, index: int) -> Tuple[str, int]:
+        """(key, integer) of the entry at position index; ("", 0) when it holds no integer."""
+        return self._entry("py_get_int_inmap", index)
+
+    def float_at(self, index: int) -> Tuple[str, float]:
+        """(key, number) of the entry at position index; ("", 0.0) when it holds no number."""
+        return self._entry("py_get_double_inmap", index)
+
+    def bool_at(self, index: int) -> Tuple[str, bool]:
+        """(key, boolean) of the entry at position index; ("", False) when it holds none."""
+        return self._entry("py_get_bool_inmap", index)
+
+    def address_at(self, index: int) -> Tuple[str, Optional[int]]:
+        """(key, address) of the entry at position index; ("", None) when it holds none."""
+        return self._entry("py_get_ptr_inmap", index)
+
+    def text_at(self, index: int) -> Tuple[str, str]:
+        """(key, text) of the entry at position index; ("", "") when it holds no text."""
+        key, value = text_buffer(), text_buffer()
+        self._native.py_get_string_inmap(self._handle, index, key, value)
+        return decode(key.value), decode(value.value)
+
+
+class Record:
+    """A keyed record in a record list (TrackDetail, kv_Midi or kv_Peak).
+
+    The list owns it: it lives until released here or with its list."""
+
+    def __init__(self, native: ctypes.CDLL, handle: int):
+        self._native = native
+        self.handle = handle
+
+    def __len__(self) -> int:
+        """The number of present fields."""
+        return self._native.py_get_obj_size(self.handle)
+
+    def fields(self) -> List[Tuple[str, str]]:
+        """(key, type name) of every present field, in key order."""
+        found = []
+        for index in range(len(self)):
+            key, type_name = text_buffer(), text_buffer()
+            self._native.py_get_key_inkvObj(self.handle, index, key, type_name)
+            found.append((decode(key.value), decode(type_name.value)))
+        return found
+
+    def get(self, key: str, type_name: str) -> Any:
+        """A field's value read as type_name ("int", "double", "string", "MediaTrack*");
+        the type's default when the record or field has none of that type."""
+        n, h, k = self._native, self.handle, encode(key)
+        if type_name == "int":
+            return n.py_get_int_inkvobj(h, k)
+        if type_name == "double":
+            return n.py_get_double_inkvobj(h, k)
+        if type_name == "string":
+            buffer = text_buffer()
+            n.py_get_string_inkvobj(h, k, buffer)
+            return decode(buffer.value)
+        if type_name == "MediaTrack*":
+            return n.py_get_ptr_inkvobj(h, k)
+        raise ValueError("no field type %r" % type_name)
+
+    def __setitem__(self, key: str, value: Value) -> None:
+        """Sets a field; stored only when the value has the field's own type."""
+        _store(self._native, "py_set_{}_inkvObj", value, self.handle, encode(key))
+
+    def to_dict(self) -> Dict[str, Any]:
+        """The present fields as plain values."""
+        return {key: self.get(key, type_name) for key, type_name in self.fields()}
+
+    def release(self) -> bool:
+        """Releases the record alone; its list then reads None at its position."""
+        return self._native.py_release_obj(self.handle)
+
+
+class RecordList(Pooled):
+    """A list of records; releasing it releases the records it still holds."""
+
+    def append(self, type_name: str) -> Record:
+        """A new empty record of one of RECORD_TYPES at the end of the list."""
+        handle = self._native.py_create_kvObj_inarray(self._handle, encode(type_name))
+        if not handle:
+            raise ValueError("cannot create a %r record here" % type_name)
+        return Record(self._native, handle)
+
+    def __getitem__(self, index: int) -> Optional[Record]:
+        """The record at index; None when it was released or there is none."""
+        handle = self._native.py_get_ptr_inarray(self._handle, index)
+        return Record(self._native, handle) if handle else None
+
+    def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
+        """Every record's present fields as plain values (None for a released record)."""
+        n = self._native
+        size, key_of, record_at = n.py_get_obj_size, n.py_get_key_inkvObj, n.py_get_ptr_inarray
+        # One reader per type name and two key buffers for the whole list.
+        text_value = text_buffer()
+
+        def read_text(handle: int, key: bytes) -> str:
+            n.py_get_string_inkvobj(handle, key, text_value)
+            return decode(text_value.value)
+
+        readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
+                   b"string": read_text, b"MediaTrack*": n.py_get_ptr_inkvobj}
+        key, type_name = text_buffer(), text_buffer()
+        names: Dict[bytes, str] = {}
+        result: List[Optional[Dict[str, Any]]] = []
+        for index in range(len(self)):
+            handle = record_at(self._handle, index)
+            if handle is None:
+                result.append(None)
+                continue
+            fields = {}
+            for position in range(size(handle)):
+                key_of(handle, position, key, type_name)
+                raw = key.value
+                name = names.get(raw) or names.setdefault(raw, decode(raw))
+                fields[name] = readers[type_name.value](handle, raw)
+            result.append(fields)
+        return result

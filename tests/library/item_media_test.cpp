@@ -1,0 +1,100 @@
+// Item operations in-process on real sound in the simulated host: the hand
+// automation on speech, and the peak list of an item longer than one host call.
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "api/host_api.hpp"
+#include "api/item/hand_automation_analysis.hpp"
+#include "api/item/hand_automation_operations.hpp"
+#include "api/item/peak_lists.hpp"
+#include "linked_library.hpp"
+
+using namespace KV_COBALT;
+namespace api = kvhost::api;
+using field = kv_object::peak_table::field;
+
+namespace {
+
+struct item_media : linked_library {
+  MediaTrack* track = nullptr;
+  void SetUp() override {
+    linked_library::SetUp();
+    track = kvhost::add_tracks(nullptr, {0}).at(0);
+  }
+};
+
+// The 10 ms window levels of the item's active take.
+std::vector<double> window_levels(MediaItem* item) {
+  kv_object::peak_list peaks;
+  EXPECT_TRUE(GetMediaItemPeakList(item, peaks));
+  std::vector<double> levels;
+  for (const auto& window : hand_automation::cut_windows(peaks)) levels.push_back(window.level);
+  return levels;
+}
+
+TEST_F(item_media, hand_automation_brings_loud_speech_closer_to_its_target) {
+  const std::string speech = (std::filesystem::temp_directory_path() /
+                              ("kv_speech_" + std::to_string(::getpid()) + ".wav")).string();
+  ASSERT_EQ(std::system(("espeak-ng -a 200 -w '" + speech +
+                         "' 'Riding the fader by hand keeps a voice even. Loud words come down, quiet ones stay.'")
+                            .c_str()),
+            0);
+  PCM_source* source = api::PCM_Source_CreateFromFile(speech.c_str());
+  ASSERT_NE(source, nullptr);
+  MediaItem* item = api::AddMediaItemToTrack(track);
+  api::SetMediaItemTake_Source(api::AddTakeToMediaItem(item), source);
+  api::SetMediaItemInfo_Value(item, "D_LENGTH", api::GetMediaSourceLength(source, nullptr));
+  MediaItem_Take* original = api::GetActiveTake(item);
+
+  // The windows to come down and their target, as the analysis finds them on the original take.
+  kv_object::peak_list peaks;
+  ASSERT_TRUE(GetMediaItemPeakList(item, peaks));
+  auto windows = hand_automation::cut_windows(peaks);
+  hand_automation::choose_gains(windows, hand_automation::ratio_of(3));
+  std::vector<std::size_t> loud;
+  double target = 0;
+  for (std::size_t k = 0; k < windows.size(); ++k)
+    if (windows[k].gain < 0 && windows[k].level < hand_automation::loud_below) {
+      loud.push_back(k);
+      target = windows[k].level - windows[k].gain;  // a cut takes a window to the target
+    }
+  ASSERT_GT(loud.size(), 10u) << "speech has loud words";
+
+  ASSERT_TRUE(SetMediaItemHANDAUTOMER(item, 3));
+  EXPECT_EQ(api::CountTakes(item), 2);
+  EXPECT_NE(api::GetActiveTake(item), original) << "the rendered take plays";
+  const auto after = window_levels(item);
+  ASSERT_EQ(after.size(), windows.size());
+  double distance_before = 0, distance_after = 0;
+  for (std::size_t k : loud) {
+    distance_before += std::fabs(windows[k].level - target) / loud.size();
+    distance_after += std::fabs(after[k] - target) / loud.size();
+  }
+  EXPECT_LT(distance_after, distance_before * 0.7)
+      << "target " << target << " dB: before " << distance_before << " dB, after " << distance_after << " dB";
+  std::filesystem::remove(speech);
+}
+
+TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) {
+  constexpr int rate = 8000;
+  constexpr int milliseconds = 21 * 60 * 1000;
+  std::vector<float> samples(static_cast<std::size_t>(rate) * milliseconds / 1000, 0.25f);
+  samples.back() = 0.5f;                                     // the last millisecond
+  samples[static_cast<std::size_t>(rate) * 1048575 / 1000] = -1.0f;  // just past 2^20 - 1 milliseconds
+  MediaItem* item = kvhost::add_item(track, 2, milliseconds / 1000.0, kvhost::create_source(rate, 1, samples));
+  kv_object::peak_list peaks;
+  ASSERT_TRUE(GetMediaIdPeakList(nullptr, 0, peaks));
+  ASSERT_EQ(peaks.size(), static_cast<std::size_t>(milliseconds));
+  EXPECT_EQ(peaks[1048575].value(field::MinPeak), 0.0);
+  EXPECT_EQ(peaks[1048574].value(field::MinPeak), -12.0412);
+  EXPECT_EQ(peaks[milliseconds - 1].value(field::MaxPeak), -6.0206);
+  EXPECT_DOUBLE_EQ(peaks[milliseconds - 1].value(field::Time), (milliseconds - 1) * 0.001);
+  for (std::size_t i = 0; i < peaks.size(); i += 65521)
+    ASSERT_EQ(peaks[i].value(field::MaxPeak), -12.0412) << i;
+  (void)item;
+}
+
+}  // namespace

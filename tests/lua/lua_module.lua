@@ -1,0 +1,167 @@
+-- The library as a Lua module: require gives the list functions, also as the
+-- global KV_COBALT, and every function answers with a boolean and plain tables.
+
+local module = require("reaper_KELVARO_COBALT")
+assert(module == KV_COBALT, "the global and the result are one table")
+local names = {}
+for name, f in pairs(module) do
+  assert(type(f) == "function")
+  names[#names + 1] = name
+end
+table.sort(names)
+assert(table.concat(names, " ") == "KV_GetFilePathList KV_GetIncludePerfectTrackNameList KV_GetMediaIdPeakList "
+  .. "KV_GetMediaItemPeakList KV_GetSamePerfectTrackNameList KV_GetSelectedMediaIdPeakList "
+  .. "KV_GetSelectedTrackIdChildList KV_GetStringSplitList KV_GetTrackDepthList KV_GetTrackIdChildList "
+  .. "KV_GetTrackItemChildList KV_GetTrackItemList KV_GetUserInputList", table.concat(names, " "))
+local M = module
+
+local function keys(t)
+  local found = {}
+  for k in pairs(t) do found[#found + 1] = k end
+  table.sort(found)
+  return table.concat(found, ",")
+end
+
+-- A, B (folder of C, D (folder of E)), F
+local project = kvhost.create_project()
+local A, B, C, D, E, F = table.unpack(kvhost.add_tracks(project, {0, 1, 0, 1, -2, 0}))
+for track, name in pairs({[A] = "Bass", [B] = "bass", [C] = "Slap BASS 2", [D] = "Bass 2", [E] = "Bass"}) do
+  reaper.GetSetMediaTrackInfo_String(track, "P_NAME", name, true)
+end
+
+local ok, tracks = M.KV_GetTrackItemList(project)
+assert(ok and #tracks == 6 and tracks[1] == A and tracks[6] == F)
+
+local count
+ok, tracks, count = M.KV_GetTrackItemChildList(B)
+assert(ok and count == 2 and tracks[1] == C and tracks[2] == D and tracks[3] == nil, "direct children only")
+ok, tracks, count = M.KV_GetTrackItemChildList(A)
+assert(ok == true and next(tracks) == nil and count == 0)
+ok, tracks, count = M.KV_GetTrackIdChildList(project, 3)
+assert(ok and count == 1 and tracks[1] == E)
+ok, tracks, count = M.KV_GetTrackIdChildList(project, "1")
+assert(count == 2 and tracks[2] == D, "a numeric text reads as the index")
+ok, tracks, count = M.KV_GetTrackIdChildList(project, 1.5)
+assert(ok and count == 0 and next(tracks) == nil, "1.5 reads 0: the first track, without children")
+ok, tracks, count = M.KV_GetTrackIdChildList(project, 99)
+assert(count == 3 and tracks[2] == B)
+
+reaper.SetTrackSelected(D, true)
+ok, tracks = M.KV_GetSelectedTrackIdChildList(project, 0)
+assert(ok and #tracks == 1 and tracks[1] == E)
+ok, tracks = M.KV_GetSelectedTrackIdChildList(project, 1)
+assert(ok and #tracks == 3, "no selected track: the top level")
+reaper.SetTrackSelected(D, false)
+reaper.SetTrackSelected(F, true)
+ok, tracks = M.KV_GetSelectedTrackIdChildList(project, 0)
+assert(ok == false and next(tracks) == nil)
+
+local rows
+ok, rows = M.KV_GetTrackDepthList(project)
+assert(ok and #rows == 6)
+local depths = {}
+for i, row in ipairs(rows) do
+  assert(keys(row) == "Depth,Track", keys(row))
+  assert(row.Track == tracks[i] or row.Track == select(2, M.KV_GetTrackItemList(project))[i])
+  depths[i] = row.Depth
+end
+assert(table.concat(depths, ",") == "0,0,1,1,2,0")
+ok, rows = M.KV_GetTrackDepthList(kvhost.create_project())
+assert(ok == false and next(rows) == nil)
+
+ok, rows = M.KV_GetSamePerfectTrackNameList(project, "Bass")
+assert(ok and #rows == 2 and rows[1].Track == A and rows[1].Index == 0 and rows[2].Track == E and rows[2].Index == 4)
+assert(keys(rows[1]) == "Index,Track")
+ok, rows = M.KV_GetSamePerfectTrackNameList(project, "Organ")
+assert(ok == false and next(rows) == nil)
+ok, rows = M.KV_GetIncludePerfectTrackNameList(project, "bass")
+assert(ok and #rows == 5 and rows[5].Index == 4)
+ok, rows = M.KV_GetIncludePerfectTrackNameList(project, "")
+assert(ok and #rows == 6, "an empty text is in every name")
+ok, rows = M.KV_GetIncludePerfectTrackNameList(project, 2)
+assert(ok and #rows == 2, "a number reads as its text")
+
+-- Strings and user inputs
+local parts
+ok, parts = M.KV_GetStringSplitList("a;b,,c,", ",;")
+assert(ok and #parts == 4 and parts[1] == "a" and parts[3] == "" and parts[4] == "c")
+ok, parts = M.KV_GetStringSplitList("", ",")
+assert(ok and next(parts) == nil)
+kvhost.queue_user_inputs_answer(true, "1,2")
+ok, parts = M.KV_GetUserInputList("Title", 2, "first,second", "x,y")
+assert(ok and #parts == 2 and parts[1] == "1" and parts[2] == "2")
+ok, parts = M.KV_GetUserInputList("Title", 2, "first,second", "x,y")
+assert(ok == false and #parts == 2 and parts[1] == "x", "a cancelled dialog: the defaults, and false")
+
+-- Files
+local folder = os.tmpname()
+os.remove(folder)
+assert(os.execute("mkdir -p '" .. folder .. "/sub/z.wav'"))
+for _, name in ipairs({"x.wav", "sub/y.Wav", "sub/notes.txt"}) do
+  local file = assert(io.open(folder .. "/" .. name, "w"))
+  file:write("data")
+  file:close()
+end
+local files
+ok, files = M.KV_GetFilePathList(folder, "WAV")
+table.sort(files)
+assert(ok and #files == 3, #files)
+assert(files[1] == folder .. "/sub/y.Wav" and files[2] == folder .. "/sub/z.wav" and files[3] == folder .. "/x.wav")
+ok, files = M.KV_GetFilePathList(folder, ".wav")
+assert(ok and next(files) == nil)
+ok, files = M.KV_GetFilePathList(folder .. "/missing", "wav")
+assert(ok == false and next(files) == nil)
+os.execute("rm -rf '" .. folder .. "'")
+
+-- Wrong argument types never raise: handles that are no light userdata read
+-- as null, texts that are no text read empty, integers Lua cannot convert read 0.
+ok, tracks, count = M.KV_GetTrackItemChildList({})
+assert(ok and count == 0, "a table is no track")
+ok, tracks, count = M.KV_GetTrackItemChildList(print)
+assert(ok and count == 0)
+ok, tracks, count = M.KV_GetTrackItemChildList(io.stdout)
+assert(ok and count == 0, "a full userdata is no track")
+kvhost.add_tracks(nil, {0, 0})
+ok, tracks = M.KV_GetTrackItemList({})
+assert(ok and #tracks == 2, "a table reads as null: the current project")
+ok, rows = M.KV_GetSamePerfectTrackNameList(project, {})
+assert(ok == false)
+ok, parts = M.KV_GetStringSplitList({}, true)
+assert(ok and next(parts) == nil)
+ok, parts = M.KV_GetStringSplitList("a,b", {})
+assert(ok and #parts == 1 and parts[1] == "a,b", "no delimiters: the whole text")
+ok, tracks, count = M.KV_GetTrackIdChildList(project, "two")
+assert(ok and count == 0, "an unconvertible index reads 0: the first track, without children")
+ok, parts = M.KV_GetUserInputList()
+assert(ok == false)
+ok, files = M.KV_GetFilePathList()
+assert(ok == false and next(files) == nil)
+
+-- Peak lists of a real recording: one record per millisecond with Time,
+-- MaxPeak and MinPeak only.
+kvhost.reset()
+local track = kvhost.add_tracks(nil, {0})[1]
+local item = reaper.AddMediaItemToTrack(track)
+local take = reaper.AddTakeToMediaItem(item)
+assert(reaper.SetMediaItemTake_Source(take, reaper.PCM_Source_CreateFromFile("/usr/share/sounds/alsa/Front_Center.wav")))
+reaper.SetMediaItemInfo_Value(item, "D_POSITION", 2.0)
+reaper.SetMediaItemInfo_Value(item, "D_LENGTH", 1.2)
+local peaks
+ok, peaks = M.KV_GetMediaItemPeakList(item)
+assert(ok and #peaks == 1200, #peaks)
+assert(keys(peaks[1]) == "MaxPeak,MinPeak,Time" and peaks[1].Time == 0 and math.abs(peaks[1200].Time - 1.199) < 1e-12)
+local loudest = -80
+for _, peak in ipairs(peaks) do
+  assert(peak.MaxPeak >= -80 and peak.MaxPeak <= 0 and peak.MinPeak >= -80)
+  loudest = math.max(loudest, peak.MaxPeak)
+end
+assert(loudest > -20, "speech is heard")
+ok, peaks = M.KV_GetMediaIdPeakList(nil, 0)
+assert(ok and #peaks == 1200)
+ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
+assert(ok == false and next(peaks) == nil, "no item selected")
+reaper.SetMediaItemSelected(item, true)
+ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
+assert(ok and #peaks == 1200)
+ok, peaks = M.KV_GetMediaItemPeakList(take)
+assert(ok == false and next(peaks) == nil, "a take is no item")

@@ -1,0 +1,320 @@
+"""The library's C interface for Python, through ctypes, inside the headless
+host: the object pool, every list function, and the kv_cobalt package on top."""
+import ctypes
+import gc
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "python"))
+import kv_cobalt  # noqa: E402
+from kv_cobalt import _native  # noqa: E402
+
+host = ctypes.CDLL(os.environ["KVHOST_LIBRARY"])
+host.kvhost_get_func.restype = ctypes.c_void_p
+host.kvhost_get_func.argtypes = [ctypes.c_char_p]
+host.kvhost_load_extension.argtypes = [ctypes.c_char_p]
+lib = _native.load()  # the file the host loads: one library, one set of pools
+pointer = ctypes.c_void_p
+VOICE = b"/usr/share/sounds/alsa/Front_Center.wav"  # 1.428 s, mono
+
+
+def function(name, result, *arguments):
+    return ctypes.CFUNCTYPE(result, *arguments)(host.kvhost_get_func(name.encode()))
+
+
+def add_tracks(*folder_depths):
+    """Tracks appended to the current project; their handles."""
+    count = function("CountTracks", ctypes.c_int, pointer)
+    insert = function("InsertTrackAtIndex", None, ctypes.c_int, ctypes.c_bool)
+    get = function("GetTrack", pointer, pointer, ctypes.c_int)
+    set_value = function("SetMediaTrackInfo_Value", ctypes.c_bool, pointer, ctypes.c_char_p, ctypes.c_double)
+    tracks = []
+    for depth in folder_depths:
+        insert(count(None), False)
+        tracks.append(get(None, count(None) - 1))
+        set_value(tracks[-1], b"I_FOLDERDEPTH", depth)
+    return tracks
+
+
+def name_track(track, name):
+    function("GetSetMediaTrackInfo_String", ctypes.c_bool, pointer, ctypes.c_char_p, ctypes.c_char_p,
+             ctypes.c_bool)(track, b"P_NAME", name, True)
+
+
+def add_voice_item(track, length):
+    source = function("PCM_Source_CreateFromFile", pointer, ctypes.c_char_p)(VOICE)
+    item = function("AddMediaItemToTrack", pointer, pointer)(track)
+    take = function("AddTakeToMediaItem", pointer, pointer)(item)
+    function("SetMediaItemTake_Source", ctypes.c_bool, pointer, pointer)(take, source)
+    function("SetMediaItemInfo_Value", ctypes.c_bool, pointer, ctypes.c_char_p, ctypes.c_double)(
+        item, b"D_LENGTH", length)
+    return item
+
+
+def text(getter, *arguments):
+    buffer = ctypes.create_string_buffer(1024)
+    getter(*arguments, buffer)
+    return buffer.value
+
+
+def key_info(handle, index):
+    key, type_name = ctypes.create_string_buffer(1024), ctypes.create_string_buffer(1024)
+    lib.py_get_key_inkvObj(handle, index, key, type_name)
+    return key.value, type_name.value
+
+
+class Pool(unittest.TestCase):
+    def test_arrays_append_and_read_by_position_and_type(self):
+        array = lib.py_create_array()
+        lib.py_set_array_int(array, 5)
+        lib.py_set_array_string(array, b"x" * 2000)
+        lib.py_set_array_string(array, None)
+        self.assertEqual(lib.py_get_obj_size(array), 3)
+        self.assertEqual([lib.py_get_int_inarray(array, i) for i in (0, 1, 3, -1)], [5, 0, 0, 0])
+        self.assertEqual(text(lib.py_get_string_inarray, array, 1), b"x" * 1023)
+        self.assertEqual(text(lib.py_get_string_inarray, array, 0), b"", "an integer is no text")
+        lib.py_get_string_inarray(array, 1, None)
+        self.assertTrue(lib.py_release_obj(array))
+        self.assertFalse(lib.py_release_obj(array))
+        self.assertEqual(lib.py_get_int_inarray(array, 0), 0)
+
+    def test_maps_read_in_key_order_and_replace_values(self):
+        table = lib.py_create_map()
+        lib.py_set_map_int(table, b"b", 1)
+        lib.py_set_map_int(table, b"a", 2)
+        lib.py_set_map_double(table, b"a", 2.5)
+        self.assertEqual(lib.py_get_obj_size(table), 2)
+        key = ctypes.create_string_buffer(1024)
+        self.assertEqual(lib.py_get_double_inmap(table, 0, key), 2.5)
+        self.assertEqual(key.value, b"a")
+        self.assertEqual(lib.py_get_int_inmap(table, 0, key), 0)
+        self.assertEqual(key.value, b"", "another type: default value and empty key")
+        self.assertEqual(lib.py_get_int_inmap(table, 1, key), 1)
+        self.assertEqual(lib.py_get_int_inmap(table, 2, None), 0)
+        lib.py_release_obj(table)
+
+    def test_records_in_a_list(self):
+        records = lib.py_create_kvList_array()
+        note = lib.py_create_kvObj_inarray(records, b"kv_Midi")
+        self.assertEqual((lib.py_get_obj_size(records), lib.py_get_obj_size(note)), (1, 0))
+        self.assertEqual(lib.py_get_ptr_inarray(records, 0), note)
+        lib.py_set_int_inkvObj(note, b"Pitch", 60)
+        lib.py_set_double_inkvObj(note, b"Pitch", 61.0)
+        lib.py_set_bool_inkvObj(note, b"Pitch", True)
+        self.assertEqual(lib.py_get_int_inkvobj(note, b"Pitch"), 60)
+        self.assertEqual(lib.py_get_double_inkvobj(note, b"Pitch"), 0.0)
+        self.assertFalse(lib.py_get_bool_inkvobj(note, b"Pitch"))
+        self.assertEqual(lib.py_get_obj_size(note), 0)
+        self.assertEqual(key_info(note, 0), (b"", b""), "out of range: two empty texts")
+        for name in (b"", b"kv_midi", None):
+            self.assertEqual(lib.py_create_kvObj_inarray(records, name), 0)
+        self.assertEqual(lib.py_create_kvObj_inarray(note, b"kv_Midi"), 0, "a record is no record list")
+        self.assertEqual(lib.py_get_obj_size(records), 1)
+        row = lib.py_create_kvObj_inarray(records, b"TrackDetail")
+        lib.py_set_string_inkvObj(row, b"Name", b"Bass")
+        lib.py_set_ptr_inkvObj(row, b"Track", 0x1000)
+        self.assertEqual(text(lib.py_get_string_inkvobj, row, b"Name"), b"Bass")
+        self.assertEqual(lib.py_get_ptr_inkvobj(row, b"Track"), 0x1000)
+        self.assertEqual(lib.py_get_int_inkvobj(row, b"name"), 0)
+        self.assertTrue(lib.py_release_obj(records))
+        self.assertEqual(lib.py_get_int_inkvobj(note, b"Pitch"), 0, "released with its list")
+        self.assertEqual(text(lib.py_get_string_inkvobj, row, b"Name"), b"")
+
+    def test_releases_in_every_order(self):
+        records = lib.py_create_kvList_array()
+        first = lib.py_create_kvObj_inarray(records, b"kv_Peak")
+        second = lib.py_create_kvObj_inarray(records, b"kv_Peak")
+        self.assertTrue(lib.py_release_obj(first))
+        self.assertIsNone(lib.py_get_ptr_inarray(records, 0), "the list knows its record is gone")
+        self.assertEqual(lib.py_get_ptr_inarray(records, 1), second)
+        self.assertTrue(lib.py_release_obj(records))
+        self.assertFalse(lib.py_release_obj(second))
+        self.assertFalse(lib.py_release_obj(records))
+
+        inner, outer = lib.py_create_array(), lib.py_create_array()
+        lib.py_set_array_ptr(outer, inner)
+        lib.py_set_array_ptr(outer, outer)
+        self.assertTrue(lib.py_release_obj2(outer))
+        self.assertFalse(lib.py_release_obj(inner), "released with the array that named it")
+        inner, outer = lib.py_create_array(), lib.py_create_array()
+        lib.py_set_array_ptr(outer, inner)
+        self.assertTrue(lib.py_release_obj(outer))
+        self.assertTrue(lib.py_release_obj(inner), "py_release_obj leaves named arrays alone")
+        table = lib.py_create_map()
+        self.assertFalse(lib.py_release_obj2(table), "only arrays")
+        self.assertTrue(lib.py_release_obj(table))
+        self.assertFalse(lib.py_release_obj(0))
+
+
+class ListFunctions(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        assert host.kvhost_load_extension(None) == 1
+
+    def setUp(self):
+        host.kvhost_reset()
+
+    def call(self, name, *arguments, counted=False):
+        handle = ctypes.c_uint64(777)
+        count = ctypes.c_int(-1)
+        extra = (ctypes.byref(count),) if counted else ()
+        ok = getattr(lib, name)(*arguments, ctypes.byref(handle), *extra)
+        return (ok, handle.value, count.value) if counted else (ok, handle.value)
+
+    def test_track_lists(self):
+        a, b, c, d, e = add_tracks(0, 1, 0, -1, 0)
+        ok, handle = self.call("py_GetTrackItemList", None)
+        self.assertTrue(ok)
+        self.assertEqual([lib.py_get_ptr_inarray(handle, i) for i in range(lib.py_get_obj_size(handle))],
+                         [a, b, c, d, e])
+        lib.py_release_obj(handle)
+        ok, handle, count = self.call("py_GetTrackItemChildList", b, counted=True)
+        self.assertEqual((ok, count, lib.py_get_ptr_inarray(handle, 1)), (True, 2, d))
+        lib.py_release_obj(handle)
+        ok, handle, count = self.call("py_GetTrackIdChildList", None, 99, counted=True)
+        self.assertEqual((ok, count), (True, 3))
+        lib.py_release_obj(handle)
+        self.assertTrue(lib.py_GetTrackIdChildList(None, 1, ctypes.byref(ctypes.c_uint64()), None))
+        function("SetTrackSelected", None, pointer, ctypes.c_bool)(e, True)
+        ok, handle = self.call("py_GetSelectedTrackIdChildList", None, 0)
+        self.assertEqual((ok, handle), (False, 777), "a selected track without children: no handle")
+
+        ok, depths = self.call("py_GetTrackDepthList", None)
+        self.assertEqual(lib.py_get_obj_size(depths), 5)
+        rows = [lib.py_get_ptr_inarray(depths, i) for i in range(5)]
+        self.assertEqual([lib.py_get_int_inkvobj(r, b"Depth") for r in rows], [0, 0, 1, 1, 0])
+        self.assertEqual([lib.py_get_ptr_inkvobj(r, b"Track") for r in rows], [a, b, c, d, e])
+        self.assertEqual((lib.py_get_obj_size(rows[0]), key_info(rows[0], 0), key_info(rows[0], 1)),
+                         (2, (b"Track", b"MediaTrack*"), (b"Depth", b"int")))
+        ok, again = self.call("py_GetTrackDepthList", None)
+        self.assertNotEqual(again, depths)
+        lib.py_release_obj(depths)
+        self.assertEqual(lib.py_get_int_inkvobj(rows[2], b"Depth"), 0, "released with the list")
+        self.assertEqual(lib.py_get_obj_size(again), 5)
+        lib.py_release_obj(again)
+
+        name_track(c, b"Bass")
+        ok, found = self.call("py_GetSamePerfectTrackNameList", None, b"Bass")
+        self.assertEqual(lib.py_get_int_inkvobj(lib.py_get_ptr_inarray(found, 0), b"Index"), 2)
+        lib.py_release_obj(found)
+        self.assertEqual(self.call("py_GetSamePerfectTrackNameList", None, b"Organ"), (False, 777))
+        ok, found = self.call("py_GetIncludePerfectTrackNameList", None, None)
+        self.assertEqual((ok, lib.py_get_obj_size(found)), (True, 5), "null reads empty: every track")
+        lib.py_release_obj(found)
+
+    def test_the_lua_module_uses_the_lua_its_host_keeps_private(self):
+        # ctypes loads the host library, and so its Lua, with RTLD_LOCAL.
+        host.kvhost_run_lua.argtypes = [ctypes.c_char_p, ctypes.c_char_p, ctypes.c_int]
+        error = ctypes.create_string_buffer(4096)
+        code = b'local m = require("reaper_KELVARO_COBALT") local ok, t = m.KV_GetStringSplitList("a,b", ",") ' \
+               b'assert(ok and #t == 2 and KV_COBALT == m)'
+        self.assertEqual((host.kvhost_run_lua(code, error, len(error)), error.value), (1, b""))
+
+    def test_text_lists_are_always_pooled(self):
+        ok, handle = self.call("py_GetStringSplitList", b"a,,b", b",")
+        self.assertEqual([text(lib.py_get_string_inarray, handle, i) for i in range(3)], [b"a", b"", b"b"])
+        lib.py_release_obj(handle)
+        ok, handle = self.call("py_GetUserInputList", b"Title", 2, b"one,two", b"x,y")
+        self.assertFalse(ok, "cancelled")
+        self.assertEqual(lib.py_get_obj_size(handle), 2)
+        self.assertTrue(lib.py_release_obj(handle))
+        ok, handle = self.call("py_GetFilePathList", b"/no/such/folder", b"wav")
+        self.assertEqual((ok, lib.py_get_obj_size(handle)), (False, 0))
+        self.assertTrue(lib.py_release_obj(handle))
+
+    def test_peak_lists(self):
+        track, = add_tracks(0)
+        item = add_voice_item(track, 1.0)
+        ok, handle = self.call("py_GetMediaItemPeakList", item)
+        self.assertTrue(ok)
+        self.assertEqual(lib.py_get_obj_size(handle), 1000)
+        peaks = [lib.py_get_ptr_inarray(handle, i) for i in (0, 999)]
+        self.assertEqual([key_info(peaks[0], i)[0] for i in range(3)], [b"Time", b"MaxPeak", b"MinPeak"])
+        self.assertAlmostEqual(lib.py_get_double_inkvobj(peaks[1], b"Time"), 0.999)
+        loudest = max(lib.py_get_double_inkvobj(lib.py_get_ptr_inarray(handle, i), b"MaxPeak") for i in range(1000))
+        self.assertTrue(-80 < loudest <= 0)
+        lib.py_release_obj(handle)
+        self.assertEqual(lib.py_get_double_inkvobj(peaks[1], b"Time"), 0.0, "records released with the list")
+        ok, handle = self.call("py_GetMediaIdPeakList", None, 0)
+        self.assertEqual(lib.py_get_obj_size(handle), 1000)
+        lib.py_release_obj(handle)
+        self.assertEqual(self.call("py_GetSelectedMediaIdPeakList", None, 0), (False, 777))
+        self.assertEqual(self.call("py_GetMediaItemPeakList", None), (False, 777))
+
+
+class Package(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        assert host.kvhost_load_extension(None) == 1
+        cls.cobalt = kv_cobalt.Cobalt()
+
+    def setUp(self):
+        host.kvhost_reset()
+
+    def test_declares_every_export_as_the_library_does(self):
+        root = os.path.join(os.path.dirname(__file__), "..", "..", "src", "binding")
+        declared = set()
+        for header in ("python/pool_functions.hpp", "list_functions.hpp"):
+            with open(os.path.join(root, header)) as f:
+                for line in f:
+                    words = line.split()
+                    if words and words[0].startswith("X(Get"):
+                        declared.add("py_" + words[0][2:-1])
+                    elif len(words) > 1 and words[1].startswith("py_"):
+                        declared.add(words[1].rstrip(","))
+        self.assertEqual(declared, set(_native.POOL_FUNCTIONS) | set(_native.LIST_FUNCTIONS))
+        self.assertEqual(len(declared), 51)
+
+    def test_lists_come_back_as_plain_values(self):
+        c = self.cobalt
+        a, b, child = add_tracks(0, 1, -1)
+        name_track(child, b"Slap bass")
+        self.assertEqual(c.GetTrackItemList(None), (True, [a, b, child]))
+        self.assertEqual(c.GetTrackItemChildList(b), (True, [child], 1))
+        self.assertEqual(c.GetTrackDepthList(None),
+                         (True, [{"Track": a, "Depth": 0}, {"Track": b, "Depth": 0}, {"Track": child, "Depth": 1}]))
+        self.assertEqual(c.GetIncludePerfectTrackNameList(None, "BASS"), (True, [{"Track": child, "Index": 2}]))
+        self.assertEqual(c.GetStringSplitList("é;b", ";"), (True, ["é", "b"]))
+        with tempfile.TemporaryDirectory() as folder:
+            open(os.path.join(folder, "x.WAV"), "w").close()
+            self.assertEqual(c.GetFilePathList(folder, "wav"), (True, [os.path.join(folder, "x.WAV")]))
+        ok, peaks = c.GetMediaItemPeakList(add_voice_item(a, 0.25))
+        self.assertEqual((ok, len(peaks), sorted(peaks[0])), (True, 250, ["MaxPeak", "MinPeak", "Time"]))
+        self.assertEqual(peaks[249]["Time"], 0.249)
+
+    def test_pooled_objects_are_released_by_with_and_by_collection(self):
+        c = self.cobalt
+        with c.record_list() as records:
+            note = records.append("kv_Midi")
+            note["Pitch"] = 64
+            note["StartPos"] = 0.5
+            note["Velocity"] = 1.0  # not an integer: ignored
+            self.assertEqual(records.to_dicts(), [{}])
+            self.assertEqual((note.get("Pitch", "int"), note.get("Velocity", "int")), (64, 0))
+            with self.assertRaises(ValueError):
+                records.append("Note")
+        self.assertEqual(note.get("Pitch", "int"), 0, "released with its list")
+        self.assertEqual(records.handle, 0)
+
+        array = c.array()
+        handle = array.handle
+        for value in (True, 3, 2.5, "text", None):
+            array.append(value)
+        self.assertEqual((array.get_bool(0), array.get_int(1), array.get_float(2), array.get_text(3)),
+                         (True, 3, 2.5, "text"))
+        with self.assertRaises(OverflowError):
+            array.append(2**31)
+        del array
+        gc.collect()
+        self.assertEqual(lib.py_get_obj_size(handle), 0, "collected: released")
+        table = c.map()
+        table["b"], table["a"] = 1, "x"
+        self.assertEqual((table.text_at(0), table.int_at(1), len(table)), (("a", "x"), ("b", 1), 2))
+        self.assertTrue(table.release())
+        self.assertFalse(table.release())
+
+
+if __name__ == "__main__":
+    unittest.main()

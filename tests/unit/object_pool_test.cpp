@@ -1,0 +1,96 @@
+// The object pool behind the Python exports: releases in every order, reused
+// addresses, and a million objects.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "binding/python/object_pool.hpp"
+#include "binding/python/python_exports.hpp"
+#include "object/record_types.hpp"
+
+namespace {
+
+std::size_t pooled_objects() {
+  return python_utility::pyvar_array_list.size() + python_utility::pyvar_map_list.size() +
+         kv_object::kv_List::kvList_pool.size() + kv_object::TrackDetail::pool.size() +
+         kv_object::kv_Midi::pool.size() + kv_object::kv_Peak::pool.size();
+}
+
+TEST(object_pool, a_list_released_after_its_records_spares_a_new_record_at_a_reused_address) {
+  const std::size_t before = pooled_objects();
+  int reused = 0;
+  for (int round = 0; round < 50; ++round) {
+    const std::uint64_t list = py_create_kvList_array();
+    const std::uint64_t note = py_create_kvObj_inarray(list, "kv_Midi");
+    ASSERT_TRUE(py_release_obj(note));
+    const std::uint64_t other_list = py_create_kvList_array();
+    const std::uint64_t newcomer = py_create_kvObj_inarray(other_list, "kv_Midi");
+    reused += newcomer == note;
+    py_set_int_inkvObj(newcomer, "Pitch", 60);
+    EXPECT_EQ(py_get_ptr_inarray(list, 0), nullptr) << "the list knows its record is gone";
+    ASSERT_TRUE(py_release_obj(list));
+    EXPECT_EQ(py_get_int_inkvobj(newcomer, "Pitch"), 60) << "the other list's record lives on";
+    ASSERT_TRUE(py_release_obj(other_list));
+    EXPECT_EQ(py_get_int_inkvobj(newcomer, "Pitch"), 0);
+  }
+  EXPECT_EQ(pooled_objects(), before);
+  RecordProperty("address_reused_rounds", reused);
+}
+
+TEST(object_pool, failures_stay_inside_and_null_pointers_are_not_written) {
+  const std::uint64_t list = py_create_kvList_array();
+  EXPECT_EQ(py_create_kvObj_inarray(12345, "kv_Midi"), 0u) << "no record list: nothing created";
+  EXPECT_EQ(py_create_kvObj_inarray(list, nullptr), 0u);
+  EXPECT_EQ(py_get_obj_size(list), 0);
+  const std::uint64_t row = py_create_kvObj_inarray(list, "TrackDetail");
+  char key[1024] = "x", type[1024] = "y";
+  py_get_key_inkvObj(row, 0, key, type);
+  EXPECT_STREQ(key, "");
+  EXPECT_STREQ(type, "");
+  py_get_key_inkvObj(row, -1, nullptr, nullptr);
+  py_set_string_inkvObj(row, nullptr, nullptr);
+  py_set_string_inkvObj(row, "Name", nullptr);
+  py_get_string_inkvobj(row, "Name", nullptr);
+  EXPECT_TRUE(py_GetStringSplitList(nullptr, nullptr, nullptr));
+  int count = 7;
+  EXPECT_FALSE(py_GetTrackItemChildList(nullptr, nullptr, &count)) << "no host running";
+  EXPECT_EQ(count, 7);
+  EXPECT_TRUE(py_release_obj(list));
+}
+
+TEST(object_pool, a_million_objects_created_and_released_in_mixed_orders) {
+  const std::size_t before = pooled_objects();
+  std::mt19937 random(7);
+  std::vector<std::uint64_t> loose, lists, records;
+  for (int i = 0; i < 125000; ++i) {
+    const std::uint64_t array = py_create_array();
+    py_set_array_string(array, "text");
+    if (!loose.empty() && i % 3 == 0) py_set_array_ptr(array, reinterpret_cast<void*>(loose.back()));
+    loose.push_back(array);
+    const std::uint64_t map = py_create_map();
+    py_set_map_double(map, "k", 1.0);
+    loose.push_back(map);
+    const std::uint64_t list = py_create_kvList_array();
+    lists.push_back(list);
+    for (const char* type : {"TrackDetail", "kv_Midi", "kv_Peak", "kv_Midi", "TrackDetail"})
+      records.push_back(py_create_kvObj_inarray(list, type));
+  }
+  EXPECT_EQ(pooled_objects() - before, 1000000u);
+  std::shuffle(records.begin(), records.end(), random);
+  std::shuffle(lists.begin(), lists.end(), random);
+  // Half the records on their own first, then every list, then the rest again (already gone).
+  for (std::size_t i = 0; i < records.size() / 2; ++i) ASSERT_TRUE(py_release_obj(records[i]));
+  for (std::uint64_t list : lists) ASSERT_TRUE(py_release_obj(list));
+  for (std::uint64_t record : records) ASSERT_FALSE(py_release_obj(record));
+  std::shuffle(loose.begin(), loose.end(), random);
+  for (std::size_t i = 0; i < loose.size(); ++i) {
+    // An array may take the array it names along; then it is gone already.
+    if (i % 2 != 0 || !py_release_obj2(loose[i])) py_release_obj(loose[i]);
+  }
+  EXPECT_EQ(pooled_objects(), before);
+}
+
+}  // namespace
