@@ -70,7 +70,7 @@ std::vector<script_value> documented_function::lua_results() const {
   return results;
 }
 
-std::string documented_function::lua_call() const {
+std::string documented_function::lua_form() const {
   std::vector<std::string> in, out;
   for (const auto& a : lua_arguments()) in.push_back(a.name);
   for (const auto& r : lua_results()) out.push_back(r.name);

@@ -23,7 +23,7 @@ struct documented_function {
   std::string c_signature() const;
   std::vector<script_value> lua_arguments() const;
   std::vector<script_value> lua_results() const;  // the result first, then the outputs
-  std::string lua_call() const;                   // local ok, color = reaper.KV_...(track)
+  std::string lua_form() const;                   // local ok, color = reaper.KV_...(track)
 };
 
 // Every registered function in registry order; the problems found (a row

@@ -31,9 +31,11 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[2];
   std::vector<std::string> problems;
-  const auto functions = kv_docs::registered_functions(problems);
-  const kv_docs::generated_file files[] = {kv_docs::api_markdown(functions), kv_docs::api_html(functions),
-                                           kv_docs::lua_definitions(functions)};
+  const kv_docs::documentation docs{kv_docs::registered_functions(problems), kv_docs::list_functions(),
+                                    kv_docs::pool_functions()};
+  const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs), kv_docs::api_html(docs),
+                                           kv_docs::lua_definitions(docs), kv_docs::python_exports(docs),
+                                           kv_docs::python_stub(docs)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {

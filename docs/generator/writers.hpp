@@ -4,16 +4,25 @@
 #include <vector>
 
 #include "api_model.hpp"
+#include "binding_model.hpp"
 
 namespace kv_docs {
+
+struct documentation {
+  std::vector<documented_function> registered;
+  std::vector<documented_list_function> lists;
+  std::vector<documented_pool_function> pool;
+};
 
 struct generated_file {
   std::string path;
   std::string text;
 };
 
-generated_file api_markdown(const std::vector<documented_function>& functions);
-generated_file api_html(const std::vector<documented_function>& functions);
-generated_file lua_definitions(const std::vector<documented_function>& functions);
+generated_file api_markdown(const documentation& docs);
+generated_file api_html(const documentation& docs);
+generated_file lua_definitions(const documentation& docs);
+generated_file python_exports(const documentation& docs);
+generated_file python_stub(const documentation& docs);
 
 }  // namespace kv_docs

@@ -5,6 +5,8 @@
 ---@class MediaItem: lightuserdata
 ---@class MediaTrack: lightuserdata
 ---@class ReaProject: lightuserdata
+---@class TrackDetail: table<string, any> a record: its present fields by name
+---@class kv_Peak: table<string, any> a record: its present fields by name
 
 reaper = reaper or {}
 
@@ -671,3 +673,98 @@ function reaper.KV_SetMediaIdEnvelopeAllOFF(projID, itemID) end
 ---@param itemID integer
 ---@return boolean ok
 function reaper.KV_SetSelectedMediaIdEnvelopeAllOFF(projID, itemID) end
+
+---The list functions of `require("reaper_KELVARO_COBALT")`, also the global KV_COBALT.
+---@class KV_COBALT
+KV_COBALT = {}
+
+---Every track of the project, in order.
+---@param projID ReaProject|nil
+---@return boolean ok
+---@return MediaTrack[] list
+function KV_COBALT.KV_GetTrackItemList(projID) end
+
+---The direct children of a track, and their count.
+---@param track MediaTrack|nil
+---@return boolean ok
+---@return MediaTrack[] list
+---@return integer count
+function KV_COBALT.KV_GetTrackItemChildList(track) end
+
+---The direct children of the track at an index (the top-level tracks when there is none), and their count.
+---@param projID ReaProject|nil
+---@param trackID integer
+---@return boolean ok
+---@return MediaTrack[] list
+---@return integer count
+function KV_COBALT.KV_GetTrackIdChildList(projID, trackID) end
+
+---The direct children of a selected track; false when there are none.
+---@param projID ReaProject|nil
+---@param selectTrackID integer
+---@return boolean ok
+---@return MediaTrack[] list
+function KV_COBALT.KV_GetSelectedTrackIdChildList(projID, selectTrackID) end
+
+---A TrackDetail per track with Track and Depth; false when the project has no track.
+---@param projID ReaProject|nil
+---@return boolean ok
+---@return TrackDetail[] list
+function KV_COBALT.KV_GetTrackDepthList(projID) end
+
+---A TrackDetail with Track and Index per track named exactly name; false when none is.
+---@param projID ReaProject|nil
+---@param name string
+---@return boolean ok
+---@return TrackDetail[] list
+function KV_COBALT.KV_GetSamePerfectTrackNameList(projID, name) end
+
+---A TrackDetail with Track and Index per track whose name contains name in any ASCII case; false when none does.
+---@param projID ReaProject|nil
+---@param name string
+---@return boolean ok
+---@return TrackDetail[] list
+function KV_COBALT.KV_GetIncludePerfectTrackNameList(projID, name) end
+
+---The paths below a folder, at any depth, whose extension (given without its dot) matches in any case; false when the folder does not exist.
+---@param directory string
+---@param extension string
+---@return boolean ok
+---@return string[] list
+function KV_COBALT.KV_GetFilePathList(directory, extension) end
+
+---The fields of a text cut at every byte found in delimiters.
+---@param text string
+---@param delimiters string
+---@return boolean ok
+---@return string[] list
+function KV_COBALT.KV_GetStringSplitList(text, delimiters) end
+
+---Asks the user for inputCount comma-separated values; the answers, and whether the user confirmed.
+---@param title string
+---@param inputCount integer
+---@param captions string
+---@param defaultValues string
+---@return boolean ok
+---@return string[] list
+function KV_COBALT.KV_GetUserInputList(title, inputCount, captions, defaultValues) end
+
+---A kv_Peak per millisecond of the item with Time, MaxPeak and MinPeak (dB); false without an item, a length or peaks.
+---@param item MediaItem|nil
+---@return boolean ok
+---@return kv_Peak[] list
+function KV_COBALT.KV_GetMediaItemPeakList(item) end
+
+---The peak list of the item at an index.
+---@param projID ReaProject|nil
+---@param itemID integer
+---@return boolean ok
+---@return kv_Peak[] list
+function KV_COBALT.KV_GetMediaIdPeakList(projID, itemID) end
+
+---The peak list of the selected item at an index.
+---@param projID ReaProject|nil
+---@param selectItemID integer
+---@return boolean ok
+---@return kv_Peak[] list
+function KV_COBALT.KV_GetSelectedMediaIdPeakList(projID, selectItemID) end
