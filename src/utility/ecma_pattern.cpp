@@ -48,7 +48,7 @@ struct failure {};
 
 class translator {
  public:
-  explicit translator(std::string_view pattern) : in_(pattern) {}
+  translator(std::string_view pattern, bool checkpoints) : in_(pattern), checkpoint_(checkpoints ? "(?C)" : "") {}
 
   std::string run() {
     disjunction();
@@ -67,6 +67,7 @@ class translator {
   };
 
   std::string_view in_;
+  std::string checkpoint_;
   std::size_t pos_ = 0;
   std::string out_;
   int groups_opened_ = 0;
@@ -84,6 +85,7 @@ class translator {
     for (;;) {
       while (!at_end() && peek() != '|' && peek() != ')') term();
       if (at_end() || peek() != '|') return;
+      out_ += checkpoint_;
       out_ += take();
     }
   }
@@ -116,6 +118,7 @@ class translator {
   void group_body() {
     disjunction();
     if (take() != ')') throw failure{};
+    out_ += checkpoint_;
     out_ += ')';
   }
 
@@ -220,6 +223,7 @@ class translator {
       out_ += ')';
     }
     out_ += text;
+    out_ += checkpoint_;
   }
 
   class_token class_item() {
@@ -313,9 +317,9 @@ class translator {
 
 }  // namespace
 
-std::optional<std::string> ecma_to_pcre2(std::string_view pattern) {
+std::optional<std::string> ecma_to_pcre2(std::string_view pattern, bool checkpoints) {
   try {
-    return translator(pattern).run();
+    return translator(pattern, checkpoints).run();
   } catch (const failure&) {
     return std::nullopt;
   }
