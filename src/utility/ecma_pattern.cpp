@@ -8,6 +8,7 @@ namespace kv_utility {
 namespace {
 
 constexpr int max_repeat = 65535;  // the matcher's own bound for a counted repeat
+constexpr int max_nesting = 250;   // the matcher's own bound for nested groups
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_hex(char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
@@ -71,6 +72,7 @@ class translator {
   std::size_t pos_ = 0;
   std::string out_;
   int groups_opened_ = 0;
+  int nesting_ = 0;
   std::vector<int> open_groups_;
 
   bool at_end() const { return pos_ >= in_.size(); }
@@ -112,11 +114,17 @@ class translator {
     if (is_quantifier(c)) throw failure{};  // nothing to repeat
     const std::size_t atom_start = out_.size();
     atom();
-    for (bool first = true; is_quantifier(peek()); first = false) quantifier(atom_start, first);
+    for (int repeats = 0; is_quantifier(peek()); ++repeats) {
+      if (repeats > max_nesting) throw failure{};  // each repeat of a repeat nests a group
+      quantifier(atom_start, repeats == 0);
+    }
   }
 
+  // Nesting is bounded, so that no pattern can exhaust the stack here.
   void group_body() {
+    if (++nesting_ > max_nesting) throw failure{};
     disjunction();
+    --nesting_;
     if (take() != ')') throw failure{};
     out_ += checkpoint_;
     out_ += ')';

@@ -67,6 +67,11 @@ TEST(ReplaceSearchString, InvalidPatternLeavesTheOutputUntouched) {
   EXPECT_FALSE(ReplaceSearchString("abc", "([a-", "x", out, sizeof out));
   EXPECT_STREQ(out, "untouched");
   EXPECT_FALSE(ReplaceSearchString("abc", "a", "x", nullptr, 16));
+  // Nesting beyond the matcher's bound is refused, not followed down the stack.
+  const std::string deep = std::string(100000, '(') + "a" + std::string(100000, ')');
+  EXPECT_FALSE(regex_replace_all("a", deep, "x"));
+  EXPECT_FALSE(regex_replace_all("a", "a" + std::string(100000, '*'), "x"));
+  EXPECT_EQ(regex_replace_all("a", std::string(200, '(') + "a" + std::string(200, ')'), "x"), "x");
 }
 
 // The replacement must agree with the standard library's ECMAScript regex_replace,
