@@ -38,6 +38,7 @@ const std::vector<linear_case>& linear_cases() {
       {"(?:ab)*", repeated("ab", megabyte)},  {"a.*b", "a" + repeated("x", megabyte) + "b"},
       {"[0-9]+", prose(megabyte)},            {"\\s+", prose(megabyte)},
       {"(\\w+) (\\w+)", prose(megabyte)},     {"", repeated("x", megabyte)},
+      {"(a|b)*c", repeated("ab", megabyte)},  // no "c": every position fails
   };
   return cases;
 }
@@ -54,7 +55,7 @@ void BM_ReplaceLinear(benchmark::State& state) {
   if (!ok) state.SkipWithError("the replacement failed");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * c.text.size()));
 }
-BENCHMARK(BM_ReplaceLinear)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceLinear)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 
 struct catastrophic_case {
   const char* pattern;
@@ -67,6 +68,7 @@ const std::vector<catastrophic_case>& catastrophic_cases() {
       {"(x+x+)+y", std::string(4000, 'x') + "zy"},
       {"(a|aa)*c", std::string(100, 'a') + "bc"},
       {"(\\w+\\s?)+$", prose(megabyte) + "!"},
+      {"a*a*(b|c)", repeated("a", megabyte)},  // quadratic over all positions
   };
   return cases;
 }
@@ -80,7 +82,7 @@ void BM_ReplaceCatastrophic(benchmark::State& state) {
   for (auto _ : state) ok = KV_COBALT::ReplaceSearchString(c.text.c_str(), c.pattern, "x", out, sizeof out);
   if (ok) state.SkipWithError("expected the matcher to give up");
 }
-BENCHMARK(BM_ReplaceCatastrophic)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceCatastrophic)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 // A 200 KB needle (differing from the text in case) that occurs at the end of 1 MB.
 void BM_CheckIncludeString(benchmark::State& state) {

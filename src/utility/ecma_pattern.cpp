@@ -8,6 +8,7 @@ namespace kv_utility {
 namespace {
 
 constexpr int max_repeat = 65535;  // the matcher's own bound for a counted repeat
+constexpr int max_nesting = 250;   // the matcher's own bound for nested groups
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_hex(char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
@@ -48,7 +49,7 @@ struct failure {};
 
 class translator {
  public:
-  explicit translator(std::string_view pattern) : in_(pattern) {}
+  translator(std::string_view pattern, bool checkpoints) : in_(pattern), checkpoint_(checkpoints ? "(?C)" : "") {}
 
   std::string run() {
     disjunction();
@@ -67,9 +68,11 @@ class translator {
   };
 
   std::string_view in_;
+  std::string checkpoint_;
   std::size_t pos_ = 0;
   std::string out_;
   int groups_opened_ = 0;
+  int nesting_ = 0;
   std::vector<int> open_groups_;
 
   bool at_end() const { return pos_ >= in_.size(); }
@@ -84,6 +87,7 @@ class translator {
     for (;;) {
       while (!at_end() && peek() != '|' && peek() != ')') term();
       if (at_end() || peek() != '|') return;
+      out_ += checkpoint_;
       out_ += take();
     }
   }
@@ -110,12 +114,19 @@ class translator {
     if (is_quantifier(c)) throw failure{};  // nothing to repeat
     const std::size_t atom_start = out_.size();
     atom();
-    for (bool first = true; is_quantifier(peek()); first = false) quantifier(atom_start, first);
+    for (int repeats = 0; is_quantifier(peek()); ++repeats) {
+      if (repeats > max_nesting) throw failure{};  // each repeat of a repeat nests a group
+      quantifier(atom_start, repeats == 0);
+    }
   }
 
+  // Nesting is bounded, so that no pattern can exhaust the stack here.
   void group_body() {
+    if (++nesting_ > max_nesting) throw failure{};
     disjunction();
+    --nesting_;
     if (take() != ')') throw failure{};
+    out_ += checkpoint_;
     out_ += ')';
   }
 
@@ -220,6 +231,7 @@ class translator {
       out_ += ')';
     }
     out_ += text;
+    out_ += checkpoint_;
   }
 
   class_token class_item() {
@@ -313,9 +325,9 @@ class translator {
 
 }  // namespace
 
-std::optional<std::string> ecma_to_pcre2(std::string_view pattern) {
+std::optional<std::string> ecma_to_pcre2(std::string_view pattern, bool checkpoints) {
   try {
-    return translator(pattern).run();
+    return translator(pattern, checkpoints).run();
   } catch (const failure&) {
     return std::nullopt;
   }

@@ -11,6 +11,9 @@ namespace kv_utility {
 // valid ECMAScript. Perl-only syntax ((?i), lookbehind, \A, \z, \Q...\E,
 // possessive quantifiers, verbs) is either a literal or an error here, as it
 // is in ECMAScript. Characters are bytes; \uHHHH keeps its low byte.
-std::optional<std::string> ecma_to_pcre2(std::string_view pattern);
+// With checkpoints, a callout (?C) follows every repeat and ends every
+// alternative inside a group, so that every step of backtracking passes one:
+// the callout can then stop a search that runs too long.
+std::optional<std::string> ecma_to_pcre2(std::string_view pattern, bool checkpoints = false);
 
 }  // namespace kv_utility

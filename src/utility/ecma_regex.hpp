@@ -28,12 +28,18 @@ class ecma_regex {
   outcome search(std::string_view text, std::size_t start, bool anchored, bool not_empty,
                  std::vector<group>& groups) const;
 
+  // A byte that every match holds, when the pattern has one. The matcher
+  // looks for it by itself only in shorter texts; without that look, a
+  // pattern like (a|b)*c tries every position of a long text without "c".
+  std::optional<char> required_byte() const;
+
   // Whether the pattern matches at the start of text (all of it, for a
   // whole_text pattern); a search that gives up is no match.
   bool matches(std::string_view text) const;
 
+  struct compiled;  // the matcher's own data, kept out of this header
+
  private:
-  struct compiled;
   explicit ecma_regex(std::shared_ptr<compiled> code) : code_(std::move(code)) {}
   std::shared_ptr<compiled> code_;
 };

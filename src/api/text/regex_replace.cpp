@@ -72,6 +72,12 @@ std::optional<std::string> regex_replace_all(const std::string& text, const std:
   const auto expression = ecma_regex::compile(pattern);
   if (!expression) return std::nullopt;
   bounded_text out(limit);
+  // No match can start after the last place of a byte every match holds.
+  const auto required = expression->required_byte();
+  const std::size_t last_required = required ? text.rfind(*required) : std::string::npos;
+  auto may_start_at = [&](std::size_t from) {
+    return !required || (last_required != std::string::npos && from <= last_required);
+  };
   groups found;
   std::size_t copied = 0;  // text before this offset is in the result
   std::size_t start = 0;
@@ -79,10 +85,11 @@ std::optional<std::string> regex_replace_all(const std::string& text, const std:
   while (!out.full() && start <= text.size()) {
     // After an empty match, first a non-empty match at the same place, then
     // a search from the next byte: the standard iteration over matches.
-    auto found_here = after_empty ? expression->search(text, start, true, true, found) : ecma_regex::outcome::none;
+    auto found_here = after_empty && may_start_at(start) ? expression->search(text, start, true, true, found)
+                                                         : ecma_regex::outcome::none;
     if (found_here == ecma_regex::outcome::none) {
       const std::size_t from = after_empty ? start + 1 : start;
-      if (from > text.size()) break;
+      if (from > text.size() || !may_start_at(from)) break;
       found_here = expression->search(text, from, false, false, found);
     }
     if (found_here == ecma_regex::outcome::gave_up) return std::nullopt;
