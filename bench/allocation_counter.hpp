@@ -9,5 +9,7 @@ namespace allocation_counter {
 void reset_peak();
 // Highest bytes in use since reset_peak, above what was in use then.
 std::size_t peak_above_start();
+// Allocations made since the program started.
+long allocations();
 
 }  // namespace allocation_counter

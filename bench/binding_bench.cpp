@@ -3,32 +3,17 @@
 // Python against the builder alone, with allocations per record.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "allocation_counter.hpp"
 #include "api/item/peak_lists.hpp"
 #include "binding/lua/lua_tables.hpp"
 #include "binding/python/python_exports.hpp"
 #include "entry/plugin.hpp"
 #include "loader/extension.hpp"
 #include "simulation.hpp"
-
-// Every C++ allocation of this program, counted. (GCC takes the malloc and
-// free inside replaced operators for a mismatch.)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long> allocations{0};
-}
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -50,22 +35,25 @@ MediaItem* ten_minute_item() {
   return item;
 }
 
-void per_record(benchmark::State& state, long allocated) {
+void per_record(benchmark::State& state, long allocated, std::size_t peak_bytes) {
   state.counters["allocations_per_record"] =
       static_cast<double>(allocated) / (records * static_cast<double>(state.iterations()));
-  state.counters["records"] = records;
+  state.counters["peak_bytes_per_record"] = static_cast<double>(peak_bytes) / records;
 }
 
 void peak_list_builder(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
   long allocated = 0;
+  std::size_t peak_bytes = 0;
   for (auto _ : state) {
-    const long before = allocations.load();
+    allocation_counter::reset_peak();
+    const long before = allocation_counter::allocations();
     kv_object::peak_list list;
     benchmark::DoNotOptimize(KV_COBALT::GetMediaItemPeakList(item, list));
-    allocated += allocations.load() - before;
+    allocated += allocation_counter::allocations() - before;
+    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
   }
-  per_record(state, allocated);
+  per_record(state, allocated, peak_bytes);
 }
 BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
 
@@ -73,16 +61,19 @@ BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
 void peak_list_pooled_for_python(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
   long allocated = 0;
+  std::size_t peak_bytes = 0;
   for (auto _ : state) {
-    const long before = allocations.load();
+    allocation_counter::reset_peak();
+    const long before = allocation_counter::allocations();
     std::uint64_t handle = 0;
     benchmark::DoNotOptimize(py_GetMediaItemPeakList(item, &handle));
-    allocated += allocations.load() - before;
+    allocated += allocation_counter::allocations() - before;
+    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
     state.PauseTiming();
     py_release_obj(handle);
     state.ResumeTiming();
   }
-  per_record(state, allocated);
+  per_record(state, allocated, peak_bytes);
 }
 BENCHMARK(peak_list_pooled_for_python)->Unit(benchmark::kMillisecond);
 
