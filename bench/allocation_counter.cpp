@@ -8,12 +8,12 @@
 
 namespace {
 std::atomic<std::size_t> in_use{0}, peak{0}, start{0};
-std::atomic<long> allocated{0};
+std::atomic<long> made{0};
 
 void* allocate(std::size_t size) {
   void* p = std::malloc(size ? size : 1);
   if (!p) throw std::bad_alloc();
-  allocated.fetch_add(1, std::memory_order_relaxed);
+  made.fetch_add(1, std::memory_order_relaxed);
   const std::size_t now = in_use += malloc_usable_size(p);
   std::size_t high = peak.load(std::memory_order_relaxed);
   while (now > high && !peak.compare_exchange_weak(high, now)) {
@@ -34,7 +34,7 @@ void reset_peak() {
   peak = start.load();
 }
 std::size_t peak_above_start() { return peak - start; }
-long allocations() { return allocated.load(); }
+long allocations() { return made.load(); }
 }  // namespace allocation_counter
 
 void* operator new(std::size_t size) { return allocate(size); }

@@ -1,5 +1,5 @@
 #pragma once
-// Heap bytes in use and allocations made, counted by the benchmark program's own operator new and
+// Heap bytes in use, counted by the benchmark program's own operator new and
 // delete, and the highest count since the last reset: the peak memory of
 // what runs between reset and read.
 #include <cstddef>

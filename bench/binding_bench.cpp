@@ -3,8 +3,8 @@
 // Python against the builder alone, with allocations per record.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "allocation_counter.hpp"
@@ -35,22 +35,25 @@ MediaItem* ten_minute_item() {
   return item;
 }
 
-void per_record(benchmark::State& state, long allocated) {
+void per_record(benchmark::State& state, long allocated, std::size_t peak_bytes) {
   state.counters["allocations_per_record"] =
       static_cast<double>(allocated) / (records * static_cast<double>(state.iterations()));
-  state.counters["records"] = records;
+  state.counters["peak_bytes_per_record"] = static_cast<double>(peak_bytes) / records;
 }
 
 void peak_list_builder(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
   long allocated = 0;
+  std::size_t peak_bytes = 0;
   for (auto _ : state) {
+    allocation_counter::reset_peak();
     const long before = allocation_counter::allocations();
     kv_object::peak_list list;
     benchmark::DoNotOptimize(KV_COBALT::GetMediaItemPeakList(item, list));
     allocated += allocation_counter::allocations() - before;
+    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
   }
-  per_record(state, allocated);
+  per_record(state, allocated, peak_bytes);
 }
 BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
 
@@ -58,16 +61,19 @@ BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
 void peak_list_pooled_for_python(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
   long allocated = 0;
+  std::size_t peak_bytes = 0;
   for (auto _ : state) {
+    allocation_counter::reset_peak();
     const long before = allocation_counter::allocations();
     std::uint64_t handle = 0;
     benchmark::DoNotOptimize(py_GetMediaItemPeakList(item, &handle));
     allocated += allocation_counter::allocations() - before;
+    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
     state.PauseTiming();
     py_release_obj(handle);
     state.ResumeTiming();
   }
-  per_record(state, allocated);
+  per_record(state, allocated, peak_bytes);
 }
 BENCHMARK(peak_list_pooled_for_python)->Unit(benchmark::kMillisecond);
 

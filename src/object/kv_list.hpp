@@ -41,8 +41,9 @@ template <class T>
 using handle_pool = std::unordered_map<std::uint64_t, std::shared_ptr<T>>;
 
 // A pooled record list names its records without owning them (their pools
-// do). Weak references tell a record released on its own from a new object
-// that now sits at the same address.
+// do). A weak reference keeps no record alive, but while it can be locked no
+// other object can sit at the record's address: a list never mistakes a new
+// record for one of its own that was released.
 using kvList_array = std::vector<std::weak_ptr<kv_List>>;
 
 // A record is named to scripts by its own address, so a copy gets its own
@@ -77,17 +78,22 @@ class kv_List {
   }
 
   // Pools a copy of every record (sharing its fields) and a new list of them;
-  // returns the list's handle.
+  // returns the list's handle. The copies live in one block that each pool
+  // entry shares: one allocation for the whole list, and no address in it is
+  // reused while any of its records is pooled.
   template <class Records>
   static std::uint64_t pool_kvList_array(const Records& records) {
     using T = std::remove_cvref_t<decltype(*std::begin(records))>;
+    auto block = std::make_shared<std::vector<T>>();
+    block->reserve(records.size());  // no reallocation: each copy keeps its address, its handle
+    for (auto&& record : records) block->emplace_back(record);
     auto list = std::make_shared<kvList_array>();
-    list->reserve(records.size());
-    T::pool.reserve(T::pool.size() + records.size());
-    for (auto&& record : records) {
-      auto pooled = std::make_shared<T>(record);
+    list->reserve(block->size());
+    T::pool.reserve(T::pool.size() + block->size());
+    for (T& record : *block) {
+      std::shared_ptr<T> pooled(block, &record);
       set_obj_topool(pooled);
-      list->emplace_back(pooled);
+      list->emplace_back(std::move(pooled));
     }
     return insert_list(std::move(list));
   }
@@ -106,12 +112,13 @@ class kv_List {
     return record->handle;
   }
 
-  // Releases the list and those of its records that are still alive; false
+  // Releases the list and those of its records that are still pooled; false
   // when the handle names no record list.
   static bool release_kvList(std::uint64_t list_handle) {
     const auto list = kvList_pool.find(list_handle);
     if (list == kvList_pool.end()) return false;
     const std::shared_ptr<kvList_array> records = list->second;
+    // A live record holds its address: whatever its pool keeps under it is that record.
     for (const auto& weak : *records)
       if (const std::shared_ptr<kv_List> record = weak.lock()) record->release_inpool();
     kvList_pool.erase(list_handle);

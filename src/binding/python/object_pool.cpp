@@ -42,9 +42,10 @@ void* get_ptr_inarray(std::uint64_t handle, int index) {
   const auto* list = find_in(kv_List::kvList_pool, handle);
   if (!list || index < 0 || static_cast<std::size_t>(index) >= list->size()) return nullptr;
   // A record released since reads as null rather than as an address that
-  // another object may now have.
+  // another object may later have.
   const auto record = (*list)[static_cast<std::size_t>(index)].lock();
-  return record ? reinterpret_cast<void*>(record->handle) : nullptr;
+  if (!record || kv_object::find_pooled_record(record->handle) != record.get()) return nullptr;
+  return reinterpret_cast<void*>(record->handle);
 }
 
 }  // namespace python_utility
