@@ -8,10 +8,11 @@
 // X(return type, name, parameters, help text, what it does and returns on failure)
 #define KV_HAND_AUTOMATION_OPERATIONS(X)                                                                   \
   X(bool, SetMediaItemHANDAUTOMER, (MediaItem* item, int ratioType), "[KV:API]Set Media Item HANDAUTOMER", \
-    "Draws a volume envelope on the item's active take that pulls loud 10 ms windows down towards "        \
-    "their mean level (ratioType 0 or less: by 0.6, 1: 0.4, 2: 0.2, 3 and more: not at all) and "          \
-    "renders the take; the item selection is kept. False for a null item, without the SWS extension "      \
-    "(after asking whether to open its page), or when the take's volume envelope cannot be had.")          \
+    "Draws a hand-ridden volume envelope on the item's active take (loud 10 ms windows pulled down "       \
+    "towards a target level, quieter ones lifted by up to 4 dB, 2 dB after 0.2 s) and renders the take; "  \
+    "the item selection is kept. ratioType sets how hard: 0 or less the gentlest, then 1, 2, and 3 or "    \
+    "more the strongest. False for a null item, without the SWS extension (after asking whether to "       \
+    "open its page), or when the take's volume envelope cannot be had.")                                   \
   X(bool, SetMediaIdHANDAUTOMER, (ReaProject* projID, int itemID, int ratioType),                          \
     "[KV:API]Set Media ID HANDAUTOMER",                                                                    \
     "As KV_SetMediaItemHANDAUTOMER for the item at itemID among all items of the project; false when "     \
