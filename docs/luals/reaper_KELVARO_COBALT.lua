@@ -465,14 +465,14 @@ function reaper.KV_SetPathFolder(folderPath, folderName, timeType) end
 ---@return boolean ok
 function reaper.KV_SetCopyFile(copyFilePath, pasteFilePath) end
 
----Writes a random integer from low to high, both included; false only without an out-value.
+---Writes a random integer between low and high, both included (in either order); false only without an out-value.
 ---@param low integer
 ---@param high integer
 ---@return boolean ok
 ---@return integer random
 function reaper.KV_GetRandomNumInteger(low, high) end
 
----Writes a random number from low to high with at most doubleType decimal places (bounds cut to those places); false without an out-value or when the scaled bounds leave the 32-bit range.
+---Writes a random number between low and high with at most doubleType decimal places (bounds cut to those places); false without an out-value, for a doubleType of 10 or more, or when the scaled bounds leave the 32-bit range.
 ---@param low number
 ---@param high number
 ---@param doubleType integer

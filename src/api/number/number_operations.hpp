@@ -5,11 +5,13 @@
 // X(return type, name, parameters, help text, what it does and returns on failure)
 #define KV_NUMBER_OPERATIONS(X)                                                                             \
   X(bool, GetRandomNumInteger, (int low, int high, int* randomOut), "[KV:API]Get Random Num Integer",       \
-    "Writes a random integer from low to high, both included; false only without an out-value.")            \
+    "Writes a random integer between low and high, both included (in either order); false only "            \
+    "without an out-value.")                                                                                \
   X(bool, GetRandomNumDouble, (double low, double high, int doubleType, double* randomOut),                 \
     "[KV:API]Get Random Num Double",                                                                        \
-    "Writes a random number from low to high with at most doubleType decimal places (bounds cut to "        \
-    "those places); false without an out-value or when the scaled bounds leave the 32-bit range.")          \
+    "Writes a random number between low and high with at most doubleType decimal places (bounds cut to "    \
+    "those places); false without an out-value, for a doubleType of 10 or more, or when the scaled "        \
+    "bounds leave the 32-bit range.")                                                                       \
   X(bool, GetRandomColor, (int* colorOut, int* rOut, int* gOut, int* bOut), "[KV:API]Get Random Color RGB", \
     "Writes a random red, green and blue (0-255 each) and the native colour made of them; false when "      \
     "an out-value is missing.")                                                                             \
