@@ -502,7 +502,7 @@ function reaper.KV_FormatNumDigit(num, digit) end
 ---@return integer index
 function reaper.KV_GetRegionMarkerIndex(projID, regionID) end
 
----Writes the start and end of the marker or region at regionID (a marker's end is its start); false when there is no such entry.
+---Writes the start and end of the marker or region at regionID; false when there is no such entry.
 ---@param projID ReaProject|nil
 ---@param regionID integer
 ---@return boolean ok

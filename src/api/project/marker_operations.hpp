@@ -13,7 +13,7 @@
     "regions counted together in position order); false when there is no such entry.")                         \
   X(bool, GetRegionMarkerPosition, (ReaProject* projID, int regionID, double* startPosOut, double* endPosOut), \
     "[KV:API]Get RegionMarker Start End Position",                                                             \
-    "Writes the start and end of the marker or region at regionID (a marker's end is its start); "             \
+    "Writes the start and end of the marker or region at regionID; "                                           \
     "false when there is no such entry.")                                                                      \
   X(bool, GetRegionMarkerName, (ReaProject* projID, int regionID, char* nameOut, int nameOut_sz),              \
     "[KV:API]Get RegionMarker Name",                                                                           \
