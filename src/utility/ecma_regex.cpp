@@ -41,10 +41,6 @@ constexpr std::uint32_t heap_limit_kib = 1024 * 1024;
 constexpr std::size_t jit_stack_start = 64 * 1024;
 constexpr std::size_t jit_stack_max = 512 * 1024 * 1024;
 
-// Called at each checkpoint; reading the clock at every 256th keeps its cost
-// out of sight.
-int check_time(pcre2_callout_block*, void* data);
-
 }  // namespace
 
 struct ecma_regex::compiled {
@@ -65,6 +61,8 @@ struct ecma_regex::compiled {
 
 namespace {
 
+// Called at each checkpoint; reading the clock at every 256th keeps its cost
+// out of sight.
 int check_time(pcre2_callout_block*, void* data) {
   auto* made = static_cast<ecma_regex::compiled*>(data);
   if (++made->checkpoints % 256 != 0 || clock::now() < made->deadline) return 0;

@@ -39,6 +39,14 @@ TEST(CheckStrings, IncludeWithAndWithoutCase) {
   EXPECT_TRUE(check(CheckIncludePerfectString, "Hello World", "World"));
   EXPECT_FALSE(check(CheckIncludeString, "ab", "abc"));
   EXPECT_FALSE(check(CheckIncludeString, "a.c", ".*"));  // no pattern syntax
+  // Long texts and sought texts that repeat themselves, found or missed by one byte.
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "abAB";
+  const std::string sought = text.substr(0, 4000) + "x";
+  EXPECT_FALSE(check(CheckIncludeString, text.c_str(), sought.c_str()));
+  EXPECT_TRUE(check(CheckIncludeString, (text + "ABAB" + "X").c_str(), sought.c_str()));
+  EXPECT_FALSE(check(CheckIncludePerfectString, (text + "X").c_str(), sought.c_str()));
+  EXPECT_TRUE(check(CheckIncludePerfectString, (text + "x").c_str(), sought.c_str()));
 }
 
 TEST(CheckStrings, EmptySoughtTextIsAlwaysFound) {
