@@ -3,10 +3,10 @@
 // holder, the base every record derives from, and the pooled record lists.
 #include <cstdint>
 #include <iterator>
-#include <unordered_map>
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
