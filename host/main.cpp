@@ -27,6 +27,8 @@ const char* usage =
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
+    "The script receives args both as `...` and in the table `arg` (arg[0] is\n"
+    "the script's name).\n"
     "A script error exits with status 1 and prints the Lua traceback.\n";
 
 }  // namespace

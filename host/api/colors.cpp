@@ -3,14 +3,14 @@
 
 namespace kvhost::api {
 
+// As the host's own macro: the components are packed as given, unchecked,
+// so out-of-range components spill into the neighbouring bits.
 int ColorToNative(int r, int g, int b) {
-  r &= 0xFF;
-  g &= 0xFF;
-  b &= 0xFF;
+  const unsigned ur = static_cast<unsigned>(r), ug = static_cast<unsigned>(g), ub = static_cast<unsigned>(b);
 #ifdef _WIN32
-  return r | (g << 8) | (b << 16);
+  return static_cast<int>(ur | (ug << 8) | (ub << 16));
 #else
-  return (r << 16) | (g << 8) | b;
+  return static_cast<int>((ur << 16) | (ug << 8) | ub);
 #endif
 }
 

@@ -66,9 +66,7 @@ void SetMediaItemSelected(MediaItem* item, bool selected) {
 }
 
 void SelectAllMediaItems(ReaProject* proj, bool selected) {
-  auto* owner = find_project(proj);
-  if (!owner) return;
-  for (int i = 0; i < owner->item_count(); ++i) owner->set_item_selected(*owner->item_at(i), selected);
+  if (auto* owner = find_project(proj)) owner->select_all_items(selected);
 }
 
 ReaProject* GetItemProjectContext(MediaItem* item) {

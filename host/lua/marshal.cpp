@@ -1,7 +1,9 @@
 #include "lua/marshal.hpp"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <stdexcept>
 #include <string_view>
@@ -68,14 +70,24 @@ void* pointer_argument(lua_State* L, int arg, const parameter& p) {
   }
 }
 
+// A fractional number for an int parameter, as the host's script engine takes
+// it: truncated toward zero. Beyond the int range it takes the nearest end and
+// NaN gives 0, where a plain conversion would be undefined.
+int int_from_number(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  return static_cast<int>(value);
+}
+
 int integer_argument(lua_State* L, int arg, const parameter& p) {
   if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
   if (!lua_isnumber(L, arg))
     throw bad_argument(L, arg, p, "number");
   int isinteger = 0;
-  lua_Integer value = lua_tointegerx(L, arg, &isinteger);
-  if (!isinteger) value = static_cast<lua_Integer>(lua_tonumber(L, arg));
-  return static_cast<int>(value);
+  const lua_Integer value = lua_tointegerx(L, arg, &isinteger);
+  // An integer keeps its low 32 bits, as a host slot does.
+  return isinteger ? static_cast<int>(value) : int_from_number(lua_tonumber(L, arg));
 }
 
 double number_argument(lua_State* L, int arg, const parameter& p) {

@@ -49,12 +49,26 @@ int traceback(lua_State* L) {
   return 1;
 }
 
+// The script's arguments (arg[1], arg[2], ...) pushed as the chunk's `...`,
+// as the standalone Lua interpreter passes them.
+int push_script_arguments(lua_State* L) {
+  if (lua_getglobal(L, "arg") != LUA_TTABLE) {
+    lua_pop(L, 1);
+    return 0;
+  }
+  const int count = static_cast<int>(lua_rawlen(L, -1));
+  luaL_checkstack(L, count, "too many script arguments");
+  for (int i = 1; i <= count; ++i) lua_rawgeti(L, -1 - (i - 1), i);
+  lua_remove(L, -1 - count);
+  return count;
+}
+
 bool run_chunk(lua_State* L, int load_status, std::string& error) {
   if (load_status == LUA_OK) {
     lua_pushcfunction(L, traceback);
     lua_insert(L, -2);
     int handler = lua_gettop(L) - 1;
-    load_status = lua_pcall(L, 0, 0, handler);
+    load_status = lua_pcall(L, push_script_arguments(L), 0, handler);
     lua_remove(L, handler);
   }
   if (load_status == LUA_OK) return true;

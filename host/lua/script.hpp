@@ -12,7 +12,8 @@ namespace kvhost {
 // extension's folder is on package.cpath so `require` finds it.
 lua_State* new_script_state(const std::vector<std::string>& args = {});
 
-// Runs a script file or text; on error writes the message and traceback to
+// Runs a script file or text with the arguments of `arg` (from arg[1] on)
+// as its `...`; on error writes the message and traceback to
 // `error` and returns false.
 bool run_lua_file(lua_State* L, const std::string& path, std::string& error);
 bool run_lua_text(lua_State* L, const std::string& text, std::string& error);

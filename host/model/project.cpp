@@ -136,6 +136,12 @@ void project::set_item_selected(item& member, bool selected) {
   item_selection_valid_ = false;
 }
 
+void project::select_all_items(bool selected) {
+  refresh_items();
+  for (item* member : items_) member->selected = selected;
+  item_selection_valid_ = false;
+}
+
 int project::item_count() {
   refresh_items();
   return static_cast<int>(items_.size());

@@ -40,6 +40,7 @@ class project {
   void remove_item(item& removed);  // destroys it with its takes
   void item_moved() { item_order_valid_ = false; }
   void set_item_selected(item& member, bool selected);
+  void select_all_items(bool selected);
   int item_count();
   item* item_at(int index);  // null when out of range
   item* track_item_at(track& owner_track, int index);

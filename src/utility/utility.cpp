@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include <boost/regex.hpp>
+#include "utility/ecma_regex.hpp"
 
 namespace kv_utility {
 
@@ -40,13 +40,8 @@ double to_dB(double gain) { return 20.0 * std::log10(gain); }
 double to_reaper_volume(double dB) { return std::exp(dB * 0.115129254); }
 
 bool match_intail(const std::string& text, const std::string& tail) {
-  try {
-    boost::regex pattern(".+" + tail, boost::regex::ECMAScript | boost::regex::icase | boost::regex::no_mod_m |
-                                          boost::regex::no_mod_s);
-    return boost::regex_match(text, pattern);
-  } catch (const std::exception&) {
-    return false;
-  }
+  const auto pattern = ecma_regex::compile(".+" + tail, ecma_regex::ignore_case | ecma_regex::whole_text);
+  return pattern && pattern->matches(text);
 }
 
 std::string multi_to_utf8(const std::string& text) { return text; }

@@ -220,7 +220,11 @@ TEST_F(model_tracks, colour_native_roundtrip_and_track_colour) {
 #else
   EXPECT_EQ(native, 0x123456);
 #endif
-  EXPECT_EQ(ColorToNative(0x112, -1, 0), ColorToNative(0x12, 0xFF, 0));
+#ifndef _WIN32
+  // The host's macro packs the components unchecked: they spill into other bits.
+  EXPECT_EQ(ColorToNative(300, -1, 0), static_cast<int>((300u << 16) | (~0u << 8)));
+  EXPECT_LT(ColorToNative(300, -1, 0), 0);
+#endif
   int r = 0, g = 0, b = 0;
   ColorFromNative(native | 0x7F000000, &r, &g, &b);
   EXPECT_EQ(r, 0x12);

@@ -48,6 +48,9 @@ TEST_F(track_buffers, colour_bits_reach_the_host_as_given) {
   EXPECT_EQ(kvhost::api::GetTrackColor(track), 0x7F123456) << "only the custom-colour bit is added";
   ASSERT_TRUE(SetTrackItemRGB(track, 255, 0, 0));
   EXPECT_EQ(kvhost::api::GetTrackColor(track), kvhost::api::ColorToNative(255, 0, 0) | 0x1000000);
+  ASSERT_TRUE(SetTrackItemRGB(track, 300, -1, 256));
+  EXPECT_EQ(kvhost::api::GetTrackColor(track), kvhost::api::ColorToNative(255, 0, 255) | 0x1000000)
+      << "each component is held to 0-255";
   int color = 0, r = 0, g = 0, b = 0;
   ASSERT_TRUE(SetTrackItemColor(track, kvhost::api::ColorToNative(1, 2, 3)));
   ASSERT_TRUE(GetTrackItemColor(track, &color, &r, &g, &b));

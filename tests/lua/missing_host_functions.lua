@@ -23,6 +23,16 @@ assert(inserted ~= nil and reaper.CountTracks(0) == 3)
 local other = kvhost.create_project()
 assert(reaper.KV_InsertTrackId(other, 0) == nil, "no track of the wrong project is returned")
 assert(reaper.CountTracks(other) == 0)
+-- A foreign project is refused without a stray track in the current one.
+kvhost.add_tracks(other, {1, -1})
+local foreign_parent = reaper.GetTrack(other, 0)
+assert(reaper.KV_InsertChildTrack(foreign_parent) == nil)
+assert(reaper.KV_InsertTrackSearchUniqueOnly(other, "new") == nil)
+assert(reaper.KV_InsertTrackId(other, 1) == nil)
+assert(reaper.CountTracks(0) == 3 and reaper.CountTracks(other) == 2, "no project changed")
+-- The current project named by its own handle still takes the fallback.
+local current = kvhost.current_project()
+assert(reaper.KV_InsertTrackId(current, 0) ~= nil and reaper.CountTracks(0) == 4)
 
 reload_without(nil)
-assert(reaper.KV_InsertTrackId(other, 0) ~= nil and reaper.CountTracks(other) == 1)
+assert(reaper.KV_InsertTrackId(other, 0) ~= nil and reaper.CountTracks(other) == 3)

@@ -1,7 +1,9 @@
 // Copy, write, read and list real files in a temporary folder.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -81,6 +83,40 @@ TEST(WriteFile, MakesMissingFoldersAndHonoursAbsoluteNames) {
   const std::string absolute = folder / "abs.txt";
   ASSERT_TRUE(WriteFile((folder / "unused").c_str(), absolute.c_str(), "abs", 0));
   EXPECT_EQ(read_bytes(absolute), "abs");
+  EXPECT_FALSE(fs::exists(folder / "unused")) << "only the folder the file goes into is made";
+}
+
+// Scripts run on the host's main thread: nothing may wait for the other end of
+// a pipe or a socket. Devices keep working.
+TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
+  temp_folder folder;
+  ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+  char buffer[8] = "kept";
+  EXPECT_FALSE(ReadFile(folder.path().c_str(), "fifo", buffer, sizeof buffer));
+  EXPECT_FALSE(WriteFile(folder.path().c_str(), "fifo", "x", 0));
+  EXPECT_FALSE(WriteFile(folder.path().c_str(), "fifo", "x", 2));
+  const int reader = open((folder / "fifo").c_str(), O_RDONLY | O_NONBLOCK);  // a reader waiting at the other end
+  ASSERT_GE(reader, 0);
+  EXPECT_FALSE(WriteFile(folder.path().c_str(), "fifo", "x", 0));
+  EXPECT_FALSE(WriteFile(folder.path().c_str(), "fifo", "x", 2));
+  close(reader);
+  const int socket_fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socket_path = folder / "socket";
+  ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+  std::copy(socket_path.begin(), socket_path.end(), address.sun_path);
+  ASSERT_EQ(bind(socket_fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(listen(socket_fd, 1), 0);
+  EXPECT_FALSE(ReadFile(folder.path().c_str(), "socket", buffer, sizeof buffer));
+  EXPECT_FALSE(WriteFile(folder.path().c_str(), "socket", "x", 0));
+  close(socket_fd);
+  EXPECT_STREQ(buffer, "kept");
+  EXPECT_TRUE(WriteFile("/dev", "null", "x", 2));
+  EXPECT_TRUE(ReadFile("/dev", "null", buffer, sizeof buffer));
+  EXPECT_STREQ(buffer, "");
+  EXPECT_TRUE(ReadFile("/proc/self", "status", buffer, sizeof buffer));
+  EXPECT_EQ(std::string(buffer).substr(0, 6), "Name:\t");
 }
 
 TEST(WriteFile, RefusesUnknownModesAndUnwritableTargets) {
@@ -146,6 +182,54 @@ TEST(CopyFile, FailuresAreFalse) {
   EXPECT_FALSE(SetCopyFile((folder / "tree/").c_str(), (folder / "tree/copy").c_str()));
   EXPECT_FALSE(fs::exists(folder / "tree/inner/copy")) << "a folder is never copied into itself";
   EXPECT_FALSE(fs::exists(folder / "tree/copy"));
+}
+
+// The working folder is the copy's own folder: a relative target lands inside
+// the copied folder and would nest copies until the disk is full.
+TEST(CopyFile, RelativeAndDottedTargetsInsideTheSourceAreRefused) {
+  temp_folder folder;
+  const fs::path project = folder.path() / "proj";
+  fs::create_directories(project / "audio");
+  for (int i = 0; i < 10; ++i) write_bytes(project / "audio" / ("take" + std::to_string(i) + ".wav"), "x");
+  const fs::path before = fs::current_path();
+  fs::current_path(project / "audio");
+  const bool relative = SetCopyFile(project.c_str(), "backup");
+  const bool dotted = SetCopyFile(project.c_str(), "../audio/./backup2");
+  const bool outside = SetCopyFile((project / "audio").c_str(), "../../elsewhere");
+  fs::current_path(before);
+  EXPECT_FALSE(relative);
+  EXPECT_FALSE(dotted);
+  EXPECT_EQ(names_in(project / "audio").size(), 10u) << "nothing was written";
+  EXPECT_TRUE(outside);
+  EXPECT_EQ(names_in(folder.path() / "elsewhere").size(), 10u);
+}
+
+TEST(CopyFile, LinksAreCopiedAsLinks) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "tree/sub");
+  write_bytes(folder / "tree/sub/a.wav", "a");
+  fs::create_directory_symlink("..", folder.path() / "tree/sub/up");  // a link to a parent folder
+  fs::create_symlink("a.wav", folder.path() / "tree/sub/alias.wav");
+  ASSERT_TRUE(SetCopyFile((folder / "tree").c_str(), (folder / "copy").c_str()));
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "copy/sub/up"));
+  EXPECT_EQ(fs::read_symlink(folder.path() / "copy/sub/up"), "..");
+  EXPECT_EQ(fs::read_symlink(folder.path() / "copy/sub/alias.wav"), "a.wav");
+  EXPECT_EQ(read_bytes(folder / "copy/sub/alias.wav"), "a");
+}
+
+// A failed copy leaves no partial tree, and never removes what was there before.
+TEST(CopyFile, AFailedCopyTakesBackOnlyWhatItMade) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "tree/a/b");
+  for (const char* name : {"tree/1.wav", "tree/a/2.wav", "tree/a/b/3.wav"}) write_bytes(folder / name, name);
+  ASSERT_EQ(mkfifo((folder / "tree/a/b/pipe").c_str(), 0600), 0);  // cannot be copied
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "fresh").c_str()));
+  EXPECT_FALSE(fs::exists(folder / "fresh"));
+  fs::create_directories(folder.path() / "kept/a");
+  write_bytes(folder / "kept/a/old.txt", "old");
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()));
+  EXPECT_EQ(names_in(folder.path() / "kept"), (std::vector<std::string>{"a"}));
+  EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"old.txt"}));
 }
 
 TEST(FilePathList, MatchesTheExtensionWithoutCaseAtAnyDepth) {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "api/text/number_operations.hpp"
+#include "api/number/number_operations.hpp"
 #include "entry/host_import.hpp"
 
 using namespace KV_COBALT;

@@ -127,6 +127,15 @@ TEST_F(PathOperations, PathFolderLandsInsideTheNamedFolder) {
   EXPECT_TRUE(fs::is_directory(project / "Mix_20261206_160509"));
 }
 
+TEST_F(PathOperations, BaseEndingInASeparatorGetsNoSecondOne) {
+  const std::string base = project.path().string() + separator;
+  ASSERT_TRUE(SetPathFolder(base.c_str(), "Takes", 1, full, sizeof full));
+  EXPECT_EQ(full, project / "Takes_1206_1605");
+  stand_in::project_folder += separator;
+  ASSERT_TRUE(SetProjectPathFolder("Takes", 0, full, sizeof full, added, sizeof added));
+  EXPECT_EQ(full, project / "project" + separator + "Takes");
+}
+
 TEST_F(PathOperations, FolderThatCannotBeMadeIsAFailureWithNothingWritten) {
   EXPECT_FALSE(SetPathFolder((project / "missing").c_str(), "Mix", 0, full, sizeof full));
   EXPECT_FALSE(SetPathFolder("", "Mix", 0, full, sizeof full)) << "never the file-system root";

@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -31,13 +35,26 @@ bool ensure_folder(const fs::path& folder) {
   return !error;
 }
 
+// Scripts run on the host's main thread: a pipe or a socket, which could wait
+// for the other side forever, is refused, and opening never waits.
+std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
+  const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
+  struct stat status {};
+  const bool usable = ::fstat(descriptor, &status) == 0 && (S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) &&
+                      ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) == 0;
+  std::FILE* file = usable ? ::fdopen(descriptor, mode) : nullptr;
+  if (!file) ::close(descriptor);
+  return file;
+}
+
 // The first of name, name(1).ext, name(2).ext, ... that does not exist yet,
 // opened exclusively so that nothing existing is ever overwritten.
 std::FILE* open_new_file(fs::path path) {
   const auto [stem, extension] = kv_utility::split_extension(path.filename().string());
   for (unsigned long long k = 0;; ++k) {
     if (k > 0) path.replace_filename(stem + "(" + std::to_string(k) + ")." + extension);
-    if (std::FILE* file = std::fopen(path.c_str(), "wbx")) return file;
+    if (std::FILE* file = open_file(path, O_WRONLY | O_CREAT | O_EXCL, "wb")) return file;
     if (errno != EEXIST) return nullptr;
   }
 }
@@ -45,9 +62,9 @@ std::FILE* open_new_file(fs::path path) {
 std::FILE* open_for_writing(const fs::path& path, int mode) {
   switch (mode) {
     case overwrite:
-      return std::fopen(path.c_str(), "wb");
+      return open_file(path, O_WRONLY | O_CREAT | O_TRUNC, "wb");
     case append:
-      return std::fopen(path.c_str(), "ab");
+      return open_file(path, O_WRONLY | O_CREAT | O_APPEND, "ab");
     default:
       return open_new_file(path);
   }
@@ -79,9 +96,10 @@ std::optional<file_start> read_start(std::FILE* file, std::size_t limit) {
 
 bool WriteFile(const char* directory, const char* filename, const char* text, int mode) {
   if (mode != overwrite && mode != create_new && mode != append) return false;
-  if (!ensure_folder(kv_utility::utf8_to_multi(directory))) return false;
   const fs::path target = full_path(directory, filename);
   if (!target.has_filename()) return false;  // a folder, not a file
+  // Only the folder the file goes into: an absolute name leaves the base folder unused.
+  if (!ensure_folder(target.parent_path())) return false;
   std::FILE* file = open_for_writing(target, mode);
   if (!file) return false;
   const std::size_t length = std::strlen(text);
@@ -91,7 +109,7 @@ bool WriteFile(const char* directory, const char* filename, const char* text, in
 
 bool ReadFile(const char* directory, const char* filename, char* textOutNeedBig, int textOutNeedBig_sz) {
   if (!textOutNeedBig) return false;
-  std::FILE* file = std::fopen(full_path(directory, filename).c_str(), "rb");
+  std::FILE* file = open_file(full_path(directory, filename), O_RDONLY, "rb");
   if (!file) return false;
   // One byte more than the buffer shows, so that a read error shows even then.
   auto start = read_start(file, static_cast<std::size_t>(std::max(textOutNeedBig_sz, 1)));

@@ -8,7 +8,10 @@
 namespace KV_COBALT::folder_paths {
 
 std::string join(const std::string& base, const std::string& part) {
-  return base + static_cast<char>(std::filesystem::path::preferred_separator) + part;
+  constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  // A base that already ends in a separator gets no second one.
+  const bool ended = !base.empty() && (base.back() == separator || base.back() == '/');
+  return ended ? base + part : base + separator + part;
 }
 
 std::optional<std::string> dated_name(const std::string& name, int timeType, const std::tm& time) {

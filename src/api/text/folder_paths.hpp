@@ -6,7 +6,8 @@
 
 namespace KV_COBALT::folder_paths {
 
-// base and part joined with the platform's separator ("/", or "\" on Windows).
+// base and part joined with the platform's separator ("/", or "\" on Windows),
+// never doubled.
 std::string join(const std::string& base, const std::string& part);
 
 // The folder name with the time stamp of timeType (0 to 3); nullopt for any

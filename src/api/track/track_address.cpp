@@ -29,11 +29,28 @@ std::optional<int> index_in(ReaProject* project, MediaTrack* track) {
   return std::nullopt;
 }
 
-void insert_track(ReaProject* project, int index) {
-  if (host::InsertTrackInProject)
+namespace {
+
+// Whether project is the one the host's insertion without a project reaches:
+// null, or a project whose first track is the current project's first track
+// (a track belongs to one project). An empty project handle cannot be told
+// apart from another project's and counts as foreign.
+bool is_current(ReaProject* project) {
+  if (!project) return true;
+  MediaTrack* first = host::GetTrack(project, 0);
+  return first && first == host::GetTrack(nullptr, 0);
+}
+
+}  // namespace
+
+bool insert_track(ReaProject* project, int index) {
+  if (host::InsertTrackInProject) {
     host::InsertTrackInProject(project, index, 1);
-  else
-    host::InsertTrackAtIndex(index, true);
+    return true;
+  }
+  if (!is_current(project)) return false;
+  host::InsertTrackAtIndex(index, true);
+  return true;
 }
 
 }  // namespace KV_COBALT::track_address

@@ -18,8 +18,9 @@ MediaTrack* by_type(ReaProject* project, int index, int type);
 // The track's position among all tracks of project, scanning from the start.
 std::optional<int> index_in(ReaProject* project, MediaTrack* track);
 
-// Inserts a default track at index (clamped by the host) into project itself,
-// falling back to the current project only when the host cannot do better.
-void insert_track(ReaProject* project, int index);
+// Inserts a default track at index (clamped by the host) into project itself.
+// A host that can insert only into the current project is used only when
+// project is the current one; otherwise nothing is inserted and the result is false.
+bool insert_track(ReaProject* project, int index);
 
 }  // namespace KV_COBALT::track_address

@@ -1,5 +1,7 @@
 #include "api/track/track_color_operations.hpp"
 
+#include <algorithm>
+
 #include "entry/host_import.hpp"
 
 namespace KV_COBALT {
@@ -21,7 +23,12 @@ bool write_color(MediaTrack* track, int color) {
   return true;
 }
 
-bool write_rgb(MediaTrack* track, int r, int g, int b) { return write_color(track, host::ColorToNative(r, g, b)); }
+// The host's native colour packs the components unchecked: red 300 would
+// spill into other bits and a negative green would make the colour negative.
+bool write_rgb(MediaTrack* track, int r, int g, int b) {
+  auto component = [](int value) { return std::clamp(value, 0, 255); };
+  return write_color(track, host::ColorToNative(component(r), component(g), component(b)));
+}
 
 }  // namespace
 

@@ -19,8 +19,7 @@ namespace {
 // project, leaves it as it was.
 bool inserted_into(ReaProject* project, int index) {
   const int before = host::CountTracks(project);
-  insert_track(project, index);
-  return host::CountTracks(project) == before + 1;
+  return insert_track(project, index) && host::CountTracks(project) == before + 1;
 }
 
 // The last track of parent's sub-tree: the parent itself when it has no

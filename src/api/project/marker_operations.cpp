@@ -1,4 +1,4 @@
-#include "api/text/marker_operations.hpp"
+#include "api/project/marker_operations.hpp"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 #include <random>
 #include <utility>
 
-#include "api/text/number_operations.hpp"
+#include "api/number/number_operations.hpp"
 #include "entry/host_import.hpp"
 
 namespace KV_COBALT {

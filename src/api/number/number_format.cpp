@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "api/text/number_operations.hpp"
+#include "api/number/number_operations.hpp"
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
