@@ -77,6 +77,19 @@ void peak_list_pooled_for_python(benchmark::State& state) {
 }
 BENCHMARK(peak_list_pooled_for_python)->Unit(benchmark::kMillisecond);
 
+// Only the pooling of a list already built.
+void peak_list_pooling_alone(benchmark::State& state) {
+  kv_object::peak_list list;
+  KV_COBALT::GetMediaItemPeakList(ten_minute_item(), list);
+  for (auto _ : state) {
+    const std::uint64_t handle = kv_object::kv_List::pool_kvList_array(list);
+    state.PauseTiming();
+    py_release_obj(handle);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(peak_list_pooling_alone)->Unit(benchmark::kMillisecond);
+
 struct lua_state {
   lua_State* L = luaL_newstate();
   lua_state() { lua_api::resolve(); }

@@ -18,22 +18,22 @@
 
 // X(name, Python parameters, Python arguments, description)
 #define KV_LIST_FUNCTIONS(X)                                                                                         \
-  X(GetTrackItemList, (ReaProject * projID, std::uint64_t * handleOut), (projID, handleOut),                        \
+  X(GetTrackItemList, (ReaProject* projID, std::uint64_t* handleOut), (projID, handleOut),                        \
     "Every track of the project, in order.")                                                                        \
-  X(GetTrackItemChildList, (MediaTrack * track, std::uint64_t * handleOut, int* countOut),                          \
+  X(GetTrackItemChildList, (MediaTrack* track, std::uint64_t* handleOut, int* countOut),                          \
     (track, handleOut, countOut), "The direct children of a track, and their count.")                               \
-  X(GetTrackIdChildList, (ReaProject * projID, int trackID, std::uint64_t* handleOut, int* countOut),               \
+  X(GetTrackIdChildList, (ReaProject* projID, int trackID, std::uint64_t* handleOut, int* countOut),               \
     (projID, trackID, handleOut, countOut),                                                                          \
     "The direct children of the track at an index (the top-level tracks when there is none), and their count.")    \
-  X(GetSelectedTrackIdChildList, (ReaProject * projID, int selectTrackID, std::uint64_t* handleOut),                \
+  X(GetSelectedTrackIdChildList, (ReaProject* projID, int selectTrackID, std::uint64_t* handleOut),                \
     (projID, selectTrackID, handleOut),                                                                              \
     "The direct children of a selected track; false when there are none.")                                          \
-  X(GetTrackDepthList, (ReaProject * projID, std::uint64_t * handleOut), (projID, handleOut),                       \
+  X(GetTrackDepthList, (ReaProject* projID, std::uint64_t* handleOut), (projID, handleOut),                       \
     "A TrackDetail per track with Track and Depth; false when the project has no track.")                           \
-  X(GetSamePerfectTrackNameList, (ReaProject * projID, const char* name, std::uint64_t* handleOut),                 \
+  X(GetSamePerfectTrackNameList, (ReaProject* projID, const char* name, std::uint64_t* handleOut),                 \
     (projID, name, handleOut),                                                                                       \
     "A TrackDetail with Track and Index per track named exactly name; false when none is.")                         \
-  X(GetIncludePerfectTrackNameList, (ReaProject * projID, const char* name, std::uint64_t* handleOut),              \
+  X(GetIncludePerfectTrackNameList, (ReaProject* projID, const char* name, std::uint64_t* handleOut),              \
     (projID, name, handleOut),                                                                                       \
     "A TrackDetail with Track and Index per track whose name contains name in any ASCII case; false when none "     \
     "does.")                                                                                                         \
@@ -48,10 +48,10 @@
      std::uint64_t* handleOut),                                                                                      \
     (title, inputCount, captions, defaultValues, handleOut),                                                         \
     "Asks the user for inputCount comma-separated values; the answers, and whether the user confirmed.")          \
-  X(GetMediaItemPeakList, (MediaItem * item, std::uint64_t * handleOut), (item, handleOut),                          \
+  X(GetMediaItemPeakList, (MediaItem* item, std::uint64_t* handleOut), (item, handleOut),                          \
     "A kv_Peak per millisecond of the item with Time, MaxPeak and MinPeak (dB); false without an item, a length "   \
     "or peaks.")                                                                                                     \
-  X(GetMediaIdPeakList, (ReaProject * projID, int itemID, std::uint64_t* handleOut), (projID, itemID, handleOut),   \
+  X(GetMediaIdPeakList, (ReaProject* projID, int itemID, std::uint64_t* handleOut), (projID, itemID, handleOut),   \
     "The peak list of the item at an index.")                                                                        \
-  X(GetSelectedMediaIdPeakList, (ReaProject * projID, int selectItemID, std::uint64_t* handleOut),                  \
+  X(GetSelectedMediaIdPeakList, (ReaProject* projID, int selectItemID, std::uint64_t* handleOut),                  \
     (projID, selectItemID, handleOut), "The peak list of the selected item at an index.")

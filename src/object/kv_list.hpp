@@ -3,10 +3,10 @@
 // holder, the base every record derives from, and the pooled record lists.
 #include <cstdint>
 #include <iterator>
-#include <unordered_map>
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -86,14 +86,14 @@ class kv_List {
     using T = std::remove_cvref_t<decltype(*std::begin(records))>;
     auto block = std::make_shared<std::vector<T>>();
     block->reserve(records.size());  // no reallocation: each copy keeps its address, its handle
-    for (auto&& record : records) block->emplace_back(record);
+    for (auto&& record : records) block->emplace_back(std::forward<decltype(record)>(record));
     auto list = std::make_shared<kvList_array>();
     list->reserve(block->size());
     T::pool.reserve(T::pool.size() + block->size());
     for (T& record : *block) {
       std::shared_ptr<T> pooled(block, &record);
-      set_obj_topool(pooled);
-      list->emplace_back(std::move(pooled));
+      list->emplace_back(pooled);
+      T::pool.try_emplace(record.handle, std::move(pooled));  // as set_obj_topool, without a further owner
     }
     return insert_list(std::move(list));
   }
