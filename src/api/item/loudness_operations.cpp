@@ -13,7 +13,7 @@ namespace {
 constexpr double silence = -150;
 
 bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const char* caller) {
-  if (!item || !maxMomentaryOut) return false;
+  if (!item) return false;
   return sws::with(caller, {&sws::NF_AnalyzeTakeLoudness2}, [&] {
     MediaItem_Take* take = host::GetActiveTake(item);
     if (!take) return false;
@@ -30,7 +30,7 @@ bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const ch
         kv_utility::to_reaper_volume(kv_utility::to_dB(std::fabs(volume)) + (target - momentary_max));
     const double new_volume = std::copysign(magnitude, volume);
     if (!std::isfinite(new_volume)) return false;
-    *maxMomentaryOut = momentary_max_position;
+    if (maxMomentaryOut) *maxMomentaryOut = momentary_max_position;
     const bool set = host::SetMediaItemInfo_Value(item, "D_VOL", new_volume);
     host::UpdateArrange();
     return set;
