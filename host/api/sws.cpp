@@ -82,7 +82,9 @@ bool BR_EnvGetPoint(BR_Envelope* envelope, int id, double* positionOut, double* 
 bool BR_EnvSetPoint(BR_Envelope* envelope, int id, double position, double value, int shape, bool selected,
                     double bezier) {
   auto* copy = find_envelope_copy(envelope);
-  if (!copy || !std::isfinite(position) || !std::isfinite(value) || !std::isfinite(bezier)) return false;
+  // Whatever the caller gives is kept, as SWS keeps it: a fault in the caller
+  // shows in the envelope instead of being smoothed over here.
+  if (!copy) return false;
   const envelope_point written{position, value, shape, bezier, selected};
   if (id == -1) {
     copy->points.push_back(written);

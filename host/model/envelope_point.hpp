@@ -12,7 +12,7 @@ struct envelope_point {
   bool selected = false;
 };
 
-// Stable: points at one time keep their order.
+// Stable: points at one time keep their order; points without a time go last.
 void sort_by_time(std::vector<envelope_point>& points);
 
 }  // namespace kvhost::model
