@@ -281,7 +281,9 @@ TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
     refused("silence");
   }
   fake_media::momentary_max = -14;
-  EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), std::numeric_limits<double>::quiet_NaN(), &out));
+  for (double target : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                        -std::numeric_limits<double>::infinity()})
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), target, &out)) << "target " << target;
   EXPECT_FALSE(SetMediaIdLoudnessMaxMomentary(nullptr, 1, -18, &out)) << "no active take";
   EXPECT_EQ(it.volume, 1);
   EXPECT_EQ(out, 7);

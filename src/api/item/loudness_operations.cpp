@@ -15,6 +15,8 @@ constexpr double silence = -150;
 bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const char* caller) {
   if (!item) return false;
   return sws::with(caller, {&sws::NF_AnalyzeTakeLoudness2}, [&] {
+    // No finite level to reach: -inf would silence the item for good.
+    if (!std::isfinite(target)) return false;
     MediaItem_Take* take = host::GetActiveTake(item);
     if (!take) return false;
     double integrated = 0, range = 0, true_peak = 0, true_peak_position = 0, short_term_max = 0,
