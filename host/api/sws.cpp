@@ -3,6 +3,8 @@
 // take envelope; only BR_EnvFree with commit writes the copy back.
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "api/host_api.hpp"
 #include "model/loudness.hpp"
@@ -15,8 +17,8 @@ namespace {
 // The point with that id, or null when the id is out of range.
 envelope_point* point_of(BR_Envelope* envelope, int id) {
   auto* copy = find_envelope_copy(envelope);
-  if (!copy || id < 0 || id >= static_cast<int>(copy->points.size())) return nullptr;
-  return &copy->points[static_cast<std::size_t>(id)];
+  if (!copy || id < 0) return nullptr;
+  return copy->points.at(static_cast<std::size_t>(id));
 }
 
 template <class T>
@@ -33,8 +35,9 @@ BR_Envelope* BR_EnvAlloc(TrackEnvelope* envelope, bool takeEnvelopesUseProjectTi
   copy.target = target;
   copy.time_offset = takeEnvelopesUseProjectTime ? target->owner->owner->position : 0;
   copy.properties = target->properties;
-  copy.points = target->points;
-  for (auto& point : copy.points) point.time += copy.time_offset;
+  std::vector<envelope_point> points = target->points;
+  for (auto& point : points) point.time += copy.time_offset;
+  copy.points = point_list(std::move(points));
   return handle(&copy);
 }
 
@@ -45,8 +48,7 @@ int BR_EnvCountPoints(BR_Envelope* envelope) {
 
 bool BR_EnvDeletePoint(BR_Envelope* envelope, int id) {
   if (!point_of(envelope, id)) return false;
-  auto& points = find_envelope_copy(envelope)->points;
-  points.erase(points.begin() + id);
+  find_envelope_copy(envelope)->points.erase(static_cast<std::size_t>(id));
   return true;
 }
 
@@ -57,7 +59,7 @@ bool BR_EnvFree(BR_Envelope* envelope, bool commit) {
   const bool committed = commit && target;
   if (committed) {
     target->properties = copy->properties;
-    target->points = std::move(copy->points);
+    target->points = copy->points.release();
     for (auto& point : target->points) point.time -= copy->time_offset;
     target->sort_points();
   }
@@ -80,7 +82,9 @@ bool BR_EnvGetPoint(BR_Envelope* envelope, int id, double* positionOut, double* 
 bool BR_EnvSetPoint(BR_Envelope* envelope, int id, double position, double value, int shape, bool selected,
                     double bezier) {
   auto* copy = find_envelope_copy(envelope);
-  if (!copy || !std::isfinite(position) || !std::isfinite(value) || !std::isfinite(bezier)) return false;
+  // Whatever the caller gives is kept, as SWS keeps it: a fault in the caller
+  // shows in the envelope instead of being smoothed over here.
+  if (!copy) return false;
   const envelope_point written{position, value, shape, bezier, selected};
   if (id == -1) {
     copy->points.push_back(written);
@@ -132,7 +136,7 @@ void BR_EnvSetProperties(BR_Envelope* envelope, bool active, bool visible, bool 
 void BR_EnvSortPoints(BR_Envelope* envelope) {
   auto* copy = find_envelope_copy(envelope);
   if (!copy) return;
-  sort_by_time(copy->points);
+  copy->points.sort_by_time();
 }
 
 bool NF_AnalyzeTakeLoudness2(MediaItem_Take* take, bool analyzeTruePeak, double* lufsOut, double* rangeOut,

@@ -26,7 +26,9 @@ script_array& check_array(lua_State* L, int index) {
 void range_arguments(lua_State* L, const script_array& a, int index, lua_Integer& offset, lua_Integer& count) {
   offset = luaL_optinteger(L, index, 1);
   count = luaL_optinteger(L, index + 1, a.size - offset + 1);
-  luaL_argcheck(L, offset >= 1 && count >= 0 && offset - 1 + count <= a.size, index, "range outside the array");
+  // Compared without adding, so no offset or count can overflow past the check.
+  luaL_argcheck(L, offset >= 1 && offset - 1 <= a.size && count >= 0 && count <= a.size - (offset - 1), index,
+                "range outside the array");
 }
 
 int new_array(lua_State* L) {

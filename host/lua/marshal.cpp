@@ -49,14 +49,20 @@ script_error bad_argument(lua_State* L, int arg, const parameter& p, const char*
                       luaL_typename(L, arg));
 }
 
+bool is_value_pointer(const parameter& p) { return p.type == "int*" || p.type == "bool*" || p.type == "double*"; }
+
 void* pointer_argument(lua_State* L, int arg, const parameter& p) {
+  // A handle or a number is no place to write values into: only a script array is.
+  const bool buffer = is_value_pointer(p);
   switch (lua_type(L, arg)) {
     case LUA_TNONE:
     case LUA_TNIL:
       return nullptr;
     case LUA_TLIGHTUSERDATA:
+      if (buffer) throw bad_argument(L, arg, p, "reaper.array");
       return lua_touserdata(L, arg);
     case LUA_TNUMBER:  // scripts pass 0 for the current project
+      if (buffer) throw bad_argument(L, arg, p, "reaper.array");
       return reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
     case LUA_TUSERDATA:  // a sample buffer from reaper.new_array
       if (double* data = script_array_data(L, arg); data && p.type == "double*") return data;
@@ -91,6 +97,23 @@ double number_argument(lua_State* L, int arg, const parameter& p) {
   if (!lua_isnumber(L, arg))
     throw bad_argument(L, arg, p, "number");
   return lua_tonumber(L, arg);
+}
+
+// A value passed by address ("...In", "...InOptional"): the script gives the
+// value itself, and the function reads it from the parameter's own cell.
+void* value_in_argument(lua_State* L, int arg, const parameter& p, cell& c) {
+  if (lua_isnoneornil(L, arg)) return nullptr;
+  if (p.type == "bool*") {
+    if (!lua_isboolean(L, arg)) throw bad_argument(L, arg, p, "boolean");
+    c.flag = lua_toboolean(L, arg);
+    return &c.flag;
+  }
+  if (p.type == "int*") {
+    c.integer = integer_argument(L, arg, p);
+    return &c.integer;
+  }
+  c.number = number_argument(L, arg, p);
+  return &c.number;
 }
 
 const char* text_argument(lua_State* L, int arg, const parameter& p) {
@@ -151,6 +174,8 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
       slots[i] = &c.number;
     } else if (p.type == "const char*") {
       slots[i] = const_cast<char*>(text_argument(L, arg++, p));
+    } else if (is_value_pointer(p) && (ends_with(p.name, "In") || ends_with(p.name, "InOptional"))) {
+      slots[i] = value_in_argument(L, arg++, p, c);
     } else {
       slots[i] = pointer_argument(L, arg++, p);
     }

@@ -1,6 +1,7 @@
 #include "media.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kvhost::model {
 
@@ -36,7 +37,10 @@ double envelope::value_at(double time, std::size_t& hint) const {
 }
 
 void sort_by_time(std::vector<envelope_point>& points) {
-  std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.time < b.time; });
+  // Points without a time (NaN) go last, so the order stays a strict one.
+  std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) {
+    return std::isnan(b.time) ? !std::isnan(a.time) : a.time < b.time;
+  });
 }
 
 void envelope::sort_points() { sort_by_time(points); }

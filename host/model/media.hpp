@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "envelope_point.hpp"
 #include "live.hpp"
+#include "point_list.hpp"
 #include "sound.hpp"
 
 namespace kvhost::model {
@@ -24,17 +26,6 @@ struct source {
   std::shared_ptr<const sound> audio;  // never null
   take* owner = nullptr;               // null while the caller owns it
 };
-
-struct envelope_point {
-  double time = 0;  // seconds from the take start
-  double value = 0;
-  int shape = 0;  // 1 (square) holds the value; every other shape is linear
-  double tension = 0;
-  bool selected = false;
-};
-
-// Stable: points at one time keep their order.
-void sort_by_time(std::vector<envelope_point>& points);
 
 struct envelope_properties {
   bool active = true;
@@ -110,7 +101,7 @@ struct envelope_copy {
   live<envelope_copy> alive{this};
   envelope* target = nullptr;
   double time_offset = 0;  // added to point times: the item position, or 0
-  std::vector<envelope_point> points;
+  point_list points;
   envelope_properties properties;
 };
 

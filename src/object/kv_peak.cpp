@@ -1,5 +1,9 @@
 #include "object/kv_peak.hpp"
 
+#include <unistd.h>
+
+#include <cstdint>
+#include <new>
 #include <stdexcept>
 
 #include "binding/lua/lua_api.hpp"
@@ -13,6 +17,16 @@ int field_of(const std::string& key) {
   for (int f = 0; f < peak_table::field_count; ++f)
     if (key == keys[f]) return f;
   return -1;
+}
+
+// The rows of peaks the machine's memory holds. Memory is handed out as it
+// is first touched, so a larger list would not fail to allocate: the process
+// would be killed while filling it.
+std::size_t rows_in_memory() {
+  constexpr std::size_t row_bytes = sizeof(std::uint8_t) + 3 * sizeof(double);
+  const long pages = sysconf(_SC_PHYS_PAGES), page_bytes = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || page_bytes <= 0) return SIZE_MAX;
+  return static_cast<std::size_t>(pages) / row_bytes * static_cast<std::size_t>(page_bytes);
 }
 
 void put(std::vector<double>& column, std::size_t row, double value) {
@@ -36,6 +50,7 @@ void peak_table::add_peak(double time, double max_peak, double min_peak) {
 
 void peak_table::reserve_peaks(std::size_t rows) {
   const std::size_t total = size() + rows;
+  if (total > rows_in_memory()) throw std::bad_alloc();
   present_.reserve(total);
   for (field f : {Time, MaxPeak, MinPeak}) columns_[f].reserve(total);
 }

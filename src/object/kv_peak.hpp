@@ -26,6 +26,7 @@ class peak_table {
   std::size_t add_row();
   // What a peak list producer does: a row with Time, MaxPeak and MinPeak present.
   void add_peak(double time, double max_peak, double min_peak);
+  // Throws std::bad_alloc when the rows would not fit in the machine's memory.
   void reserve_peaks(std::size_t rows);
   // Drops the rows from rows on.
   void truncate(std::size_t rows);

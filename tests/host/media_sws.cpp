@@ -1,5 +1,7 @@
 // The SWS functions the host offers: the envelope object edits a copy and
 // commits on free; the functions are found by name and can be hidden.
+#include <cmath>
+
 #include "loader/functions.hpp"
 #include "media_fixture.hpp"
 
@@ -97,6 +99,23 @@ TEST_F(media_sws, project_time_and_properties) {
                       nullptr, &read_options);
   EXPECT_EQ(read_options, 3);
   BR_EnvFree(copy, false);
+}
+
+// SWS keeps what it is given; refusing non-finite points here would hide a
+// caller's fault from the tests that look for it.
+TEST_F(media_sws, non_finite_points_are_kept_as_given) {
+  BR_Envelope* copy = BR_EnvAlloc(volume, false);
+  EXPECT_TRUE(BR_EnvSetPoint(copy, 0, 0.2, std::nan(""), 0, false, 0));
+  EXPECT_TRUE(BR_EnvSetPoint(copy, -1, std::nan(""), HUGE_VAL, 0, false, 0));
+  BR_EnvSetPoint(copy, -1, 0.1, 0.5, 0, false, 0);
+  ASSERT_TRUE(BR_EnvFree(copy, true));
+  ASSERT_EQ(CountEnvelopePoints(volume), 4);
+  double times[4], values[4];
+  for (int i = 0; i < 4; ++i) GetEnvelopePoint(volume, i, &times[i], &values[i], nullptr, nullptr, nullptr);
+  EXPECT_EQ(times[0], 0.1);
+  EXPECT_TRUE(std::isnan(values[1])) << "the point at 0.2";
+  EXPECT_EQ(times[2], 0.5);
+  EXPECT_TRUE(std::isnan(times[3]) && values[3] == HUGE_VAL) << "a point without a time sorts last";
 }
 
 TEST_F(media_sws, commit_to_a_deleted_envelope_changes_nothing) {

@@ -1,10 +1,13 @@
 // Item operations in-process on real sound in the simulated host: the hand
 // automation on speech, and the peak list of an item longer than one host call.
 #include <cmath>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "api/host_api.hpp"
 #include "api/item/hand_automation_analysis.hpp"
@@ -95,6 +98,18 @@ TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) 
   for (std::size_t i = 0; i < peaks.size(); i += 65521)
     ASSERT_EQ(peaks[i].value(field::MaxPeak), -12.0412) << i;
   (void)item;
+}
+
+// Memory is given out as it is touched: a list the machine cannot hold must be
+// refused before it is begun, not found out by the process being killed.
+TEST_F(item_media, a_peak_list_larger_than_the_machine_is_refused_before_it_is_begun) {
+  const double memory = static_cast<double>(sysconf(_SC_PHYS_PAGES)) * static_cast<double>(sysconf(_SC_PAGESIZE));
+  const double milliseconds = std::min(memory / 25 * 1.5, static_cast<double>(INT_MAX));
+  MediaItem* item = kvhost::add_item(track, 0, milliseconds / 1000, kvhost::create_source(8000, 1, {0.5f}));
+  kv_object::peak_list peaks;
+  peaks.table().add_peak(0, -1, -1);
+  EXPECT_FALSE(GetMediaItemPeakList(item, peaks));
+  EXPECT_EQ(peaks.size(), 1u);
 }
 
 }  // namespace

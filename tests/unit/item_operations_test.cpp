@@ -258,6 +258,9 @@ TEST_F(item_operations, loudness_moves_the_item_volume_by_the_difference) {
   it.volume = -0.5;
   EXPECT_TRUE(SetMediaItemLoudnessMaxMomentary(handle(it), -8, &out));
   EXPECT_NEAR(it.volume, -0.5 * std::pow(10, 0.3), 1e-6) << "6 dB louder, polarity kept";
+  it.volume = 1;
+  EXPECT_TRUE(SetMediaItemLoudnessMaxMomentary(handle(it), -18, nullptr)) << "the position is not wanted";
+  EXPECT_DOUBLE_EQ(it.volume, 0.6309573461199309);
 }
 
 TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
@@ -278,8 +281,9 @@ TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
     refused("silence");
   }
   fake_media::momentary_max = -14;
-  EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), std::numeric_limits<double>::quiet_NaN(), &out));
-  EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), -18, nullptr));
+  for (double target : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                        -std::numeric_limits<double>::infinity()})
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), target, &out)) << "target " << target;
   EXPECT_FALSE(SetMediaIdLoudnessMaxMomentary(nullptr, 1, -18, &out)) << "no active take";
   EXPECT_EQ(it.volume, 1);
   EXPECT_EQ(out, 7);

@@ -13,8 +13,10 @@ namespace {
 constexpr double silence = -150;
 
 bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const char* caller) {
-  if (!item || !maxMomentaryOut) return false;
+  if (!item) return false;
   return sws::with(caller, {&sws::NF_AnalyzeTakeLoudness2}, [&] {
+    // No finite level to reach: -inf would silence the item for good.
+    if (!std::isfinite(target)) return false;
     MediaItem_Take* take = host::GetActiveTake(item);
     if (!take) return false;
     double integrated = 0, range = 0, true_peak = 0, true_peak_position = 0, short_term_max = 0,
@@ -30,7 +32,7 @@ bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const ch
         kv_utility::to_reaper_volume(kv_utility::to_dB(std::fabs(volume)) + (target - momentary_max));
     const double new_volume = std::copysign(magnitude, volume);
     if (!std::isfinite(new_volume)) return false;
-    *maxMomentaryOut = momentary_max_position;
+    if (maxMomentaryOut) *maxMomentaryOut = momentary_max_position;
     const bool set = host::SetMediaItemInfo_Value(item, "D_VOL", new_volume);
     host::UpdateArrange();
     return set;

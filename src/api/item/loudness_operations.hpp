@@ -2,8 +2,9 @@
 // Bringing an item's loudest momentary loudness (400 ms windows, measured by
 // the SWS extension) to a level the script asks for, through the item volume.
 // maxMomentaryOut receives the position in project time of that loudest
-// window, not its loudness. Nothing changes, and nothing is written, when the
-// item has no active take, the analysis fails, or the item is silent.
+// window, not its loudness; a caller that does not want it passes null.
+// Nothing changes, and nothing is written, when the target is not finite,
+// the item has no active take, the analysis fails, or the item is silent.
 #include "entry/host_types.hpp"
 #include "entry/operation.hpp"
 
