@@ -3,6 +3,7 @@
 // with a log of every call that changes something, so a test sees the exact
 // sequence an operation runs.
 #include <algorithm>
+#include <stdexcept>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -48,6 +49,7 @@ inline std::vector<std::string> calls;
 inline ReaProject* const project = reinterpret_cast<ReaProject*>(0x5000);
 inline bool volume_envelope_from_toggle = true;
 inline int peaks_calls = 0;
+inline bool peaks_fail = false;
 // What the loudness analysis reports: success, momentary maximum and its position.
 inline bool analysis_ok = true;
 inline double momentary_max = -14, momentary_max_position = 2.4;
@@ -104,6 +106,7 @@ inline int CountTakes(MediaItem* h) { return h ? of(h)->takes : 0; }
 inline int GetMediaItemTake_Peaks(MediaItem_Take* take, double rate, double start, int channels, int n, int extra,
                                   double* buf) {
   ++peaks_calls;
+  if (peaks_fail) throw std::runtime_error("peaks failed");
   item* it = reinterpret_cast<item*>(take);
   if (!it || rate != 1000.0 || channels != 1 || extra != 115 || n < 1) return 0;
   n = std::min(n, (1 << 20) - 1);
@@ -245,6 +248,7 @@ inline void install() {
   momentary_max = -14;
   momentary_max_position = 2.4;
   peaks_calls = 0;
+  peaks_fail = false;
   fake_host::install();
 #define KV_FAKE(name) fake_host::functions[#name] = reinterpret_cast<void*>(&name);
   KV_FAKE(GetMediaItem) KV_FAKE(CountSelectedMediaItems) KV_FAKE(GetSelectedMediaItem)

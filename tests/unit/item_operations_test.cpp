@@ -245,6 +245,16 @@ TEST_F(item_operations, no_volume_envelope_after_the_toggle_restores_the_selecti
   EXPECT_EQ(commands(), strings{"command 40693 on 0"});
 }
 
+TEST_F(item_operations, a_failure_mid_analysis_still_restores_the_selection) {
+  auto& it = fake_media::add_levels({6, 8});
+  auto& other = fake_media::add_item(true);
+  fake_media::peaks_fail = true;
+  EXPECT_THROW(SetMediaItemHANDAUTOMER(handle(it), 0), std::runtime_error);
+  EXPECT_TRUE(other.selected);
+  EXPECT_FALSE(it.selected);
+  EXPECT_EQ(commands(), strings{"command 40693 on 0"});
+}
+
 TEST_F(item_operations, loudness_moves_the_item_volume_by_the_difference) {
   auto& it = fake_media::add_item();
   double out = 0;

@@ -56,6 +56,20 @@ void draw_automation(MediaItem* item, const envelope_object& envelope, int ratio
   envelope.remove_duplicate_points();
 }
 
+// Unselects the item and selects again what was selected before.
+struct selection_restorer {
+  MediaItem* item;
+  const media_item_list& selected;
+  ~selection_restorer() {
+    try {
+      host::SetMediaItemSelected(item, false);
+      SelectMediaItems(selected, true);
+    } catch (...) {
+      // A host function gone missing: nothing more can be put back.
+    }
+  }
+};
+
 // The operation once its SWS functions are found.
 bool ride_volume(MediaItem* item, int ratioType, const char* caller) {
   if (!envelopes_off(item, caller)) return false;
@@ -65,19 +79,15 @@ bool ride_volume(MediaItem* item, int ratioType, const char* caller) {
   host::SelectAllMediaItems(project, false);
   host::SetMediaItemSelected(item, true);
   host::Main_OnCommandEx(toggle_take_volume_envelope, 0, project);
-  const auto restore_selection = [&] {
-    host::SetMediaItemSelected(item, false);
-    SelectMediaItems(selected, true);
-  };
-  envelope_object envelope(host::GetTakeEnvelopeByName(take, "Volume"));
-  if (!envelope.get()) {
-    restore_selection();
-    return false;
+  {
+    // The user's selection comes back however this block ends, a failure mid-way included.
+    const selection_restorer restore{item, selected};
+    envelope_object envelope(host::GetTakeEnvelopeByName(take, "Volume"));
+    if (!envelope.get()) return false;
+    envelope.show(true);
+    draw_automation(item, envelope, ratioType);
+    envelope.commit();
   }
-  envelope.show(true);
-  draw_automation(item, envelope, ratioType);
-  envelope.commit();
-  restore_selection();
   return RenderMediaItemActiveTake(item);
 }
 
