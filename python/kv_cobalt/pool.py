@@ -156,11 +156,18 @@ class Map(Pooled):
 class Record:
     """A keyed record in a record list (TrackDetail, kv_Midi or kv_Peak).
 
-    The list owns it: it lives until released here or with its list."""
+    The list owns it: it lives until released here or with its list, and this
+    object keeps its list from being collected."""
 
-    def __init__(self, native: ctypes.CDLL, handle: int):
+    def __init__(self, native: ctypes.CDLL, handle: int, owner: Optional["RecordList"] = None):
         self._native = native
-        self.handle = handle
+        self._handle = handle
+        self._owner = owner
+
+    @property
+    def handle(self) -> int:
+        """The library's handle, 0 once the record or its list was released."""
+        return self._handle if self._owner is None or self._owner.handle else 0
 
     def __len__(self) -> int:
         """The number of present fields."""
@@ -201,7 +208,8 @@ class Record:
 
     def release(self) -> bool:
         """Releases the record alone; its list then reads None at its position."""
-        return self._native.py_release_obj(self.handle)
+        handle, self._handle = self.handle, 0
+        return bool(handle) and self._native.py_release_obj(handle)
 
 
 class RecordList(Pooled):
@@ -212,12 +220,17 @@ class RecordList(Pooled):
         handle = self._native.py_create_kvObj_inarray(self._handle, encode(type_name))
         if not handle:
             raise ValueError("cannot create a %r record here" % type_name)
-        return Record(self._native, handle)
+        return Record(self._native, handle, self)
 
     def __getitem__(self, index: int) -> Optional[Record]:
-        """The record at index; None when it was released or there is none."""
-        handle = self._native.py_get_ptr_inarray(self._handle, index)
-        return Record(self._native, handle) if handle else None
+        """The record at index (negative: from the end); None when it was released.
+        IndexError outside the list, so the list iterates as a sequence."""
+        size = len(self)
+        position = index + size if index < 0 else index
+        if not 0 <= position < size:
+            raise IndexError("record list index out of range")
+        handle = self._native.py_get_ptr_inarray(self._handle, position)
+        return Record(self._native, handle, self) if handle else None
 
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
         """Every record's present fields as plain values (None for a released record)."""

@@ -2,6 +2,7 @@
 host: the object pool, every list function, and the kv_cobalt package on top."""
 import ctypes
 import gc
+import itertools
 import os
 import sys
 import tempfile
@@ -317,6 +318,22 @@ class Package(unittest.TestCase):
         self.assertEqual((table.text_at(0), table.int_at(1), len(table)), (("a", "x"), ("b", 1), 2))
         self.assertTrue(table.release())
         self.assertFalse(table.release())
+
+    def test_records_keep_their_list_and_lists_iterate(self):
+        note = self.cobalt.record_list().append("kv_Midi")
+        gc.collect()
+        note["Pitch"] = 60
+        self.assertEqual(note.get("Pitch", "int"), 60, "the record keeps its list alive")
+        records = self.cobalt.record_list()
+        note = records.append("kv_Midi")
+        records.append("kv_Peak")
+        self.assertEqual([type(r).__name__ for r in itertools.islice(records, 5)], ["Record", "Record"])
+        self.assertEqual(records[-1].handle, lib.py_get_ptr_inarray(records.handle, 1))
+        self.assertTrue(note.release())
+        self.assertEqual((note.handle, note.release(), records[0]), (0, False, None), "released once")
+        peak = records[1]
+        records.release()
+        self.assertEqual((peak.handle, len(peak)), (0, 0), "released with its list")
 
 
 if __name__ == "__main__":
