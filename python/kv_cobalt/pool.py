@@ -28,6 +28,11 @@ def _check_int(value: int) -> int:
     return value
 
 
+def _index(index: int) -> int:
+    """A position as the library's 32-bit int; one beyond its range is out of range (-1), never cut to another."""
+    return index if index in _INT_RANGE else -1
+
+
 def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
     if isinstance(value, bool):
@@ -87,24 +92,24 @@ class Array(Pooled):
 
     def get_int(self, index: int) -> int:
         """The integer at index; 0 when there is none."""
-        return self._native.py_get_int_inarray(self._handle, index)
+        return self._native.py_get_int_inarray(self._handle, _index(index))
 
     def get_float(self, index: int) -> float:
         """The number at index; 0.0 when there is none."""
-        return self._native.py_get_double_inarray(self._handle, index)
+        return self._native.py_get_double_inarray(self._handle, _index(index))
 
     def get_bool(self, index: int) -> bool:
         """The boolean at index; False when there is none."""
-        return self._native.py_get_bool_inarray(self._handle, index)
+        return self._native.py_get_bool_inarray(self._handle, _index(index))
 
     def get_address(self, index: int) -> Optional[int]:
         """The address at index; None when there is none."""
-        return self._native.py_get_ptr_inarray(self._handle, index)
+        return self._native.py_get_ptr_inarray(self._handle, _index(index))
 
     def get_text(self, index: int) -> str:
         """The text at index (at most 1023 bytes); empty when there is none."""
         buffer = text_buffer()
-        self._native.py_get_string_inarray(self._handle, index, buffer)
+        self._native.py_get_string_inarray(self._handle, _index(index), buffer)
         return decode(buffer.value)
 
     def texts(self) -> List[str]:
@@ -127,7 +132,7 @@ class Map(Pooled):
 
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
         key = text_buffer()
-        value = getattr(self._native, getter)(self._handle, index, key)
+        value = getattr(self._native, getter)(self._handle, _index(index), key)
         return decode(key.value), value
 
     def int_at(self, index: int) -> Tuple[str, int]:
@@ -149,7 +154,7 @@ class Map(Pooled):
     def text_at(self, index: int) -> Tuple[str, str]:
         """(key, text) of the entry at position index; ("", "") when it holds no text."""
         key, value = text_buffer(), text_buffer()
-        self._native.py_get_string_inmap(self._handle, index, key, value)
+        self._native.py_get_string_inmap(self._handle, _index(index), key, value)
         return decode(key.value), decode(value.value)
 
 

@@ -335,6 +335,13 @@ class Package(unittest.TestCase):
         records.release()
         self.assertEqual((peak.handle, len(peak)), (0, 0), "released with its list")
 
+    def test_out_of_range_integers_are_never_cut_short(self):
+        with self.cobalt.array() as array:
+            array.append(7)
+            self.assertEqual((array.get_int(2**32), array.get_text(2**32), array.get_int(0)), (0, "", 7))
+        with self.assertRaises(OverflowError):
+            self.cobalt.GetTrackIdChildList(None, 2**32 + 1)
+
 
 if __name__ == "__main__":
     unittest.main()
