@@ -5,6 +5,7 @@ received them: they are released by ``release()``, at the end of a ``with``
 block, or when the object is collected. Records belong to their record list.
 """
 import ctypes
+import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
 from . import _native
@@ -50,12 +51,19 @@ def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     getattr(native, setter.format(kind))(*target, value)
 
 
+# The live Python owners by (library, handle): a release that frees other
+# pooled objects tells their owners, whose handles may soon name new objects.
+_live: "weakref.WeakValueDictionary[Tuple[int, int], Pooled]" = weakref.WeakValueDictionary()
+
+
 class Pooled:
     """A pooled array, map or record list, owned by this Python object."""
 
     def __init__(self, native: ctypes.CDLL, handle: int):
         self._native = native
         self._handle = handle
+        if handle:
+            _live[(id(native), handle)] = self
 
     @property
     def handle(self) -> int:
@@ -119,9 +127,17 @@ class Array(Pooled):
         return [self.get_address(i) for i in range(len(self))]
 
     def release_with_named(self) -> bool:
-        """Releases the array and every array whose handle it holds as an address."""
+        """Releases the array and every array whose handle it holds as an address;
+        the Array objects of those arrays then hold nothing."""
+        named = [address for address in self.addresses() if address] if self._handle else []
         handle, self._handle = self._handle, 0
-        return bool(handle) and self._native.py_release_obj2(handle)
+        if not (handle and self._native.py_release_obj2(handle)):
+            return False
+        for address in named:
+            owner = _live.get((id(self._native), address))
+            if isinstance(owner, Array):
+                owner._handle = 0  # released: never released again from here
+        return True
 
 
 class Map(Pooled):

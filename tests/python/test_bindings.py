@@ -342,6 +342,18 @@ class Package(unittest.TestCase):
         with self.assertRaises(OverflowError):
             self.cobalt.GetTrackIdChildList(None, 2**32 + 1)
 
+    def test_arrays_released_by_name_are_never_released_again(self):
+        inner, outer = self.cobalt.array(), self.cobalt.array()
+        outer.append(ctypes.c_void_p(inner.handle))
+        self.assertTrue(outer.release_with_named())
+        self.assertEqual(inner.handle, 0)
+        newer = [self.cobalt.array() for _ in range(100)]  # some may take the freed addresses
+        for array in newer:
+            array.append(1)
+        del inner
+        gc.collect()
+        self.assertEqual(sum(map(len, newer)), 100)
+
 
 if __name__ == "__main__":
     unittest.main()
