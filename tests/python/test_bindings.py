@@ -81,6 +81,16 @@ class Pool(unittest.TestCase):
         self.assertFalse(lib.py_release_obj(array))
         self.assertEqual(lib.py_get_int_inarray(array, 0), 0)
 
+    def test_buffers_too_small_or_immutable_are_refused_not_overrun(self):
+        array = lib.py_create_array()
+        lib.py_set_array_string(array, b"x" * 2000)
+        for wrong in (ctypes.create_string_buffer(16), b"immutable", "text"):
+            with self.assertRaises(ctypes.ArgumentError):
+                lib.py_get_string_inarray(array, 0, wrong)
+        with self.assertRaises(ctypes.ArgumentError):
+            lib.py_get_key_inkvObj(0, 0, ctypes.create_string_buffer(1024), ctypes.create_string_buffer(1023))
+        lib.py_release_obj(array)
+
     def test_maps_read_in_key_order_and_replace_values(self):
         table = lib.py_create_map()
         lib.py_set_map_int(table, b"b", 1)
