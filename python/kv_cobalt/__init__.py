@@ -78,7 +78,8 @@ class Cobalt:
                          counted=True)
 
     def GetSelectedTrackIdChildList(self, project: Address, selected_index: int) -> Tuple[bool, List[Address]]:
-        """The direct children of a selected track; False when there are none."""
+        """The direct children of the selected track at an index (the top level when there is none);
+        False when the list is empty."""
         return self._run("py_GetSelectedTrackIdChildList", Array.addresses, project, _check_int(selected_index))
 
     def GetTrackDepthList(self, project: Address) -> Tuple[bool, Records]:
