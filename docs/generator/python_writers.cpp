@@ -3,6 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "binding/python/pool_functions.hpp"
 #include "writers.hpp"
 
 namespace kv_docs {
@@ -11,7 +12,8 @@ namespace {
 // The ctypes alias of python/kv_cobalt/_exports.py for a C type.
 std::string ctypes_alias(const std::string& type) {
   if (type == "uint64_t") return "handle";
-  if (type == "const char*" || type == "char*") return "text";
+  if (type == "const char*") return "text";
+  if (type == "char*") return "buffer";
   if (type == "int") return "integer";
   if (type == "double") return "number";
   if (type == "bool") return "boolean";
@@ -60,6 +62,19 @@ generated_file python_exports(const documentation& docs) {
      << "handle = ctypes.c_uint64\ntext = ctypes.c_char_p\naddress = ctypes.c_void_p\ninteger = ctypes.c_int\n"
      << "number = ctypes.c_double\nboolean = ctypes.c_bool\nhandle_out = ctypes.POINTER(ctypes.c_uint64)\n"
      << "count_out = ctypes.POINTER(ctypes.c_int)\n\n"
+     << "#: Bytes of every text buffer the library writes into (1023 bytes and a NUL).\n"
+     << "TEXT_CAPACITY = " << python_api::text_capacity << "\n\n\n"
+     << "class buffer:\n"
+     << "    \"\"\"A ``char*`` the library writes up to TEXT_CAPACITY bytes into: None, or a\n"
+     << "    char array of at least that size (``text_buffer()``). A shorter array or an\n"
+     << "    immutable bytes object is refused (ctypes.ArgumentError), never overrun.\"\"\"\n\n"
+     << "    @classmethod\n"
+     << "    def from_param(cls, value):\n"
+     << "        if value is None:\n"
+     << "            return None\n"
+     << "        if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= TEXT_CAPACITY:\n"
+     << "            return value\n"
+     << "        raise TypeError(\"the library writes up to %d bytes here: pass text_buffer() or None\" % TEXT_CAPACITY)\n\n\n"
      << "# name: (result type, argument types)\nPOOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {\n";
   for (const auto& f : docs.pool) declare(py, f.name, f.result, f.parameters);
   py << "}\n\nLIST_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {\n";

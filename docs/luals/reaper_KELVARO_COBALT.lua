@@ -699,7 +699,7 @@ function KV_COBALT.KV_GetTrackItemChildList(track) end
 ---@return integer count
 function KV_COBALT.KV_GetTrackIdChildList(projID, trackID) end
 
----The direct children of a selected track; false when there are none.
+---The direct children of the selected track at an index (the top-level tracks when there is none); false when the list is empty.
 ---@param projID ReaProject|nil
 ---@param selectTrackID integer
 ---@return boolean ok

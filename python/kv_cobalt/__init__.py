@@ -9,14 +9,15 @@ values (addresses as int or None, texts as str, records as dicts of their
 present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
-Project, track and item handles are addresses (int) or None.
+Project, track and item handles are addresses (int) or None; integers beyond
+32 bits raise OverflowError rather than reach the library cut short.
 """
 import ctypes
 from typing import Any, Callable, Dict, List, Optional, Tuple
 
 from . import _native
 from ._native import encode
-from .pool import RECORD_TYPES, Array, Map, Record, RecordList
+from .pool import RECORD_TYPES, Array, Map, Record, RecordList, _check_int
 
 __all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES"]
 
@@ -73,11 +74,13 @@ class Cobalt:
 
     def GetTrackIdChildList(self, project: Address, track_index: int) -> Tuple[bool, List[Address], int]:
         """The direct children of the track at an index (the top level when there is none), and their count."""
-        return self._run("py_GetTrackIdChildList", Array.addresses, project, track_index, counted=True)
+        return self._run("py_GetTrackIdChildList", Array.addresses, project, _check_int(track_index),
+                         counted=True)
 
     def GetSelectedTrackIdChildList(self, project: Address, selected_index: int) -> Tuple[bool, List[Address]]:
-        """The direct children of a selected track; False when there are none."""
-        return self._run("py_GetSelectedTrackIdChildList", Array.addresses, project, selected_index)
+        """The direct children of the selected track at an index (the top level when there is none);
+        False when the list is empty."""
+        return self._run("py_GetSelectedTrackIdChildList", Array.addresses, project, _check_int(selected_index))
 
     def GetTrackDepthList(self, project: Address) -> Tuple[bool, Records]:
         """{"Track", "Depth"} per track; False when the project has no track."""
@@ -102,7 +105,7 @@ class Cobalt:
     def GetUserInputList(self, title: str, input_count: int, captions: str,
                          default_values: str) -> Tuple[bool, List[str]]:
         """Asks the user for input_count comma-separated values; whether they confirmed, and the answers."""
-        return self._run("py_GetUserInputList", Array.texts, encode(title), input_count, encode(captions),
+        return self._run("py_GetUserInputList", Array.texts, encode(title), _check_int(input_count), encode(captions),
                          encode(default_values))
 
     def GetMediaItemPeakList(self, item: Address) -> Tuple[bool, Records]:
@@ -111,8 +114,8 @@ class Cobalt:
 
     def GetMediaIdPeakList(self, project: Address, item_index: int) -> Tuple[bool, Records]:
         """The peak list of the item at an index of the project."""
-        return self._run("py_GetMediaIdPeakList", RecordList.to_dicts, project, item_index)
+        return self._run("py_GetMediaIdPeakList", RecordList.to_dicts, project, _check_int(item_index))
 
     def GetSelectedMediaIdPeakList(self, project: Address, selected_index: int) -> Tuple[bool, Records]:
         """The peak list of the selected item at an index."""
-        return self._run("py_GetSelectedMediaIdPeakList", RecordList.to_dicts, project, selected_index)
+        return self._run("py_GetSelectedMediaIdPeakList", RecordList.to_dicts, project, _check_int(selected_index))

@@ -12,6 +12,24 @@ boolean = ctypes.c_bool
 handle_out = ctypes.POINTER(ctypes.c_uint64)
 count_out = ctypes.POINTER(ctypes.c_int)
 
+#: Bytes of every text buffer the library writes into (1023 bytes and a NUL).
+TEXT_CAPACITY = 1024
+
+
+class buffer:
+    """A ``char*`` the library writes up to TEXT_CAPACITY bytes into: None, or a
+    char array of at least that size (``text_buffer()``). A shorter array or an
+    immutable bytes object is refused (ctypes.ArgumentError), never overrun."""
+
+    @classmethod
+    def from_param(cls, value):
+        if value is None:
+            return None
+        if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= TEXT_CAPACITY:
+            return value
+        raise TypeError("the library writes up to %d bytes here: pass text_buffer() or None" % TEXT_CAPACITY)
+
+
 # name: (result type, argument types)
 POOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {
     "py_create_array": (handle, []),
@@ -27,17 +45,17 @@ POOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {
     "py_get_double_inarray": (number, [handle, integer]),
     "py_get_bool_inarray": (boolean, [handle, integer]),
     "py_get_ptr_inarray": (address, [handle, integer]),
-    "py_get_string_inarray": (None, [handle, integer, text]),
+    "py_get_string_inarray": (None, [handle, integer, buffer]),
     "py_set_map_int": (None, [handle, text, integer]),
     "py_set_map_double": (None, [handle, text, number]),
     "py_set_map_bool": (None, [handle, text, boolean]),
     "py_set_map_ptr": (None, [handle, text, address]),
     "py_set_map_string": (None, [handle, text, text]),
-    "py_get_int_inmap": (integer, [handle, integer, text]),
-    "py_get_double_inmap": (number, [handle, integer, text]),
-    "py_get_bool_inmap": (boolean, [handle, integer, text]),
-    "py_get_ptr_inmap": (address, [handle, integer, text]),
-    "py_get_string_inmap": (None, [handle, integer, text, text]),
+    "py_get_int_inmap": (integer, [handle, integer, buffer]),
+    "py_get_double_inmap": (number, [handle, integer, buffer]),
+    "py_get_bool_inmap": (boolean, [handle, integer, buffer]),
+    "py_get_ptr_inmap": (address, [handle, integer, buffer]),
+    "py_get_string_inmap": (None, [handle, integer, buffer, buffer]),
     "py_get_obj_size": (integer, [handle]),
     "py_release_obj": (boolean, [handle]),
     "py_release_obj2": (boolean, [handle]),
@@ -50,8 +68,8 @@ POOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {
     "py_get_double_inkvobj": (number, [handle, text]),
     "py_get_bool_inkvobj": (boolean, [handle, text]),
     "py_get_ptr_inkvobj": (address, [handle, text]),
-    "py_get_string_inkvobj": (None, [handle, text, text]),
-    "py_get_key_inkvObj": (None, [handle, integer, text, text]),
+    "py_get_string_inkvobj": (None, [handle, text, buffer]),
+    "py_get_key_inkvObj": (None, [handle, integer, buffer, buffer]),
 }
 
 LIST_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {

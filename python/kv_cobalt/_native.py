@@ -5,10 +5,7 @@ import os
 from typing import Optional
 
 # The declarations are generated from the library's own tables.
-from ._exports import LIST_FUNCTIONS, POOL_FUNCTIONS
-
-#: Bytes of every text buffer the library writes into (1023 bytes and a NUL).
-TEXT_CAPACITY = 1024
+from ._exports import LIST_FUNCTIONS, POOL_FUNCTIONS, TEXT_CAPACITY
 
 #: Where the library is looked for when no path is given.
 LIBRARY_VARIABLE = "KV_COBALT_LIBRARY"

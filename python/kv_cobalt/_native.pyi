@@ -94,7 +94,7 @@ class Library(ctypes.CDLL):
     def py_GetTrackIdChildList(self, projID: Optional[int], trackID: int, handleOut: Any, countOut: Any) -> bool:
         """The direct children of the track at an index (the top-level tracks when there is none), and their count."""
     def py_GetSelectedTrackIdChildList(self, projID: Optional[int], selectTrackID: int, handleOut: Any) -> bool:
-        """The direct children of a selected track; false when there are none."""
+        """The direct children of the selected track at an index (the top-level tracks when there is none); false when the list is empty."""
     def py_GetTrackDepthList(self, projID: Optional[int], handleOut: Any) -> bool:
         """A TrackDetail per track with Track and Depth; false when the project has no track."""
     def py_GetSamePerfectTrackNameList(self, projID: Optional[int], name: bytes, handleOut: Any) -> bool:

@@ -5,6 +5,7 @@ received them: they are released by ``release()``, at the end of a ``with``
 block, or when the object is collected. Records belong to their record list.
 """
 import ctypes
+import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
 from . import _native
@@ -28,6 +29,11 @@ def _check_int(value: int) -> int:
     return value
 
 
+def _index(index: int) -> int:
+    """A position as the library's 32-bit int; one beyond its range is out of range (-1), never cut to another."""
+    return index if index in _INT_RANGE else -1
+
+
 def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
     if isinstance(value, bool):
@@ -45,12 +51,19 @@ def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     getattr(native, setter.format(kind))(*target, value)
 
 
+# The live Python owners by (library, handle): a release that frees other
+# pooled objects tells their owners, whose handles may soon name new objects.
+_live: "weakref.WeakValueDictionary[Tuple[int, int], Pooled]" = weakref.WeakValueDictionary()
+
+
 class Pooled:
     """A pooled array, map or record list, owned by this Python object."""
 
     def __init__(self, native: ctypes.CDLL, handle: int):
         self._native = native
         self._handle = handle
+        if handle:
+            _live[(id(native), handle)] = self
 
     @property
     def handle(self) -> int:
@@ -87,24 +100,24 @@ class Array(Pooled):
 
     def get_int(self, index: int) -> int:
         """The integer at index; 0 when there is none."""
-        return self._native.py_get_int_inarray(self._handle, index)
+        return self._native.py_get_int_inarray(self._handle, _index(index))
 
     def get_float(self, index: int) -> float:
         """The number at index; 0.0 when there is none."""
-        return self._native.py_get_double_inarray(self._handle, index)
+        return self._native.py_get_double_inarray(self._handle, _index(index))
 
     def get_bool(self, index: int) -> bool:
         """The boolean at index; False when there is none."""
-        return self._native.py_get_bool_inarray(self._handle, index)
+        return self._native.py_get_bool_inarray(self._handle, _index(index))
 
     def get_address(self, index: int) -> Optional[int]:
         """The address at index; None when there is none."""
-        return self._native.py_get_ptr_inarray(self._handle, index)
+        return self._native.py_get_ptr_inarray(self._handle, _index(index))
 
     def get_text(self, index: int) -> str:
         """The text at index (at most 1023 bytes); empty when there is none."""
         buffer = text_buffer()
-        self._native.py_get_string_inarray(self._handle, index, buffer)
+        self._native.py_get_string_inarray(self._handle, _index(index), buffer)
         return decode(buffer.value)
 
     def texts(self) -> List[str]:
@@ -114,9 +127,17 @@ class Array(Pooled):
         return [self.get_address(i) for i in range(len(self))]
 
     def release_with_named(self) -> bool:
-        """Releases the array and every array whose handle it holds as an address."""
+        """Releases the array and every array whose handle it holds as an address;
+        the Array objects of those arrays then hold nothing."""
+        named = [address for address in self.addresses() if address] if self._handle else []
         handle, self._handle = self._handle, 0
-        return bool(handle) and self._native.py_release_obj2(handle)
+        if not (handle and self._native.py_release_obj2(handle)):
+            return False
+        for address in named:
+            owner = _live.get((id(self._native), address))
+            if isinstance(owner, Array):
+                owner._handle = 0  # released: never released again from here
+        return True
 
 
 class Map(Pooled):
@@ -127,7 +148,7 @@ class Map(Pooled):
 
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
         key = text_buffer()
-        value = getattr(self._native, getter)(self._handle, index, key)
+        value = getattr(self._native, getter)(self._handle, _index(index), key)
         return decode(key.value), value
 
     def int_at(self, index: int) -> Tuple[str, int]:
@@ -149,18 +170,25 @@ class Map(Pooled):
     def text_at(self, index: int) -> Tuple[str, str]:
         """(key, text) of the entry at position index; ("", "") when it holds no text."""
         key, value = text_buffer(), text_buffer()
-        self._native.py_get_string_inmap(self._handle, index, key, value)
+        self._native.py_get_string_inmap(self._handle, _index(index), key, value)
         return decode(key.value), decode(value.value)
 
 
 class Record:
     """A keyed record in a record list (TrackDetail, kv_Midi or kv_Peak).
 
-    The list owns it: it lives until released here or with its list."""
+    The list owns it: it lives until released here or with its list, and this
+    object keeps its list from being collected."""
 
-    def __init__(self, native: ctypes.CDLL, handle: int):
+    def __init__(self, native: ctypes.CDLL, handle: int, owner: Optional["RecordList"] = None):
         self._native = native
-        self.handle = handle
+        self._handle = handle
+        self._owner = owner
+
+    @property
+    def handle(self) -> int:
+        """The library's handle, 0 once the record or its list was released."""
+        return self._handle if self._owner is None or self._owner.handle else 0
 
     def __len__(self) -> int:
         """The number of present fields."""
@@ -201,7 +229,8 @@ class Record:
 
     def release(self) -> bool:
         """Releases the record alone; its list then reads None at its position."""
-        return self._native.py_release_obj(self.handle)
+        handle, self._handle = self.handle, 0
+        return bool(handle) and self._native.py_release_obj(handle)
 
 
 class RecordList(Pooled):
@@ -212,12 +241,17 @@ class RecordList(Pooled):
         handle = self._native.py_create_kvObj_inarray(self._handle, encode(type_name))
         if not handle:
             raise ValueError("cannot create a %r record here" % type_name)
-        return Record(self._native, handle)
+        return Record(self._native, handle, self)
 
     def __getitem__(self, index: int) -> Optional[Record]:
-        """The record at index; None when it was released or there is none."""
-        handle = self._native.py_get_ptr_inarray(self._handle, index)
-        return Record(self._native, handle) if handle else None
+        """The record at index (negative: from the end); None when it was released.
+        IndexError outside the list, so the list iterates as a sequence."""
+        size = len(self)
+        position = index + size if index < 0 else index
+        if not 0 <= position < size:
+            raise IndexError("record list index out of range")
+        handle = self._native.py_get_ptr_inarray(self._handle, position)
+        return Record(self._native, handle, self) if handle else None
 
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
         """Every record's present fields as plain values (None for a released record)."""

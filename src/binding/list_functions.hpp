@@ -27,7 +27,8 @@
     "The direct children of the track at an index (the top-level tracks when there is none), and their count.")    \
   X(GetSelectedTrackIdChildList, (ReaProject* projID, int selectTrackID, std::uint64_t* handleOut),                \
     (projID, selectTrackID, handleOut),                                                                              \
-    "The direct children of a selected track; false when there are none.")                                          \
+    "The direct children of the selected track at an index (the top-level tracks when there is none); false "     \
+    "when the list is empty.")                                                                                       \
   X(GetTrackDepthList, (ReaProject* projID, std::uint64_t* handleOut), (projID, handleOut),                       \
     "A TrackDetail per track with Track and Depth; false when the project has no track.")                           \
   X(GetSamePerfectTrackNameList, (ReaProject* projID, const char* name, std::uint64_t* handleOut),                 \

@@ -2,6 +2,7 @@
 host: the object pool, every list function, and the kv_cobalt package on top."""
 import ctypes
 import gc
+import itertools
 import os
 import sys
 import tempfile
@@ -79,6 +80,16 @@ class Pool(unittest.TestCase):
         self.assertTrue(lib.py_release_obj(array))
         self.assertFalse(lib.py_release_obj(array))
         self.assertEqual(lib.py_get_int_inarray(array, 0), 0)
+
+    def test_buffers_too_small_or_immutable_are_refused_not_overrun(self):
+        array = lib.py_create_array()
+        lib.py_set_array_string(array, b"x" * 2000)
+        for wrong in (ctypes.create_string_buffer(16), b"immutable", "text"):
+            with self.assertRaises(ctypes.ArgumentError):
+                lib.py_get_string_inarray(array, 0, wrong)
+        with self.assertRaises(ctypes.ArgumentError):
+            lib.py_get_key_inkvObj(0, 0, ctypes.create_string_buffer(1024), ctypes.create_string_buffer(1023))
+        lib.py_release_obj(array)
 
     def test_maps_read_in_key_order_and_replace_values(self):
         table = lib.py_create_map()
@@ -317,6 +328,41 @@ class Package(unittest.TestCase):
         self.assertEqual((table.text_at(0), table.int_at(1), len(table)), (("a", "x"), ("b", 1), 2))
         self.assertTrue(table.release())
         self.assertFalse(table.release())
+
+    def test_records_keep_their_list_and_lists_iterate(self):
+        note = self.cobalt.record_list().append("kv_Midi")
+        gc.collect()
+        note["Pitch"] = 60
+        self.assertEqual(note.get("Pitch", "int"), 60, "the record keeps its list alive")
+        records = self.cobalt.record_list()
+        note = records.append("kv_Midi")
+        records.append("kv_Peak")
+        self.assertEqual([type(r).__name__ for r in itertools.islice(records, 5)], ["Record", "Record"])
+        self.assertEqual(records[-1].handle, lib.py_get_ptr_inarray(records.handle, 1))
+        self.assertTrue(note.release())
+        self.assertEqual((note.handle, note.release(), records[0]), (0, False, None), "released once")
+        peak = records[1]
+        records.release()
+        self.assertEqual((peak.handle, len(peak)), (0, 0), "released with its list")
+
+    def test_out_of_range_integers_are_never_cut_short(self):
+        with self.cobalt.array() as array:
+            array.append(7)
+            self.assertEqual((array.get_int(2**32), array.get_text(2**32), array.get_int(0)), (0, "", 7))
+        with self.assertRaises(OverflowError):
+            self.cobalt.GetTrackIdChildList(None, 2**32 + 1)
+
+    def test_arrays_released_by_name_are_never_released_again(self):
+        inner, outer = self.cobalt.array(), self.cobalt.array()
+        outer.append(ctypes.c_void_p(inner.handle))
+        self.assertTrue(outer.release_with_named())
+        self.assertEqual(inner.handle, 0)
+        newer = [self.cobalt.array() for _ in range(100)]  # some may take the freed addresses
+        for array in newer:
+            array.append(1)
+        del inner
+        gc.collect()
+        self.assertEqual(sum(map(len, newer)), 100)
 
 
 if __name__ == "__main__":

@@ -3,8 +3,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "binding/lua/lua_api.hpp"
+#include "binding/lua/lua_tables.hpp"
 #include "object/record_types.hpp"
 
 using kv_object::kv_List;
@@ -86,6 +88,26 @@ TEST_F(lua_tables, a_record_becomes_a_table_of_its_present_fields) {
   empty.pushvalue(L);
   lua_pushnil(L);
   EXPECT_EQ(lua_next(L, -2), 0) << "no field, no entry";
+}
+
+TEST_F(lua_tables, a_null_handle_leaves_a_hole_at_its_position) {
+  int first = 0, third = 0;
+  const std::vector<MediaTrack*> tracks = {reinterpret_cast<MediaTrack*>(&first), nullptr,
+                                           reinterpret_cast<MediaTrack*>(&third)};
+  lua_utility::push_handles(L, tracks);
+  ASSERT_EQ(lua_rawgeti(L, 1, 1), LUA_TLIGHTUSERDATA);
+  EXPECT_EQ(lua_touserdata(L, -1), &first);
+  EXPECT_EQ(lua_rawgeti(L, 1, 2), LUA_TNIL);
+  ASSERT_EQ(lua_rawgeti(L, 1, 3), LUA_TLIGHTUSERDATA);
+  EXPECT_EQ(lua_touserdata(L, -1), &third);
+  lua_settop(L, 1);
+  lua_pushnil(L);
+  int entries = 0;
+  while (lua_next(L, 1) != 0) {
+    ++entries;
+    lua_pop(L, 1);
+  }
+  EXPECT_EQ(entries, 2) << "no entry for the null handle";
 }
 
 TEST_F(lua_tables, a_table_is_read_back_with_luas_conversions) {

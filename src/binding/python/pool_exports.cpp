@@ -10,8 +10,6 @@
 
 namespace python_api {
 
-constexpr int text_capacity = 1024;
-
 // Runs body; any exception gives fallback.
 template <class R, class Body>
 R shielded(R fallback, Body&& body) noexcept {

@@ -6,6 +6,11 @@
 // null buffer is not written.
 #include <cstdint>
 
+namespace python_api {
+// Bytes of every caller buffer a text is written to.
+inline constexpr int text_capacity = 1024;
+}  // namespace python_api
+
 // X(return type, name, parameters, description)
 #define KV_PYTHON_POOL_FUNCTIONS(X)                                                                                 \
   X(std::uint64_t, py_create_array, (), "Creates an empty array; returns its handle.")                             \
