@@ -35,7 +35,22 @@ MediaItem* ten_minute_item() {
   return item;
 }
 
-void per_record(benchmark::State& state, long allocated, std::size_t peak_bytes) {
+// Runs call once an iteration, counting its allocations and the most memory it
+// held; call returns what to release, which runs outside the timing.
+template <class Call>
+void per_record(benchmark::State& state, Call&& call) {
+  long allocated = 0;
+  std::size_t peak_bytes = 0;
+  for (auto _ : state) {
+    allocation_counter::reset_peak();
+    const long before = allocation_counter::allocations();
+    auto release = call();
+    allocated += allocation_counter::allocations() - before;
+    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
+    state.PauseTiming();
+    release();
+    state.ResumeTiming();
+  }
   state.counters["allocations_per_record"] =
       static_cast<double>(allocated) / (records * static_cast<double>(state.iterations()));
   state.counters["peak_bytes_per_record"] = static_cast<double>(peak_bytes) / records;
@@ -43,37 +58,22 @@ void per_record(benchmark::State& state, long allocated, std::size_t peak_bytes)
 
 void peak_list_builder(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
-  long allocated = 0;
-  std::size_t peak_bytes = 0;
-  for (auto _ : state) {
-    allocation_counter::reset_peak();
-    const long before = allocation_counter::allocations();
+  per_record(state, [&] {
     kv_object::peak_list list;
     benchmark::DoNotOptimize(KV_COBALT::GetMediaItemPeakList(item, list));
-    allocated += allocation_counter::allocations() - before;
-    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
-  }
-  per_record(state, allocated, peak_bytes);
+    return [] {};
+  });
 }
 BENCHMARK(peak_list_builder)->Unit(benchmark::kMillisecond);
 
 // The builder, then the pooled copies and the record list of py_GetMediaItemPeakList.
 void peak_list_pooled_for_python(benchmark::State& state) {
   MediaItem* item = ten_minute_item();
-  long allocated = 0;
-  std::size_t peak_bytes = 0;
-  for (auto _ : state) {
-    allocation_counter::reset_peak();
-    const long before = allocation_counter::allocations();
+  per_record(state, [&] {
     std::uint64_t handle = 0;
     benchmark::DoNotOptimize(py_GetMediaItemPeakList(item, &handle));
-    allocated += allocation_counter::allocations() - before;
-    peak_bytes = std::max(peak_bytes, allocation_counter::peak_above_start());
-    state.PauseTiming();
-    py_release_obj(handle);
-    state.ResumeTiming();
-  }
-  per_record(state, allocated, peak_bytes);
+    return [handle] { py_release_obj(handle); };
+  });
 }
 BENCHMARK(peak_list_pooled_for_python)->Unit(benchmark::kMillisecond);
 
