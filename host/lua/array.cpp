@@ -109,10 +109,26 @@ int length(lua_State* L) {
 const luaL_Reg methods[] = {
     {"table", to_table}, {"clear", clear}, {"resize", resize}, {"get_alloc", allocation}, {nullptr, nullptr}};
 
+// A method bound to its array: REAPER scripts write both buf.table() and buf:table().
+int bound_method(lua_State* L) {
+  if (lua_gettop(L) < 1 || !lua_rawequal(L, 1, lua_upvalueindex(1))) {
+    lua_pushvalue(L, lua_upvalueindex(1));
+    lua_insert(L, 1);
+  }
+  lua_pushvalue(L, lua_upvalueindex(2));
+  lua_insert(L, 1);
+  lua_call(L, lua_gettop(L) - 1, LUA_MULTRET);
+  return lua_gettop(L);
+}
+
 int index(lua_State* L) {
   const script_array& a = check_array(L, 1);
   if (lua_type(L, 2) == LUA_TSTRING) {
     lua_getfield(L, lua_upvalueindex(1), lua_tostring(L, 2));
+    if (lua_isnil(L, -1)) return 1;
+    lua_pushvalue(L, 1);
+    lua_insert(L, -2);
+    lua_pushcclosure(L, bound_method, 2);
     return 1;
   }
   const lua_Integer i = luaL_checkinteger(L, 2);

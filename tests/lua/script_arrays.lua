@@ -10,3 +10,10 @@ local t = a:table(4, 0)
 assert(#t == 0)
 t = a.table(a)
 assert(#t == 3 and t[1] == 1 and t[2] == 7 and t[3] == 7)
+
+-- Methods work called with a dot, as REAPER scripts often write them, and with a colon.
+local b = reaper.new_array({4, 5, 6})
+b.clear(9, 3)
+assert(b.table()[3] == 9 and b:table(2, 1)[1] == 5 and b.get_alloc() == 3)
+b.resize(2)
+assert(#b == 2 and #b:table() == 2)
