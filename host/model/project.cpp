@@ -2,15 +2,28 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
+#include <type_traits>
 #include <unordered_map>
+#include <vector>
 
 namespace kvhost::model {
+namespace {
+
+// The object at a script's index into one of the project's lists, or null out of range.
+template <class Pointer>
+auto* at_or_null(const std::vector<Pointer>& list, int index) {
+  using object = std::remove_pointer_t<decltype(std::to_address(list.front()))>;
+  if (index < 0 || index >= static_cast<int>(list.size())) return static_cast<object*>(nullptr);
+  return std::to_address(list[static_cast<std::size_t>(index)]);
+}
+
+}  // namespace
 
 project::project(const std::string& label) : path(label), master_(*this, true) {}
 
 track* project::track_at(int index) {
-  if (index < 0 || index >= track_count()) return nullptr;
-  return tracks_[static_cast<std::size_t>(index)].get();
+  return at_or_null(tracks_, index);
 }
 
 track& project::insert_track(int index) {
@@ -101,8 +114,7 @@ int project::selected_count(bool with_master) {
 
 track* project::selected_at(int index) {
   refresh_selection();
-  if (index < 0 || index >= static_cast<int>(selected_.size())) return nullptr;
-  return selected_[static_cast<std::size_t>(index)];
+  return at_or_null(selected_, index);
 }
 
 void project::refresh_selection() {
@@ -113,9 +125,6 @@ void project::refresh_selection() {
   selection_valid_ = true;
 }
 
-}  // namespace kvhost::model
-
-namespace kvhost::model {
 
 item& project::add_item(track& owner_track) {
   item_order_valid_ = false;
@@ -149,14 +158,12 @@ int project::item_count() {
 
 item* project::item_at(int index) {
   refresh_items();
-  if (index < 0 || index >= static_cast<int>(items_.size())) return nullptr;
-  return items_[static_cast<std::size_t>(index)];
+  return at_or_null(items_, index);
 }
 
 item* project::track_item_at(track& owner_track, int index) {
   refresh_items();
-  if (index < 0 || index >= static_cast<int>(owner_track.items.size())) return nullptr;
-  return owner_track.items[static_cast<std::size_t>(index)].get();
+  return at_or_null(owner_track.items, index);
 }
 
 int project::selected_item_count() {
@@ -166,8 +173,7 @@ int project::selected_item_count() {
 
 item* project::selected_item_at(int index) {
   refresh_items();
-  if (index < 0 || index >= static_cast<int>(selected_items_.size())) return nullptr;
-  return selected_items_[static_cast<std::size_t>(index)];
+  return at_or_null(selected_items_, index);
 }
 
 std::vector<item*> project::selected_items() {
