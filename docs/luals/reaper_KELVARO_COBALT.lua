@@ -570,7 +570,7 @@ function reaper.KV_DeleteAllRegion(projID) end
 ---@return boolean ok
 function reaper.KV_WriteFile(directory, filename, text, mode) end
 
----Copies the text of filename in directory into the buffer, cut to fit; false when the file cannot be read or there is no buffer.
+---Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or there is no buffer.
 ---@param directory string
 ---@param filename string
 ---@return boolean ok

@@ -1,7 +1,8 @@
-// Folders: project, resource and recording.
+// Folders (project, resource and recording) and the growth of NeedBig outputs.
 #include <string_view>
 
 #include "api/host_api.hpp"
+#include "model/need_big.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
 
@@ -16,10 +17,12 @@ bool GetSetProjectInfo_String(ReaProject* project, const char* desc, char* value
   auto* owner = find_project(project);
   if (!owner || !valuestrNeedBig || text_or_empty(desc) != "RECORD_PATH") return false;
   if (is_set)
-    owner->record_path = valuestrNeedBig;
+    owner->record_path = read_need_big(valuestrNeedBig);
   else
-    copy_text(owner->record_path, valuestrNeedBig, need_big_size);
+    write_need_big(valuestrNeedBig, owner->record_path);
   return true;
 }
+
+bool realloc_cmd_ptr(char** ptr, int* ptr_size, int new_size) { return grow_need_big(ptr, ptr_size, new_size); }
 
 }  // namespace kvhost::api

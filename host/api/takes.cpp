@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "api/host_api.hpp"
+#include "model/need_big.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
 
@@ -74,9 +75,9 @@ bool GetSetMediaItemTakeInfo_String(MediaItem_Take* tk, const char* parmname, ch
   auto* member = find_take(tk);
   if (!member || !stringNeedBig || text_or_empty(parmname) != "P_NAME") return false;
   if (setNewValue)
-    member->name = read_text(stringNeedBig, need_big_size);
+    member->name = read_need_big(stringNeedBig);
   else
-    copy_text(member->name, stringNeedBig, need_big_size);
+    write_need_big(stringNeedBig, member->name);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "api/host_api.hpp"
+#include "model/need_big.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
 
@@ -49,9 +50,9 @@ bool GetSetMediaTrackInfo_String(MediaTrack* tr, const char* parmname, char* str
   auto* member = find_track(tr);
   if (!member || member->master || !stringNeedBig || text_or_empty(parmname) != "P_NAME") return false;
   if (setNewValue)
-    member->name = stringNeedBig;
+    member->name = read_need_big(stringNeedBig);
   else
-    copy_text(member->name, stringNeedBig, need_big_size);
+    write_need_big(stringNeedBig, member->name);
   return true;
 }
 

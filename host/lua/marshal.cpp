@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -12,12 +13,12 @@
 #include "loader/functions.hpp"
 #include "lua/array.hpp"
 #include "lua/definition_parse.hpp"
+#include "model/need_big.hpp"
 
 namespace kvhost {
 namespace {
 
 constexpr std::size_t buffer_capacity = 4096;
-constexpr std::size_t big_buffer_capacity = 1 << 20;
 
 bool ends_with(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
@@ -36,6 +37,7 @@ struct cell {
   bool flag = false;
   const char* text = nullptr;
   std::string buffer;
+  std::unique_ptr<model::need_big_buffer> big;  // a NeedBig buffer instead
 };
 
 // Lua errors jump over C++ frames, so argument errors travel as exceptions
@@ -129,7 +131,10 @@ void push_pointer(lua_State* L, void* value) {
 }
 
 void push_output(lua_State* L, const parameter& p, const cell& c) {
-  if (p.type == "char*") lua_pushstring(L, c.buffer.c_str());
+  if (p.type == "char*" && c.big) {
+    const std::string text = c.big->result();
+    lua_pushlstring(L, text.data(), text.size());
+  } else if (p.type == "char*") lua_pushstring(L, c.buffer.c_str());
   else if (p.type == "int*") lua_pushinteger(L, c.integer);
   else if (p.type == "bool*") lua_pushboolean(L, c.flag);
   else if (p.type == "double*") lua_pushnumber(L, c.number);
@@ -149,15 +154,23 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
     cell& c = cells[i];
     const parameter_role role = role_of(params, i);
     if (role == parameter_role::buffer_size) {
-      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(cells[i - 1].buffer.size()));
+      const cell& sized = cells[i - 1];
+      const std::size_t size = sized.big ? static_cast<std::size_t>(sized.big->size()) : sized.buffer.size();
+      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(size));
     } else if (p.type == "char*") {
-      std::size_t capacity = ends_with(p.name, "NeedBig") ? big_buffer_capacity : buffer_capacity;
+      std::string initial;
       if (role == parameter_role::in_out) {
-        const char* initial = text_argument(L, arg++, p);
-        c.buffer = initial ? initial : "";
+        const char* given = text_argument(L, arg++, p);
+        initial = given ? given : "";
       }
-      c.buffer.resize(std::max(capacity, c.buffer.size() + 1), '\0');
-      slots[i] = c.buffer.data();
+      if (ends_with(p.name, "NeedBig")) {
+        c.big = std::make_unique<model::need_big_buffer>(initial);
+        slots[i] = c.big->data();
+      } else {
+        c.buffer = std::move(initial);
+        c.buffer.resize(std::max(buffer_capacity, c.buffer.size() + 1), '\0');
+        slots[i] = c.buffer.data();
+      }
       outputs.push_back(i);
     } else if (role == parameter_role::output) {
       if (p.type == "int*") slots[i] = &c.integer;

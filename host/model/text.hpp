@@ -5,9 +5,6 @@
 
 namespace kvhost::model {
 
-// Capacity assumed for "NeedBig" buffers, whose size the caller does not pass.
-inline constexpr int need_big_size = 4096;
-
 // Copies at most size-1 bytes and a terminating NUL; writes nothing when
 // buffer is null or size <= 0.
 void copy_text(std::string_view text, char* buffer, int size);

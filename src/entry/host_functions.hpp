@@ -14,6 +14,7 @@
   X(GetResourcePath, const char*, ())                                                                        \
   X(GetSetProjectInfo_String, bool,                                                                          \
     (ReaProject* project, const char* desc, char* valuestrNeedBig, bool is_set))                             \
+  X(realloc_cmd_ptr, bool, (char** ptr, int* ptr_size, int new_size))                                       \
   X(CountTracks, int, (ReaProject* projOptional))                                                            \
   X(GetTrack, MediaTrack*, (ReaProject* proj, int trackidx))                                                 \
   X(CountSelectedTracks2, int, (ReaProject* proj, bool wantmaster))                                          \

@@ -1,10 +1,12 @@
 // Folders, project settings, dialogs and the action log.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "api/host_api.hpp"
+#include "model/need_big.hpp"
 #include "simulation.hpp"
 
 using namespace kvhost::api;
@@ -130,3 +132,24 @@ TEST_F(model_host, commands_and_refreshes_are_recorded) {
 }
 
 }  // namespace
+
+// realloc_cmd_ptr grows only a buffer the script engine passed, given with
+// its true size; the caller then gets exactly the new size back.
+TEST(need_big, grows_only_a_passed_buffer_and_reads_back_its_new_size) {
+  kvhost::model::need_big_buffer passed("");
+  char* buffer = passed.data();
+  int size = passed.size();
+  char own[16] = "";
+  char* own_pointer = own;
+  int own_size = sizeof own;
+  EXPECT_FALSE(realloc_cmd_ptr(&own_pointer, &own_size, 64));
+  int wrong_size = size + 1;
+  EXPECT_FALSE(realloc_cmd_ptr(&buffer, &wrong_size, 64));
+  EXPECT_FALSE(realloc_cmd_ptr(&buffer, &size, -1));
+  EXPECT_FALSE(realloc_cmd_ptr(nullptr, &size, 64));
+  ASSERT_TRUE(realloc_cmd_ptr(&buffer, &size, 3));
+  EXPECT_EQ(size, 3);
+  EXPECT_EQ(buffer, passed.data());
+  std::copy_n("a\0b", 3, buffer);
+  EXPECT_EQ(passed.result(), std::string("a\0b", 3));
+}

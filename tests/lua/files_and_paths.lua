@@ -57,11 +57,26 @@ assert(reaper.KV_WriteFile(folder, "x.txt", "x", 7) == false)
 assert(reaper.KV_ReadFile(nil, nil) == false)
 assert(reaper.KV_SetCopyFile(nil, nil) == false)
 
--- a big file comes back whole in a big buffer
-local big = string.rep("0123456789abcdef", 40000) .. "\n"
-assert(reaper.KV_WriteFile(folder, "big.txt", big, 0))
+-- the host's small NeedBig buffer grows to hold a 20 MB file whole, NUL bytes included
+local big = string.rep("0123456789abcde\0", 20 * 65536) .. "\n"
+assert(reaper.KV_WriteFile(folder, "big.txt", "x", 0))
+local handle = assert(io.open(folder .. sep .. "big.txt", "wb"))
+handle:write(big)
+handle:close()
 ok, text = reaper.KV_ReadFile(folder, "big.txt")
-assert(ok and text == big)
+assert(ok and #text == #big and text == big)
+-- a host that cannot grow it gets the text cut to its buffer
+kvhost.hide_function("realloc_cmd_ptr")
+kvhost.unload_extension()
+assert(kvhost.load_extension() == 1)
+ok, text = reaper.KV_ReadFile(folder, "big.txt")
+assert(ok and text == "0123456789abcde", text)
+assert(reaper.KV_WriteFile(folder, "long.txt", string.rep("y", 1000), 0))
+ok, text = reaper.KV_ReadFile(folder, "long.txt")
+assert(ok and text == string.rep("y", 255))
+kvhost.show_all_functions()
+kvhost.unload_extension()
+assert(kvhost.load_extension() == 1)
 
 -- a random colour is the host's native form of its channels
 local _, color, r, g, b = reaper.KV_GetRandomColor()

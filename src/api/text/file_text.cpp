@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <system_error>
 
 #include "api/text/file_operations.hpp"
+#include "entry/need_big.hpp"
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
@@ -111,13 +113,15 @@ bool ReadFile(const char* directory, const char* filename, char* textOutNeedBig,
   if (!textOutNeedBig) return false;
   std::FILE* file = open_file(full_path(directory, filename), O_RDONLY, "rb");
   if (!file) return false;
-  // One byte more than the buffer shows, so that a read error shows even then.
-  auto start = read_start(file, static_cast<std::size_t>(std::max(textOutNeedBig_sz, 1)));
+  // All of it where the buffer can grow; otherwise one byte more than the
+  // buffer shows, so that a read error shows even then.
+  const int limit = need_big_can_grow() ? INT_MAX : std::max(textOutNeedBig_sz, 1);
+  auto start = read_start(file, static_cast<std::size_t>(limit));
   std::fclose(file);
   if (!start) return false;
   // Every line ends with a line feed, the last one too.
   if (start->whole && !start->text.empty() && start->text.back() != '\n') start->text += '\n';
-  kv_utility::strcpy(textOutNeedBig, textOutNeedBig_sz, start->text);
+  write_need_big(textOutNeedBig, textOutNeedBig_sz, start->text);
   return true;
 }
 

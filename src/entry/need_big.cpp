@@ -1,0 +1,31 @@
+#include "entry/need_big.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "entry/host_import.hpp"
+#include "utility/utility.hpp"
+
+namespace KV_COBALT {
+
+bool need_big_can_grow() { return static_cast<bool>(host::realloc_cmd_ptr); }
+
+void write_need_big(char*& buffer, int& size, std::string_view text) {
+  if (!buffer) return;
+  const bool fits = size > 0 && text.size() < static_cast<std::size_t>(size);
+  if (!fits && need_big_can_grow() && text.size() <= static_cast<std::size_t>(INT_MAX)) {
+    char* grown = buffer;
+    int grown_size = size;
+    if (host::realloc_cmd_ptr(&grown, &grown_size, static_cast<int>(text.size()))) {
+      // The old buffer is gone now: only the new one may be written.
+      buffer = grown;
+      size = grown_size;
+      if (buffer && size > 0) std::copy_n(text.begin(), std::min(text.size(), static_cast<std::size_t>(size)), buffer);
+      return;
+    }
+  }
+  kv_utility::strcpy(buffer, size, std::string(text));
+}
+
+}  // namespace KV_COBALT

@@ -1,0 +1,16 @@
+#pragma once
+// Text outputs into NeedBig buffers, which the host passes small.
+#include <string_view>
+
+namespace KV_COBALT {
+
+// Copies text into a NeedBig output. When it does not fit and the host can
+// grow the buffer (realloc_cmd_ptr), buffer and size are replaced by one of
+// exactly the text's length, which the host reads back whole; otherwise the
+// text is cut to size - 1 bytes and a NUL, as for any output buffer.
+void write_need_big(char*& buffer, int& size, std::string_view text);
+
+// Whether a NeedBig output can take more than it was given.
+bool need_big_can_grow();
+
+}  // namespace KV_COBALT
