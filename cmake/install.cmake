@@ -20,3 +20,5 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT OR CMAKE_INSTALL_PREFIX STREQUAL 
     endif()")
 endif()
 install(TARGETS reaper_KELVARO_COBALT LIBRARY DESTINATION UserPlugins)
+# The module's Lua file, which `require` finds before the library.
+install(FILES ${KV_LUA_FILE} DESTINATION UserPlugins)

@@ -3,6 +3,9 @@
 
 local function say(format, ...) reaper.ShowConsoleMsg(format:format(...) .. "\n") end
 
+local plugins = reaper.GetResourcePath() .. "/UserPlugins"
+package.cpath = plugins .. "/?.so;" .. package.cpath
+package.path = plugins .. "/?.lua;" .. package.path
 local cobalt = require("reaper_KELVARO_COBALT")
 
 -- Drums (a folder of Kick and Snare), Bass

@@ -49,8 +49,9 @@ local vocal = add_speech(host, 0, speak("host.wav", 60,
 add_speech(guest, 7, speak("guest.wav", 35, "Thank you. It is a pleasure to be here."))
 
 -- The session through the Lua module, as lists.
-local extension = reaper.GetResourcePath() .. "/UserPlugins/?"
-package.cpath = extension .. ".so;" .. extension .. ".dylib;" .. package.cpath
+local plugins = reaper.GetResourcePath() .. "/UserPlugins/?"
+package.cpath = plugins .. ".so;" .. plugins .. ".dylib;" .. plugins .. ".dll;" .. package.cpath
+package.path = plugins .. ".lua;" .. package.path
 local cobalt = require("reaper_KELVARO_COBALT")
 local _, rows = cobalt.KV_GetTrackDepthList(0)
 say("Session:")

@@ -1,35 +1,68 @@
 // kvhost: runs a Lua script in a simulated REAPER with the extension loaded.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
+#include "simulation.hpp"
 
 namespace {
 
 const char* usage =
     "usage: kvhost [options] script.lua [args...]\n"
     "\n"
-    "Runs a ReaScript-style Lua 5.3 script in a simulated REAPER with the\n"
+    "Runs a ReaScript-style Lua script in a simulated REAPER with the\n"
     "reaper_KELVARO_COBALT extension loaded. In the script, reaper.<Name> calls\n"
     "host functions and every registered KV_ function (outputs come back as\n"
     "extra results), and the kvhost table steers the simulation.\n"
+    "\n"
+    "Like REAPER 7 it runs Lua 5.4 and keeps its Lua's C API to itself; the\n"
+    "resource folder's UserPlugins holds the loaded extension and its Lua file.\n"
     "\n"
     "options:\n"
     "  --extension PATH   load this extension file instead of the built one\n"
     "  --no-extension     start without loading an extension\n"
     "  --hide NAME        the host lacks function NAME (repeatable)\n"
     "  --no-sws           run as if the SWS extension were not installed\n"
+    "  --resource-path DIR  REAPER's resource folder is DIR (default: a new\n"
+    "                     temporary folder)\n"
+    "  --lua 5.3          run Lua 5.3, as REAPER 6 does (5.4 is the default)\n"
+    "  --export-lua       export the Lua C API to modules, as a stand-alone\n"
+    "                     interpreter does (Lua 5.4)\n"
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
     "The script receives args both as `...` and in the table `arg` (arg[0] is\n"
     "the script's name).\n"
     "A script error exits with status 1 and prints the Lua traceback.\n";
+
+// The flavours that differ in how they are linked are programs of their own
+// beside this one; the options run them with the other arguments.
+[[noreturn]] void run_flavour(const char* program, int argc, char** argv, int skipped_from, int skipped) {
+  const auto path = std::filesystem::read_symlink("/proc/self/exe").parent_path() / program;
+  std::vector<char*> args{const_cast<char*>(path.c_str())};
+  for (int i = 1; i < argc; ++i)
+    if (i < skipped_from || i >= skipped_from + skipped) args.push_back(argv[i]);
+  args.push_back(nullptr);
+  ::execv(path.c_str(), args.data());
+  std::fprintf(stderr, "kvhost: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
+  std::exit(2);
+}
+
+constexpr bool lua_exported = KVHOST_LUA_EXPORTED;
+
+int refuse(const char* reason) {
+  std::fprintf(stderr, "kvhost: %s\n", reason);
+  return 2;
+}
 
 }  // namespace
 
@@ -55,6 +88,17 @@ int main(int argc, char** argv) {
     else if (a == "--no-extension") with_extension = false;
     else if (a == "--hide") kvhost::hide_function(value());
     else if (a == "--no-sws") kvhost::hide_sws_functions();
+    else if (a == "--resource-path") kvhost::set_resource_path(value());
+    else if (a == "--export-lua") {
+      if (LUA_VERSION_NUM != 504) return refuse("--export-lua runs Lua 5.4 only");
+      if (!lua_exported) run_flavour("kvhost-export-lua", argc, argv, i, 1);
+    } else if (a == "--lua") {
+      const std::string version = value();
+      if (version != "5.3" && version != "5.4") return refuse("--lua takes 5.3 or 5.4");
+      if (lua_exported && version == "5.3") return refuse("--export-lua runs Lua 5.4 only");
+      const bool running = version == (LUA_VERSION_NUM == 503 ? "5.3" : "5.4");
+      if (!running) run_flavour(version == "5.3" ? "kvhost-lua5.3" : "kvhost", argc, argv, i - 1, 2);
+    }
     else if (a == "-e") code = value();
     else if (!a.empty() && a[0] == '-') {
       std::fprintf(stderr, "kvhost: unknown option %s\n%s", a.c_str(), usage);

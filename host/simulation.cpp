@@ -62,9 +62,11 @@ TrackEnvelope* add_take_envelope(MediaItem_Take* take, const std::string& name) 
   return handle(&member->add_envelope(name));
 }
 
+const std::string& console() { return state().console; }
+
 void set_resource_path(const std::string& path) { state().resource_path.choose(path); }
 
-std::string resource_path() { return state().resource_path.path(); }
+std::string resource_path() { return api::GetResourcePath(); }
 
 bool set_project_path(ReaProject* project, const std::string& path) {
   auto* owner = find_project(project);

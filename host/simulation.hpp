@@ -47,6 +47,8 @@ void queue_user_inputs_answer(bool ok, const std::string& csv);
 
 const std::vector<dialog_record>& dialogs();
 const std::vector<command_record>& commands();
+// Every text shown in the console so far.
+const std::string& console();
 int update_arrange_count();
 
 }  // namespace kvhost

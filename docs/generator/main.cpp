@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
                                     kv_docs::pool_functions()};
   const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs), kv_docs::api_html(docs),
                                            kv_docs::lua_definitions(docs), kv_docs::python_exports(docs),
-                                           kv_docs::python_stub(docs)};
+                                           kv_docs::python_stub(docs), kv_docs::lua_module_file(docs)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {

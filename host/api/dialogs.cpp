@@ -1,4 +1,7 @@
-// Dialogs answer from the queues the tests fill, and are logged.
+// Dialogs answer from the queues the tests fill, and are logged; so is the console.
+#include <cstdio>
+#include <string_view>
+
 #include "api/host_api.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
@@ -22,6 +25,13 @@ int default_answer(int type) {
 }
 
 }  // namespace
+
+void ShowConsoleMsg(const char* msg) {
+  const std::string_view text = text_or_empty(msg);
+  state().console += text;
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fflush(stdout);
+}
 
 int ShowMessageBox(const char* msg, const char* title, int type) {
   auto& host = state();

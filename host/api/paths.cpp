@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "api/host_api.hpp"
+#include "loader/extension.hpp"
 #include "model/need_big.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
@@ -11,7 +12,11 @@ using namespace kvhost::model;
 
 void GetProjectPath(char* bufOut, int bufOut_sz) { copy_text(state().current->path.path(), bufOut, bufOut_sz); }
 
-const char* GetResourcePath() { return state().resource_path.path().c_str(); }
+const char* GetResourcePath() {
+  folder& resource = state().resource_path;
+  if (!resource.chosen()) link_user_plugins(resource.path());
+  return resource.path().c_str();
+}
 
 bool GetSetProjectInfo_String(ReaProject* project, const char* desc, char* valuestrNeedBig, bool is_set) {
   auto* owner = find_project(project);

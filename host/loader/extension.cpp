@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -27,7 +28,7 @@ std::string default_extension_path() {
 #endif
 }
 
-extension::extension(const std::string& path) {
+extension::extension(const std::string& path) : path_(path) {
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle_) throw std::runtime_error(std::string("cannot load extension: ") + dlerror());
   entry_ = reinterpret_cast<int (*)(void*, void*)>(dlsym(handle_, "ReaperPluginEntry"));
@@ -77,5 +78,21 @@ int unload_extension() {
 }
 
 extension* loaded_extension() { return session_extension().get(); }
+
+void link_user_plugins(const std::string& resource_folder) {
+  namespace fs = std::filesystem;
+  const extension* loaded = loaded_extension();
+  if (!loaded) return;
+  std::error_code ignored;
+  const fs::path plugins = fs::path(resource_folder) / "UserPlugins";
+  fs::create_directories(plugins, ignored);
+  const fs::path library = fs::absolute(loaded->path(), ignored);
+  for (const fs::path& file : {library, fs::path(library).replace_extension(".lua")}) {
+    const fs::path link = plugins / file.filename();
+    if (!fs::exists(file, ignored) || fs::read_symlink(link, ignored) == file) continue;
+    fs::remove(link, ignored);
+    fs::create_symlink(file, link, ignored);
+  }
+}
 
 }  // namespace kvhost

@@ -23,12 +23,14 @@ class extension {
   extension& operator=(const extension&) = delete;
 
   int load_result() const { return load_result_; }
+  const std::string& path() const { return path_; }
   // Calls the entry with null; returns its result. Later calls return 0.
   int unload();
   // An exported symbol of the extension, or null.
   void* symbol(const char* name) const;
 
  private:
+  std::string path_;
   void* handle_ = nullptr;
   int (*entry_)(void*, void*) = nullptr;
   int load_result_ = 0;
@@ -45,5 +47,10 @@ extension& load_extension(const std::string& path = default_extension_path());
 // Unloads and forgets it; returns the entry's result, 0 when none was loaded.
 int unload_extension();
 extension* loaded_extension();
+
+// REAPER's resource folder holds UserPlugins with the extensions it loads;
+// this links the loaded extension, and its Lua file beside it, into the
+// UserPlugins of resource_folder, so scripts find them as they do in REAPER.
+void link_user_plugins(const std::string& resource_folder);
 
 }  // namespace kvhost

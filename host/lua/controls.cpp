@@ -181,6 +181,11 @@ void set_field(lua_State* L, const char* key, lua_Integer value) {
   lua_setfield(L, -2, key);
 }
 
+int console_text(lua_State* L) {
+  lua_pushlstring(L, console().data(), console().size());
+  return 1;
+}
+
 int dialog_log(lua_State* L) {
   const auto& log = dialogs();
   lua_createtable(L, static_cast<int>(log.size()), 0);
@@ -284,6 +289,7 @@ const luaL_Reg controls[] = {
     {"queue_message_box_answer", message_box_answer},
     {"queue_user_inputs_answer", user_inputs_answer},
     {"dialogs", dialog_log},
+    {"console", console_text},
     {"commands", command_log},
     {"update_arrange_count", arrange_updates},
     {"functions", functions},

@@ -15,32 +15,14 @@ int reaper_index(lua_State* L) {
   return 1;
 }
 
-int show_console_msg(lua_State* L) {
-  std::fputs(luaL_checkstring(L, 1), stdout);
-  std::fflush(stdout);
-  return 0;
-}
-
 void open_reaper_table(lua_State* L) {
   lua_newtable(L);
-  lua_pushcfunction(L, show_console_msg);
-  lua_setfield(L, -2, "ShowConsoleMsg");
   open_array(L);
   lua_newtable(L);
   lua_pushcfunction(L, reaper_index);
   lua_setfield(L, -2, "__index");
   lua_setmetatable(L, -2);
   lua_setglobal(L, "reaper");
-}
-
-void add_extension_folder_to_cpath(lua_State* L) {
-  auto folder = std::filesystem::path(default_extension_path()).parent_path().string();
-  lua_getglobal(L, "package");
-  lua_pushstring(L, (folder + "/?.so;").c_str());
-  lua_getfield(L, -2, "cpath");
-  lua_concat(L, 2);
-  lua_setfield(L, -2, "cpath");
-  lua_pop(L, 1);
 }
 
 int traceback(lua_State* L) {
@@ -85,7 +67,6 @@ lua_State* new_script_state(const std::vector<std::string>& args) {
   luaL_openlibs(L);
   open_reaper_table(L);
   open_controls(L);
-  add_extension_folder_to_cpath(L);
   lua_createtable(L, static_cast<int>(args.size()), 0);
   for (std::size_t i = 0; i < args.size(); ++i) {
     lua_pushstring(L, args[i].c_str());

@@ -8,8 +8,8 @@
 namespace kvhost {
 
 // A Lua state with the standard libraries, the `reaper` table (host and
-// extension functions), `kvhost` (simulation controls) and `arg`. The
-// extension's folder is on package.cpath so `require` finds it.
+// extension functions), `kvhost` (simulation controls) and `arg`. As in
+// REAPER, a script puts the folders `require` searches on its paths itself.
 lua_State* new_script_state(const std::vector<std::string>& args = {});
 
 // Runs a script file or text with the arguments of `arg` (from arg[1] on)

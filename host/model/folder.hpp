@@ -16,6 +16,8 @@ class folder {
   const std::string& path();
   // An empty path goes back to the default.
   void choose(std::string path);
+  // Whether a path was chosen, rather than the default directory.
+  bool chosen() const { return !chosen_.empty(); }
 
  private:
   std::string label_;

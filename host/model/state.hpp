@@ -36,6 +36,7 @@ struct host_state {
   std::deque<user_inputs_answer> user_inputs_answers;
   std::vector<dialog_record> dialogs;
   std::vector<command_record> commands;
+  std::string console;  // every text ShowConsoleMsg showed
   // Objects scripts hold until they hand them over or destroy them.
   std::vector<std::unique_ptr<source>> loose_sources;
   std::vector<std::unique_ptr<envelope_copy>> envelope_copies;

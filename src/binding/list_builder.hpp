@@ -26,6 +26,9 @@ struct builder_traits<Builder> {
   // The inputs as owned values: texts as strings, the rest as they are.
   template <std::size_t I>
   using input = std::remove_cvref_t<std::tuple_element_t<I, parameters>>;
+  using inputs = decltype([]<std::size_t... I>(std::index_sequence<I...>) {
+    return std::tuple<input<I>...>{};
+  }(std::make_index_sequence<input_count>{}));
 
   // Calls the builder with the inputs, an empty list and a count.
   template <class Inputs>

@@ -17,6 +17,7 @@ struct fixed_string {
   constexpr fixed_string(const char (&text)[N]) {
     for (std::size_t i = 0; i < N; ++i) chars[i] = text[i];
   }
+  constexpr fixed_string() = default;
   constexpr std::string_view view() const { return {chars, N - 1}; }
 };
 

@@ -8,6 +8,7 @@
 #define KV_HOST_FUNCTIONS(X)                                                                                 \
   X(plugin_register, int, (const char* name, void* infostruct))                                              \
   X(ShowMessageBox, int, (const char* msg, const char* title, int type))                                     \
+  X(ShowConsoleMsg, void, (const char* msg))                                                                 \
   X(GetUserInputs, bool,                                                                                     \
     (const char* title, int num_inputs, const char* captions_csv, char* retvals_csv, int retvals_csv_sz))    \
   X(GetProjectPath, void, (char* bufOut, int bufOut_sz))                                                     \

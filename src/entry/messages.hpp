@@ -12,18 +12,21 @@ class message {
   virtual const char* ERROR_TITLE() const = 0;
   virtual const char* SWS_PROGRAM_NAME() const;
   virtual const char* MSG_DEPENDENCY_ERROR() const = 0;
+  virtual const char* MSG_LUA_NOT_EXPORTED() const = 0;
 };
 
 class message_en : public message {
  public:
   const char* ERROR_TITLE() const override;
   const char* MSG_DEPENDENCY_ERROR() const override;
+  const char* MSG_LUA_NOT_EXPORTED() const override;
 };
 
 class message_jp : public message {
  public:
   const char* ERROR_TITLE() const override;
   const char* MSG_DEPENDENCY_ERROR() const override;
+  const char* MSG_LUA_NOT_EXPORTED() const override;
 };
 
 // The current catalogue; empty until the language is first chosen.

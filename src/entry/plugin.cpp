@@ -1,5 +1,7 @@
 #include "entry/plugin.hpp"
 
+#include "binding/registered/list_transport.hpp"
+
 #include "entry/host_import.hpp"
 #include "entry/messages.hpp"
 #include "entry/registry.hpp"
@@ -22,15 +24,20 @@ void import_host_functions(reaper_plugin_info_t* record) {
     table.slots[i]->resolve(record->GetFunc ? record->GetFunc(table.slots[i]->name()) : nullptr);
 }
 
+// The script functions, then the list functions the module's Lua file calls.
+const api_table* const registered_tables[] = {&api_define_list, &list_transport_table};
+
 void register_all(bool withdraw) {
   if (!host::plugin_register) return;
-  for (int i = 0; i < api_define_list.count; ++i) {
-    const api_record& row = api_define_list.records[i];
-    void* definition = const_cast<char*>(row.definition);
-    void* vararg = reinterpret_cast<void*>(row.vararg);
-    host::plugin_register(withdraw ? row.unregister_api_key : row.api_key, row.function);
-    host::plugin_register(withdraw ? row.unregister_definition_key : row.definition_key, definition);
-    host::plugin_register(withdraw ? row.unregister_vararg_key : row.vararg_key, vararg);
+  for (const api_table* table : registered_tables) {
+    for (int i = 0; i < table->count; ++i) {
+      const api_record& row = table->records[i];
+      void* definition = const_cast<char*>(row.definition);
+      void* vararg = reinterpret_cast<void*>(row.vararg);
+      host::plugin_register(withdraw ? row.unregister_api_key : row.api_key, row.function);
+      host::plugin_register(withdraw ? row.unregister_definition_key : row.definition_key, definition);
+      host::plugin_register(withdraw ? row.unregister_vararg_key : row.vararg_key, vararg);
+    }
   }
 }
 

@@ -21,7 +21,8 @@ class keyed_record : public kv_List {
   // Pooled records of this type, keyed by handle.
   inline static handle_pool<Record> pool;
 
-  void pushvalue(lua_State* L) const override { record_lua::push(block_->keyed(), L); }
+  void pushvalue(lua_State* L) const override { record_lua::push_record(*this, L); }
+  void each_field(field_sink& sink) const override { record_fields::each_present(block_->keyed(), sink); }
   void set_value_from_luatable(lua_State* L, int index) override { record_lua::read(block_->keyed(), L, index); }
   bool release_inpool() override {
     const std::uint64_t key = handle;  // the erase may destroy this record

@@ -46,6 +46,20 @@ using handle_pool = std::unordered_map<std::uint64_t, std::shared_ptr<T>>;
 // record for one of its own that was released.
 using kvList_array = std::vector<std::weak_ptr<kv_List>>;
 
+// Receives a record's present fields in key order, each as its own kind of
+// value: what each binding turns into its script's values.
+class field_sink {
+ public:
+  virtual void text(const char* key, const std::string& value) = 0;
+  virtual void number(const char* key, double value) = 0;
+  virtual void integer(const char* key, int value) = 0;
+  // A null handle is a field without a value.
+  virtual void handle(const char* key, void* value) = 0;
+
+ protected:
+  ~field_sink() = default;
+};
+
 // A record is named to scripts by its own address, so a copy gets its own
 // handle. Records are owned and destroyed through their concrete type.
 class kv_List {
@@ -54,6 +68,8 @@ class kv_List {
 
   // Pushes the record's present fields as a new Lua table.
   virtual void pushvalue(lua_State* L) const = 0;
+  // Hands the present fields to sink, in key order.
+  virtual void each_field(field_sink& sink) const = 0;
   // Reads the record's Lua-writable keys back from the table at index.
   virtual void set_value_from_luatable(lua_State* L, int index) = 0;
   // Removes the record from its type's pool; true when an entry was removed.

@@ -81,15 +81,11 @@ kv_Peak::kv_Peak() : table_(std::make_shared<peak_table>()), row_(table_->add_ro
 
 kv_Peak::kv_Peak(std::shared_ptr<peak_table> table, std::size_t row) : table_(std::move(table)), row_(row) {}
 
-void kv_Peak::pushvalue(lua_State* L) const {
-  const auto& lua = lua_api::lua;
-  lua.lua_createtable(L, 0, 0);
-  for (int f = 0; f < peak_table::field_count; ++f) {
-    if (!present(field(f))) continue;
-    lua.lua_pushstring(L, keys[f]);
-    lua.lua_pushnumber(L, value(field(f)));
-    lua.lua_settable(L, -3);
-  }
+void kv_Peak::pushvalue(lua_State* L) const { record_lua::push_record(*this, L); }
+
+void kv_Peak::each_field(field_sink& sink) const {
+  for (int f = 0; f < peak_table::field_count; ++f)
+    if (present(field(f))) sink.number(keys[f], value(field(f)));
 }
 
 // Every key is read; a value Lua cannot convert to a number reads 0.

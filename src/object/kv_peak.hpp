@@ -58,6 +58,7 @@ class kv_Peak : public kv_List {
   kv_Peak(std::shared_ptr<peak_table> table, std::size_t row);
 
   void pushvalue(lua_State* L) const override;
+  void each_field(field_sink& sink) const override;
   void set_value_from_luatable(lua_State* L, int index) override;
   bool release_inpool() override;
   std::pair<std::string, std::string> get_key_info(int i) const override;

@@ -38,6 +38,27 @@ void store(kv_LitsItem_inner<T>& holder, const pyvar& value) {
 }
 
 template <class Fields>
+void each_present(const Fields& fields, field_sink& sink) {
+  std::apply(
+      [&](const auto&... field) {
+        auto give = [&](const auto& one) {
+          using T = std::remove_cvref_t<decltype(one.holder.value)>;
+          if (!one.holder.present) return;
+          if constexpr (std::is_same_v<T, std::string>)
+            sink.text(one.key, one.holder.value);
+          else if constexpr (std::is_pointer_v<T>)
+            sink.handle(one.key, const_cast<void*>(static_cast<const void*>(one.holder.value)));
+          else if constexpr (std::is_same_v<T, double>)
+            sink.number(one.key, one.holder.value);
+          else
+            sink.integer(one.key, one.holder.value);
+        };
+        (give(field), ...);
+      },
+      fields);
+}
+
+template <class Fields>
 int size(const Fields& fields) {
   return std::apply([](const auto&... field) { return (0 + ... + (field.holder.present ? 1 : 0)); }, fields);
 }

@@ -10,37 +10,41 @@
 
 namespace kv_object::record_lua {
 
-template <class T>
-void push_field_value(lua_State* L, const T& value) {
-  const auto& lua = lua_api::lua;
-  if constexpr (std::is_same_v<T, std::string>) {
-    lua.lua_pushstring(L, value.c_str());
-  } else if constexpr (std::is_pointer_v<T>) {
-    if (value)
-      lua.lua_pushlightuserdata(L, const_cast<void*>(static_cast<const void*>(value)));
-    else
-      lua.lua_pushnil(L);  // no entry: a nil value does not make one
-  } else if constexpr (std::is_same_v<T, double>) {
-    lua.lua_pushnumber(L, value);
-  } else {
-    static_assert(std::is_same_v<T, int>);
-    lua.lua_pushinteger(L, value);
+// A record's present fields into the table at the top of the stack.
+class table_sink final : public field_sink {
+ public:
+  explicit table_sink(lua_State* L) : L_(L) {}
+  void text(const char* key, const std::string& value) override {
+    lua_api::lua.lua_pushstring(L_, key);
+    lua_api::lua.lua_pushstring(L_, value.c_str());
+    lua_api::lua.lua_settable(L_, -3);
   }
-}
+  void number(const char* key, double value) override {
+    lua_api::lua.lua_pushstring(L_, key);
+    lua_api::lua.lua_pushnumber(L_, value);
+    lua_api::lua.lua_settable(L_, -3);
+  }
+  void integer(const char* key, int value) override {
+    lua_api::lua.lua_pushstring(L_, key);
+    lua_api::lua.lua_pushinteger(L_, value);
+    lua_api::lua.lua_settable(L_, -3);
+  }
+  void handle(const char* key, void* value) override {
+    if (!value) return;  // a nil value makes no entry
+    lua_api::lua.lua_pushstring(L_, key);
+    lua_api::lua.lua_pushlightuserdata(L_, value);
+    lua_api::lua.lua_settable(L_, -3);
+  }
 
-// A new table with the present fields, in key order.
-template <class Fields>
-void push(const Fields& fields, lua_State* L) {
-  const auto& lua = lua_api::lua;
-  lua.lua_createtable(L, 0, 0);
-  std::apply(
-      [&](const auto&... field) {
-        ((field.holder.present ? (lua.lua_pushstring(L, field.key), push_field_value(L, field.holder.value),
-                                  lua.lua_settable(L, -3), 0)
-                               : 0),
-         ...);
-      },
-      fields);
+ private:
+  lua_State* L_;
+};
+
+// A new table with the record's present fields.
+inline void push_record(const kv_List& record, lua_State* L) {
+  lua_api::lua.lua_createtable(L, 0, 0);
+  table_sink sink(L);
+  record.each_field(sink);
 }
 
 // The value at the top of the stack into the holder, with Lua's own

@@ -1,6 +1,9 @@
 -- The library as a Lua module: require gives the list functions, also as the
 -- global KV_COBALT, and every function answers with a boolean and plain tables.
 
+local plugins = reaper.GetResourcePath() .. "/UserPlugins"
+package.cpath = plugins .. "/?.so;" .. package.cpath
+package.path = plugins .. "/?.lua;" .. package.path
 local module = require("reaper_KELVARO_COBALT")
 assert(module == KV_COBALT, "the global and the result are one table")
 local names = {}

@@ -2,6 +2,9 @@
 -- position, the others ordinary: none raises, and each answers with a
 -- boolean and a table (and a whole number where it counts).
 
+local plugins = reaper.GetResourcePath() .. "/UserPlugins"
+package.cpath = plugins .. "/?.so;" .. package.cpath
+package.path = plugins .. "/?.lua;" .. package.path
 local module = require("reaper_KELVARO_COBALT")
 local track = kvhost.add_tracks(nil, {1, -1})[1]
 local item = reaper.AddMediaItemToTrack(track)

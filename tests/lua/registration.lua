@@ -13,7 +13,8 @@ for i, name in ipairs(names) do
   local result, types, params, help = kvhost.definition(name)
   assert(result == "bool" or result == "MediaTrack*")
   assert(#types == #params, name)
-  assert(help:sub(1, 8) == "[KV:API]", name)
+  -- The module's Lua file calls the KV_COBALT_ ones; the help says so.
+  assert(help:sub(1, 8) == (name:find("^KV_COBALT_") and "[KV:LUA]" or "[KV:API]"), name)
 end
 
 assert(kvhost.has_export("ReaperPluginEntry") and kvhost.has_export("get_version"))

@@ -218,11 +218,16 @@ class ListFunctions(unittest.TestCase):
         self.assertEqual((ok, lib.py_get_obj_size(found)), (True, 5), "null reads empty: every track")
         lib.py_release_obj(found)
 
-    def test_the_lua_module_uses_the_lua_its_host_keeps_private(self):
-        # ctypes loads the host library, and so its Lua, with RTLD_LOCAL.
+    def test_a_host_that_keeps_its_lua_private_gets_the_lists_through_the_lua_file(self):
+        # ctypes loads the host library, and so its Lua, with RTLD_LOCAL: the
+        # library never binds that Lua, and the Lua file serves instead.
         host.kvhost_run_lua.argtypes = [ctypes.c_char_p, ctypes.c_char_p, ctypes.c_int]
         error = ctypes.create_string_buffer(4096)
-        code = b'local m = require("reaper_KELVARO_COBALT") local ok, t = m.KV_GetStringSplitList("a,b", ",") ' \
+        code = b'local dir = reaper.GetResourcePath() .. "/UserPlugins" ' \
+               b'local open = package.loadlib(dir .. "/reaper_KELVARO_COBALT.so", "luaopen_reaper_KELVARO_COBALT") ' \
+               b'assert(select("#", open()) == 0 and KV_COBALT == nil) ' \
+               b'package.path = dir .. "/?.lua;" .. package.path ' \
+               b'local m = require("reaper_KELVARO_COBALT") local ok, t = m.KV_GetStringSplitList("a,b", ",") ' \
                b'assert(ok and #t == 2 and KV_COBALT == m)'
         self.assertEqual((host.kvhost_run_lua(code, error, len(error)), error.value), (1, b""))
 

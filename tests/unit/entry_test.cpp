@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "binding/registered/list_transport.hpp"
 #include "entry/host_import.hpp"
 #include "entry/messages.hpp"
 #include "entry/plugin.hpp"
@@ -34,14 +36,22 @@ class Entry : public ::testing::Test {
 
 }  // namespace
 
+// The script functions, then the list functions for the module's Lua file.
+std::vector<const api_record*> registered_rows() {
+  std::vector<const api_record*> rows;
+  for (const api_table* table : {&api_define_list, &list_transport_table})
+    for (int i = 0; i < table->count; ++i) rows.push_back(&table->records[i]);
+  return rows;
+}
+
 TEST_F(Entry, LoadRegistersEveryRowWithThreeCallsInTableOrder) {
   ASSERT_EQ(ReaperPluginEntry(nullptr, &fake_host::record), 1);
   EXPECT_EQ(reaper_plugin, &fake_host::record);
-  const auto& table = api_define_list;
-  ASSERT_EQ(fake_host::registrations.size(), static_cast<std::size_t>(table.count) * 3);
-  for (int i = 0; i < table.count; ++i) {
-    const api_record& row = table.records[i];
-    const auto* calls = &fake_host::registrations[static_cast<std::size_t>(i) * 3];
+  const auto rows = registered_rows();
+  ASSERT_EQ(fake_host::registrations.size(), rows.size() * 3);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const api_record& row = *rows[i];
+    const auto* calls = &fake_host::registrations[i * 3];
     std::string name = std::string(row.api_key).substr(4);
     EXPECT_EQ(calls[0].key, "API_" + name);
     EXPECT_EQ(calls[0].value, row.function);
@@ -91,7 +101,7 @@ TEST_F(Entry, LoadingTwiceInstallsAFreshCatalogueAndRegistersAgain) {
   setenv("LC_ALL", "ja_JP.UTF-8", 1);
   ReaperPluginEntry(nullptr, &fake_host::record);
   EXPECT_NE(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()), nullptr);
-  EXPECT_EQ(fake_host::registrations.size(), static_cast<std::size_t>(api_define_list.count) * 6);
+  EXPECT_EQ(fake_host::registrations.size(), registered_rows().size() * 6);
   unsetenv("LC_ALL");
 }
 

@@ -1,4 +1,5 @@
 // Notes and peaks as keyed records, the record pools, and records to and from Lua tables.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -59,7 +60,8 @@ TEST(records, a_record_is_pooled_once_and_released_once) {
 
 struct lua_tables : ::testing::Test {
   lua_State* L = luaL_newstate();
-  void SetUp() override { ASSERT_TRUE(lua_api::resolve()); }
+  // The Lua this program links, as a Lua that calls the library would be.
+  void SetUp() override { ASSERT_TRUE(lua_api::resolve(dlsym(RTLD_DEFAULT, "lua_createtable"))); }
   void TearDown() override { lua_close(L); }
   // Runs code that leaves one value on the stack.
   void push(const char* code) { ASSERT_EQ(luaL_dostring(L, code), LUA_OK) << lua_tostring(L, -1); }

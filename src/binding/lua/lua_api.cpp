@@ -7,48 +7,44 @@ namespace lua_api {
 functions lua;
 
 namespace {
-bool found_all = false;
-}  // namespace
 
-namespace {
+// The loaded object whose Lua was accepted; null until then.
+const void* accepted_object = nullptr;
 
-bool complete(const functions& found) {
-  bool all = true;
-#define KV_LUA_FOUND(name) all = all && found.name != nullptr;
-  KV_LUA_FUNCTIONS(KV_LUA_FOUND)
-#undef KV_LUA_FOUND
+const void* object_of(const void* address) {
+  Dl_info info{};
+  return address && dladdr(address, &info) != 0 ? info.dli_fbase : nullptr;
+}
+
+// Every function found, and all in the one object that holds the caller's
+// Lua: a Lua found anywhere else belongs to another state and would corrupt
+// this one.
+bool all_in(const functions& found, const void* object) {
+  bool all = object != nullptr;
+#define KV_LUA_IN(name) all = all && object_of(reinterpret_cast<const void*>(found.name)) == object;
+  KV_LUA_FUNCTIONS(KV_LUA_IN)
+#undef KV_LUA_IN
   return all;
 }
 
-functions lookup(void* scope) {
+functions lookup() {
   functions found;
-#define KV_LUA_LOOKUP(name) found.name = reinterpret_cast<decltype(found.name)>(dlsym(scope, #name));
+#define KV_LUA_LOOKUP(name) found.name = reinterpret_cast<decltype(found.name)>(dlsym(RTLD_DEFAULT, #name));
   KV_LUA_FUNCTIONS(KV_LUA_LOOKUP)
 #undef KV_LUA_LOOKUP
   return found;
 }
 
-// A Lua library some host loaded privately (RTLD_LOCAL) is not in the global
-// scope; RTLD_NOLOAD finds it without ever loading one.
-constexpr const char* shared_lua_names[] = {"liblua5.3.so.0", "liblua5.3.so", "liblua.so.5.3"};
-
 }  // namespace
 
-bool resolved() { return found_all; }
-
-bool resolve() {
-  if (resolved()) return true;
-  functions found = lookup(RTLD_DEFAULT);
-  for (const char* name : shared_lua_names) {
-    if (complete(found)) break;
-    if (void* library = dlopen(name, RTLD_NOW | RTLD_NOLOAD)) {
-      found = lookup(library);
-      dlclose(library);  // only drops the reference RTLD_NOLOAD added
-    }
-  }
-  if (!complete(found)) return false;
+bool resolve(const void* caller) {
+  const void* object = object_of(caller);
+  if (!object) return false;
+  if (accepted_object) return object == accepted_object;
+  const functions found = lookup();
+  if (!all_in(found, object)) return false;
   lua = found;
-  found_all = true;
+  accepted_object = object;
   return true;
 }
 

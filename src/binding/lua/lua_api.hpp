@@ -23,10 +23,11 @@ struct functions {
 // The resolved functions; all null until resolve() succeeded.
 extern functions lua;
 
-// Looks the functions up in the process (the interpreter's own exported
-// symbols, or a Lua library it already loaded, never loading one). True when
-// every function was found; then `lua` holds them all.
-bool resolve();
-bool resolved();
+// Looks the functions up among the symbols the process exports, and takes
+// them only when every one lies in the loaded object that holds caller: an
+// address in the code of the Lua that calls the library. Never loads a Lua,
+// and never takes one from elsewhere. Once taken, only callers in that same
+// object are served. True when `lua` holds them all for this caller.
+bool resolve(const void* caller);
 
 }  // namespace lua_api

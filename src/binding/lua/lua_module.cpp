@@ -6,6 +6,8 @@
 
 #include "binding/list_builder.hpp"
 #include "binding/lua/lua_tables.hpp"
+#include "entry/host_import.hpp"
+#include "entry/messages.hpp"
 
 namespace {
 
@@ -89,8 +91,29 @@ const luaL_Reg lua_functions[] = {
 }  // namespace
 }  // namespace KV_COBALT
 
+namespace {
+
+// Without its caller's Lua the opener can push nothing, not even an error;
+// inside REAPER it says why in the console and what to use instead.
+void explain_missing_lua() noexcept {
+  try {
+    if (KV_COBALT::host::ShowConsoleMsg && kv_app::message_list)
+      KV_COBALT::host::ShowConsoleMsg(kv_app::message_list->MSG_LUA_NOT_EXPORTED());
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
 int luaopen_reaper_KELVARO_COBALT(lua_State* L) {
-  if (!L || !lua_api::resolve()) return 0;
+  // The caller is the Lua core that runs the opener; its object must hold
+  // the Lua functions the library uses.
+  const void* caller = __builtin_return_address(0);
+  if (!L) return 0;
+  if (!lua_api::resolve(caller)) {
+    explain_missing_lua();
+    return 0;
+  }
   const auto& lua = lua_api::lua;
   lua.lua_createtable(L, 0, 0);
   lua.lua_checkstack(L, 14);

@@ -11,5 +11,6 @@ KV_LIST_FUNCTIONS(KV_LUA_LIST_FUNCTION)
 #undef KV_LUA_LIST_FUNCTION
 }  // namespace KV_COBALT
 
-// Leaves nothing and returns 0 when the process offers no Lua to use.
+// Leaves nothing and returns 0 when the Lua that calls it does not share its
+// C API (REAPER's own does not); then the host's console says what to use.
 KV_EXPORT int luaopen_reaper_KELVARO_COBALT(lua_State* L);

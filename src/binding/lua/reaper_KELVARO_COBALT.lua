@@ -1,0 +1,121 @@
+-- reaper_KELVARO_COBALT: the list functions of the KELVARO_COBALT extension
+-- as a Lua module. Generated from the library's declarations; do not edit.
+--
+--   local dir = reaper.GetResourcePath() .. "/UserPlugins"
+--   package.cpath = dir .. "/?.so;" .. package.cpath  -- ?.dylib on macOS, ?.dll on Windows
+--   package.path = dir .. "/?.lua;" .. package.path
+--   local cobalt = require("reaper_KELVARO_COBALT")   -- also the global KV_COBALT
+--
+-- REAPER keeps its Lua's C API to itself, so inside REAPER the library cannot
+-- open as a C module: there each list comes through the script functions the
+-- extension registers (KV_COBALT_<name>), as Lua source this file loads. In a
+-- Lua that exports its C API (a stand-alone interpreter) the library opens
+-- directly. Both give the same booleans, counts, tables and values; a text
+-- argument ends at its first NUL byte inside REAPER.
+
+local name = ...
+name = type(name) == "string" and name or "reaper_KELVARO_COBALT"
+
+-- name, the kinds of its arguments, whether it also answers a count
+local lists = {
+  {"GetTrackItemList", {"handle"}, false},
+  {"GetTrackItemChildList", {"handle"}, true},
+  {"GetTrackIdChildList", {"handle", "integer"}, true},
+  {"GetSelectedTrackIdChildList", {"handle", "integer"}, false},
+  {"GetTrackDepthList", {"handle"}, false},
+  {"GetSamePerfectTrackNameList", {"handle", "text"}, false},
+  {"GetIncludePerfectTrackNameList", {"handle", "text"}, false},
+  {"GetFilePathList", {"text", "text"}, false},
+  {"GetStringSplitList", {"text", "text"}, false},
+  {"GetUserInputList", {"text", "integer", "text", "text"}, false},
+  {"GetMediaItemPeakList", {"handle"}, false},
+  {"GetMediaIdPeakList", {"handle", "integer"}, false},
+  {"GetSelectedMediaIdPeakList", {"handle", "integer"}, false},
+}
+
+local host = rawget(_G, "reaper")
+local registered = type(host) == "table" and host.KV_COBALT_ListText ~= nil
+
+if not registered then
+  local path = package.searchpath(name, package.cpath)
+  if not path then
+    error(name .. ": the library is not on package.cpath", 2)
+  end
+  local open = assert(package.loadlib(path, "luaopen_" .. name))
+  local module = open(name, path)
+  if type(module) ~= "table" then
+    error(name .. ": this Lua keeps its C API to itself, and no REAPER with the extension runs it", 2)
+  end
+  return module
+end
+
+-- Arguments read as the C module reads them, never raising.
+local read = {
+  handle = function(value)
+    if type(value) == "userdata" then return value end
+  end,
+  integer = function(value)
+    local n = math.tointeger(tonumber(value) or 0) or 0
+    n = n & 0xFFFFFFFF
+    if n >= 0x80000000 then n = n - 0x100000000 end
+    return n
+  end,
+  text = function(value)
+    local kind = type(value)
+    if kind == "string" then return value end
+    if kind == "number" then return tostring(value) end
+    return ""
+  end,
+}
+
+-- The list as tables: its handles fetched one by one, its source read whole
+-- (in pieces where the host cannot grow a buffer) and loaded with nothing
+-- but the handles in reach.
+local function build(handles, size, source)
+  if size == 0 then return {} end
+  local H = {}
+  for i = 1, handles do H[i] = host.KV_COBALT_ListTrack(i - 1) end
+  if #source < size then
+    local parts, have = {source}, #source
+    while have < size do
+      local ok, piece = host.KV_COBALT_ListText(have)
+      if not ok or #piece == 0 then error(name .. ": a list came back cut short", 3) end
+      parts[#parts + 1] = piece
+      have = have + #piece
+    end
+    source = table.concat(parts)
+  end
+  return assert(load(source, "=" .. name, "t", {H = H}))()
+end
+
+-- The host refuses a userdata that is no handle of the kind its parameter
+-- names, where the C module reads it as null: then ask again with null. (No
+-- list function takes more than one handle.)
+local function answer(call, arguments, count)
+  local results = table.pack(pcall(call, table.unpack(arguments, 1, count)))
+  if results[1] then return table.unpack(results, 2, results.n) end
+  for i = 1, count do
+    if type(arguments[i]) == "userdata" then arguments[i] = nil end
+  end
+  return call(table.unpack(arguments, 1, count))
+end
+
+local function listed(list, kinds, counted)
+  local call = host["KV_COBALT_" .. list]
+  return function(...)
+    local given = table.pack(...)
+    local arguments = {}
+    for i, kind in ipairs(kinds) do arguments[i] = read[kind](given[i]) end
+    if counted then
+      local ok, count, handles, size, source = answer(call, arguments, #kinds)
+      return ok, build(handles, size, source), count
+    end
+    local ok, handles, size, source = answer(call, arguments, #kinds)
+    return ok, build(handles, size, source)
+  end
+end
+
+local module = {}
+for _, list in ipairs(lists) do module["KV_" .. list[1]] = listed(list[1], list[2], list[3]) end
+KV_COBALT = module
+return module
