@@ -145,7 +145,9 @@ void push_output(lua_State* L, const parameter& p, const cell& c) {
 int marshal_and_call(lua_State* L, const bound_function* fn) {
   const auto& params = fn->definition.parameters;
   std::vector<cell> cells(params.size());
-  std::vector<void*> slots(params.size() + 1, nullptr);
+  // A double result takes one more slot, last and counted, as REAPER passes it.
+  const bool double_result = fn->definition.result == "double";
+  std::vector<void*> slots(params.size() + (double_result ? 1 : 0), nullptr);
   std::vector<std::size_t> outputs;
   double number_result = 0;
   int arg = 1;
@@ -193,16 +195,16 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
       slots[i] = pointer_argument(L, arg++, p);
     }
   }
-  slots[params.size()] = &number_result;
+  if (double_result) slots.back() = &number_result;
 
-  void* result = fn->vararg(slots.data(), static_cast<int>(params.size()));
+  void* result = fn->vararg(slots.data(), static_cast<int>(slots.size()));
 
   int pushed = 1;
   const std::string& type = fn->definition.result;
   if (type == "void") pushed = 0;
   else if (type == "bool") lua_pushboolean(L, result != nullptr);
   else if (type == "int") lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
-  else if (type == "double") lua_pushnumber(L, number_result);
+  else if (type == "double") result == &number_result ? lua_pushnumber(L, number_result) : lua_pushnil(L);
   else if (type == "const char*") result ? (void)lua_pushstring(L, static_cast<const char*>(result)) : lua_pushnil(L);
   else push_pointer(L, result);
   for (std::size_t i : outputs) push_output(L, params[i], cells[i]);

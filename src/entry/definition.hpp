@@ -172,22 +172,32 @@ template <auto F>
 struct vararg_of;
 template <class R, class... A, R (*F)(A...)>
 struct vararg_of<F> {
-  // A double result has no room in a pointer: it is written to the address in
-  // the slot after the last argument, as the script engine expects.
-  static void* call(void** arglist, int /*numparms*/) {
-    return invoke(arglist, std::index_sequence_for<A...>{});
+  // A double result has no room in a pointer: the host adds a last slot holding
+  // the address that receives it, and gets that address back.
+  static constexpr bool double_result = std::is_same_v<R, double>;
+  static constexpr int needed = static_cast<int>(sizeof...(A)) + (double_result ? 1 : 0);
+
+  // A short list, or no place for the result, is a malformed call: nothing is called.
+  static void* call(void** arglist, int numparms) {
+    if (numparms < needed || (needed > 0 && !arglist)) return nullptr;
+    if constexpr (double_result) {
+      auto* out = static_cast<double*>(arglist[numparms - 1]);
+      if (!out) return nullptr;
+      *out = invoke(arglist, std::index_sequence_for<A...>{});
+      return out;
+    } else {
+      return invoke(arglist, std::index_sequence_for<A...>{});
+    }
   }
 
  private:
   template <std::size_t... I>
-  static void* invoke(void** arglist, std::index_sequence<I...>) {
+  static auto invoke(void** arglist, std::index_sequence<I...>) {
     if constexpr (std::is_void_v<R>) {
       F(unpack<A>(arglist[I])...);
-      return nullptr;
-    } else if constexpr (std::is_same_v<R, double>) {
-      double result = F(unpack<A>(arglist[I])...);
-      if (auto* out = static_cast<double*>(arglist[sizeof...(A)])) *out = result;
-      return nullptr;
+      return static_cast<void*>(nullptr);
+    } else if constexpr (double_result) {
+      return F(unpack<A>(arglist[I])...);
     } else {
       return pack<R>(F(unpack<A>(arglist[I])...));
     }

@@ -1,9 +1,12 @@
 // Copy, write, read and list real files in a temporary folder.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -202,6 +205,43 @@ TEST(CopyFile, RelativeAndDottedTargetsInsideTheSourceAreRefused) {
   EXPECT_EQ(names_in(project / "audio").size(), 10u) << "nothing was written";
   EXPECT_TRUE(outside);
   EXPECT_EQ(names_in(folder.path() / "elsewhere").size(), 10u);
+}
+
+TEST(CopyFile, ALinkToTheSourceInTheTargetIsTheSource) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "src/inner");
+  write_bytes(folder / "src/inner/a.wav", "a");
+  fs::create_directory_symlink("src", folder.path() / "link_to_src");
+  EXPECT_FALSE(SetCopyFile((folder / "src").c_str(), (folder / "link_to_src/inside").c_str()));
+  EXPECT_EQ(names_in(folder.path() / "src"), (std::vector<std::string>{"inner"})) << "nothing was written";
+  EXPECT_TRUE(SetCopyFile((folder / "src").c_str(), (folder / "beside").c_str()));
+  EXPECT_EQ(read_bytes(folder / "beside/inner/a.wav"), "a");
+}
+
+// A bind mount gives a folder a second name that no spelling reveals, as letter
+// case does on macOS and Windows. The mount lives in a child's own namespace.
+TEST(CopyFile, TheSourceMountedUnderAnotherNameIsTheSource) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "src/inner");
+  fs::create_directory(folder.path() / "mirror");
+  const std::string src = folder / "src", mirror = folder / "mirror";
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const bool mounted = (unshare(CLONE_NEWNS) == 0 || unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) &&
+                         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                         mount(src.c_str(), mirror.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    if (!mounted) _exit(2);
+    const bool onto = SetCopyFile(src.c_str(), mirror.c_str());
+    const bool into = SetCopyFile(src.c_str(), (mirror + "/inside").c_str());
+    _exit(onto || into ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mount namespace here";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "copied into itself";
+  EXPECT_EQ(names_in(folder.path() / "src"), (std::vector<std::string>{"inner"}));
 }
 
 TEST(CopyFile, LinksAreCopiedAsLinks) {

@@ -22,6 +22,12 @@ bool take(int value, bool flag, double number) {
 
 MediaTrack* track_or_null(bool want) { return want ? some_track : nullptr; }
 
+int scaled_calls;
+double scaled(int factor, double number) {
+  ++scaled_calls;
+  return factor * number;
+}
+
 bool throws(int) { throw std::runtime_error("inside"); }
 
 bool uses_missing_host_function(ReaProject* project) { return KV_COBALT::host::CountTracks(project) >= 0; }
@@ -53,6 +59,35 @@ TEST(Vararg, ReturnsHandlesAsThemselves) {
   void* no[] = {slot(0)};
   EXPECT_EQ(kv_registry::vararg<&track_or_null>(yes, 1), static_cast<void*>(some_track));
   EXPECT_EQ(kv_registry::vararg<&track_or_null>(no, 1), nullptr);
+}
+
+TEST(Vararg, AShortListIsNotCalled) {
+  double number = 2.5;
+  void* args[] = {slot(9), slot(1), &number};
+  seen_int = 0;
+  EXPECT_EQ(kv_registry::vararg<&take>(args, 2), nullptr);
+  EXPECT_EQ(seen_int, 0);
+
+  scaled_calls = 0;
+  double result = -1;
+  void* no_result_slot[] = {slot(2), &number, &result};
+  EXPECT_EQ(kv_registry::vararg<&scaled>(no_result_slot, 2), nullptr);
+  void* null_result_slot[] = {slot(2), &number, nullptr};
+  EXPECT_EQ(kv_registry::vararg<&scaled>(null_result_slot, 3), nullptr);
+  EXPECT_EQ(scaled_calls, 0);
+  EXPECT_EQ(result, -1);
+}
+
+TEST(Vararg, ADoubleResultGoesThroughTheLastCountedSlot) {
+  double number = 2.5, result = 0, spare = 0;
+  void* args[] = {slot(2), &number, &result};
+  EXPECT_EQ(kv_registry::vararg<&scaled>(args, 3), &result);
+  EXPECT_EQ(result, 5.0);
+
+  void* longer[] = {slot(3), &number, &spare, &result};
+  EXPECT_EQ(kv_registry::vararg<&scaled>(longer, 4), &result);
+  EXPECT_EQ(result, 7.5);
+  EXPECT_EQ(spare, 0);
 }
 
 TEST(Guard, NoExceptionLeavesAnOperation) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -20,10 +21,32 @@ fs::path comparable(const fs::path& path, std::error_code& error) {
   return resolved.has_filename() ? resolved : resolved.parent_path();
 }
 
-// A folder copied into itself would copy its own copy again and again.
+// Whether the source is the target's nearest existing folder or one above it,
+// by the file system's own identity: a second name for the source (another
+// letter case, a link, a mount) is still the source. Empty when it cannot tell.
+std::optional<bool> inside_by_identity(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  fs::path existing = fs::absolute(to, error);
+  if (error) return std::nullopt;
+  while (fs::status(existing, error).type() == fs::file_type::not_found) {
+    if (!existing.has_relative_path()) return std::nullopt;
+    existing = existing.parent_path();
+  }
+  if (error) return std::nullopt;
+  // Resolved, so that each parent is the real one above it.
+  for (fs::path folder = fs::canonical(existing, error); !error; folder = folder.parent_path()) {
+    if (fs::equivalent(from, folder, error)) return true;
+    if (!error && !folder.has_relative_path()) return false;
+  }
+  return std::nullopt;
+}
+
+// A folder copied into itself would copy its own copy again and again. The
+// spelling decides only where the file system cannot.
 bool inside_itself(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (!fs::is_directory(from, error)) return false;
+  if (const auto decided = inside_by_identity(from, to)) return *decided;
   const fs::path source = comparable(from, error);
   if (error) return true;
   const fs::path target = comparable(to, error);
