@@ -168,11 +168,8 @@ std::vector<fake_media::point> committed_gains(const fake_media::item& it) {
   return gains;
 }
 
-TEST_F(item_operations, worked_example_keeps_windows_0_to_4_and_7) {
-  auto& it = fake_media::add_levels({6, 8, 10, 12, 14, 16, 18, 20});
-  auto& other = fake_media::add_item(true);
-  it.envelopes.push_back({"Pan", {{0, 0.3}}});
-  EXPECT_TRUE(SetMediaItemHANDAUTOMER(handle(it), 0));
+// Windows 6, 8, ... 20 dB at ratio type 0 end with the points of windows 0 to 4 and 7.
+void expect_worked_example_points(const fake_media::item& it) {
   const auto gains = committed_gains(it);
   const double expected[][2] = {{0, -0.4}, {1, -1}, {2, 1}, {3, 3}, {4, 4}, {7, 4}};
   ASSERT_EQ(gains.size(), std::size(expected));
@@ -181,16 +178,33 @@ TEST_F(item_operations, worked_example_keeps_windows_0_to_4_and_7) {
     EXPECT_DOUBLE_EQ(gains[i].position, (expected[i][0] * 10 + 2) * 0.001);
     EXPECT_NEAR(gains[i].value, expected[i][1], 0.002) << "window " << expected[i][0];
   }
+}
+
+TEST_F(item_operations, worked_example_keeps_windows_0_to_4_and_7) {
+  auto& it = fake_media::add_levels({6, 8, 10, 12, 14, 16, 18, 20});
+  auto& other = fake_media::add_item(true);
+  it.envelopes.push_back({"Pan", {{0, 0.3}}});
+  EXPECT_TRUE(SetMediaItemHANDAUTOMER(handle(it), 0));
+  expect_worked_example_points(it);
   EXPECT_FALSE(it.envelopes[0].active || it.envelopes[0].visible) << "other envelopes switched off";
   EXPECT_TRUE(it.envelopes[1].active && it.envelopes[1].visible);
-  // The flat pass deletes points 6 then 5; the duplicate pass the leftover at window 7.
+  // The flat points 5 and 6 and the leftover at window 7 are never written,
+  // so nothing is deleted from the one point the reset leaves.
   strings deletes;
   for (const auto& entry : calls)
     if (entry.rfind("delete", 0) == 0) deletes.push_back(entry);
-  EXPECT_EQ(deletes, (strings{"delete 6", "delete 5", "delete 6"}));
+  EXPECT_TRUE(deletes.empty());
   EXPECT_EQ(commands(), (strings{"command 40693 on 0", "command 41999 on 0"}));
   EXPECT_TRUE(other.selected);
   EXPECT_FALSE(it.selected);
+}
+
+TEST_F(item_operations, a_volume_envelope_without_points_gets_the_same_automation) {
+  auto& it = fake_media::add_levels({6, 8, 10, 12, 14, 16, 18, 20});
+  it.envelopes.push_back({"Volume", {}, false, false});
+  EXPECT_TRUE(SetMediaItemHANDAUTOMER(handle(it), 0));
+  // No reset point: window k owns point k, and no leftover follows window 7.
+  expect_worked_example_points(it);
 }
 
 TEST_F(item_operations, ratio_types_move_the_target_between_the_loud_bands) {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "api/item/hand_automation_analysis.hpp"
 #include "api/item/peak_lists.hpp"
-#include "api/item/sws_envelope.hpp"
-#include "entry/sws_import.hpp"
 #include "fake_media.hpp"
+#include "utility/utility.hpp"
 
 using namespace KV_COBALT;
 using fake_media::handle;
@@ -169,21 +169,66 @@ TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_n
 }
 
 TEST_F(peak_analysis, of_two_points_at_one_time_the_one_nearer_unity_goes) {
-  sws::look_up({&sws::BR_EnvAlloc, &sws::BR_EnvCountPoints, &sws::BR_EnvDeletePoint, &sws::BR_EnvFree,
-                &sws::BR_EnvGetPoint});
-  const auto after = [](std::vector<fake_media::point> points) {
-    fake_media::envelope target{"Volume", points};
-    hand_automation::envelope_object envelope(reinterpret_cast<TrackEnvelope*>(&target));
-    envelope.remove_duplicate_points();
-    envelope.commit();
+  const auto after = [](std::vector<hand_automation::point> points) {
+    hand_automation::remove_duplicates(points);
     std::vector<double> values;
-    for (const auto& p : target.points) values.push_back(p.value);
+    for (const auto& p : points) values.push_back(p.value);
     return values;
   };
   EXPECT_EQ(after({{0, 1}, {0.1, 0.8}, {0.1, 1.0}}), (std::vector<double>{1, 0.8}));
   EXPECT_EQ(after({{0, 1}, {0.1, 1.0}, {0.1, 0.8}}), (std::vector<double>{1, 0.8}));
   EXPECT_EQ(after({{0, 1}, {0.1, 0.5}, {0.1, 1.5}}), (std::vector<double>{1, 0.5, 1.5}));
   EXPECT_EQ(after({{0.1, 1}, {0.1, 0.8}, {0.2, 1}}), (std::vector<double>{1, 0.8, 1})) << "pair (1, 0) is never compared";
+  EXPECT_EQ(after({{0, 1}, {0.1, 0.9}, {0.1, 1.0}, {0.1, 0.7}}), (std::vector<double>{1, 0.7}))
+      << "the survivor of a pair meets the point before it";
+}
+
+// The envelope as the points were once edited in place: every point written,
+// then deleted one id at a time, flat ones from the highest id down, then the
+// duplicate walk reading ids from the end.
+std::vector<hand_automation::point> edited_point_by_point(const std::vector<hand_automation::window>& windows,
+                                                          bool reset_point) {
+  std::vector<hand_automation::point> list;
+  if (reset_point) list.push_back({0, 1});
+  for (const auto& w : windows) list.push_back({w.pos, 1});
+  for (std::size_t k = 0; k < windows.size(); ++k)
+    if (windows[k].written) list[k] = {windows[k].pos, kv_utility::to_reaper_volume(windows[k].gain)};
+  const auto erase = [&](int id) { list.erase(list.begin() + id); };
+  const std::vector<int> flat = hand_automation::flat_windows(windows);
+  for (auto k = flat.rbegin(); k != flat.rend(); ++k) erase(*k);
+  if (list.size() >= 3)
+    for (int a = static_cast<int>(list.size()) - 1; a >= 2; --a) {
+      if (list[a].pos != list[a - 1].pos) continue;
+      const double later = std::fabs(1 - list[a].value), earlier = std::fabs(1 - list[a - 1].value);
+      if (later < earlier) erase(a);
+      else if (earlier < later) erase(a - 1);
+    }
+  return list;
+}
+
+TEST_F(peak_analysis, the_survivors_are_the_points_left_by_editing_point_by_point) {
+  std::mt19937 random(5);
+  // Few distinct gains and repeated times, so flat runs and chains of equal
+  // times, unwritten windows and ties at unity all come up.
+  const double gains[] = {0, 0, 0.3, -0.3, 1, -1, 4, -4};
+  for (int round = 0; round < 300; ++round) {
+    std::vector<hand_automation::window> windows(random() % 40);
+    double pos = 0;
+    for (auto& w : windows) {
+      pos += random() % 3 == 0 ? 0 : 0.01;
+      w = {pos, 0, gains[random() % std::size(gains)], random() % 4 != 0};
+      if (!w.written) w.gain = 0;
+    }
+    for (bool reset_point : {true, false}) {
+      const auto expected = edited_point_by_point(windows, reset_point);
+      const auto survivors = hand_automation::surviving_points(windows, reset_point);
+      ASSERT_EQ(survivors.size(), expected.size()) << "round " << round;
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(survivors[i].pos, expected[i].pos) << "round " << round << " point " << i;
+        ASSERT_EQ(survivors[i].value, expected[i].value) << "round " << round << " point " << i;
+      }
+    }
+  }
 }
 
 }  // namespace

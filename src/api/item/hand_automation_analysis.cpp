@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "utility/utility.hpp"
+
 namespace KV_COBALT::hand_automation {
 namespace {
 
@@ -104,6 +106,54 @@ std::vector<int> flat_windows(const std::vector<window>& windows) {
         std::fabs(windows[k].gain - windows[k + 1].gain) < 0.5)
       flat.push_back(static_cast<int>(k));
   return flat;
+}
+
+void remove_duplicates(std::vector<point>& points) {
+  const std::size_t n = points.size();
+  if (n < 3) return;
+  // Survivors gather at the end, written behind the walk; the later point of
+  // each pair is whichever of the pair above it stayed.
+  std::size_t first_kept = n;
+  point later = points[n - 1];
+  for (std::size_t i = n - 1; i-- > 1;) {
+    const point earlier = points[i];
+    if (later.pos == earlier.pos) {
+      const double later_off = std::fabs(1 - later.value), earlier_off = std::fabs(1 - earlier.value);
+      if (later_off < earlier_off) {
+        later = earlier;
+        continue;
+      }
+      if (earlier_off < later_off) continue;
+    }
+    points[--first_kept] = later;
+    later = earlier;
+  }
+  points[--first_kept] = later;
+  points.erase(points.begin() + 1, points.begin() + static_cast<std::ptrdiff_t>(first_kept));
+}
+
+std::vector<point> surviving_points(const std::vector<window>& windows, bool reset_point) {
+  std::vector<point> points;
+  points.reserve(windows.size() + 1);
+  if (reset_point) points.push_back({0.0, 1.0});
+  for (const window& w : windows) points.push_back({w.pos, 1.0});
+  // Window k rewrites point k: the reset point takes window 0, and each
+  // appended point the window after its own.
+  for (std::size_t k = 0; k < windows.size(); ++k)
+    if (windows[k].written) points[k] = {windows[k].pos, kv_utility::to_reaper_volume(windows[k].gain)};
+  const std::vector<int> flat = flat_windows(windows);
+  std::size_t kept = 0;
+  auto next_flat = flat.begin();
+  for (std::size_t id = 0; id < points.size(); ++id) {
+    if (next_flat != flat.end() && static_cast<std::size_t>(*next_flat) == id) {
+      ++next_flat;
+      continue;
+    }
+    points[kept++] = points[id];
+  }
+  points.resize(kept);
+  remove_duplicates(points);
+  return points;
 }
 
 }  // namespace KV_COBALT::hand_automation

@@ -8,7 +8,6 @@
 #include "api/item/peak_lists.hpp"
 #include "api/item/sws_envelope.hpp"
 #include "entry/sws_import.hpp"
-#include "utility/utility.hpp"
 
 namespace KV_COBALT {
 namespace {
@@ -42,18 +41,16 @@ std::vector<hand_automation::window> windows_of(MediaItem* item) {
 }
 
 void draw_automation(MediaItem* item, const envelope_object& envelope, int ratioType) {
-  envelope.reset_points();
-  std::vector<hand_automation::window> windows = windows_of(item);
-  for (const auto& window : windows) envelope.set_point(-1, window.pos, 1.0);
-  hand_automation::choose_gains(windows, hand_automation::ratio_of(ratioType));
-  // Window k rewrites point k: the reset point takes window 0, and each
-  // appended point the window after its own.
-  for (std::size_t k = 0; k < windows.size(); ++k)
-    if (windows[k].written)
-      envelope.set_point(static_cast<int>(k), windows[k].pos, kv_utility::to_reaper_volume(windows[k].gain));
-  const std::vector<int> flat = hand_automation::flat_windows(windows);
-  for (auto k = flat.rbegin(); k != flat.rend(); ++k) envelope.delete_point(*k);
-  envelope.remove_duplicate_points();
+  const bool reset_point = envelope.reset_points();
+  std::vector<hand_automation::point> points;
+  {
+    std::vector<hand_automation::window> windows = windows_of(item);
+    hand_automation::choose_gains(windows, hand_automation::ratio_of(ratioType));
+    points = hand_automation::surviving_points(windows, reset_point);
+  }
+  // Only the survivors are written: the reset point rewritten, the rest appended.
+  for (std::size_t i = 0; i < points.size(); ++i)
+    envelope.set_point(i == 0 && reset_point ? 0 : -1, points[i].pos, points[i].value);
 }
 
 // Unselects the item and selects again what was selected before.

@@ -22,19 +22,12 @@ class envelope_object {
 
   // Shape 0, not selected; id -1 appends.
   void set_point(int id, double position, double value) const;
-  void delete_point(int id) const;
-  // Sorted, then one point left: position 0, unity gain.
-  void reset_points() const;
-  // From the last pair down to the pair (2, 1): of two points at the same
-  // time, the one nearer unity goes; two equally near both stay.
-  void remove_duplicate_points() const;
+  // Sorted, then the points deleted from the last down to id 1 (cheap from
+  // the end) and the first set to position 0, unity gain. Whether a point
+  // is left: none when the envelope had none.
+  bool reset_points() const;
 
  private:
-  struct point {
-    double position = 0, value = 0;
-  };
-  point get_point(int id) const;
-
   BR_Envelope* object_;
 };
 
