@@ -25,7 +25,8 @@ void write_need_big(char*& buffer, int& size, std::string_view text) {
       return;
     }
   }
-  kv_utility::strcpy(buffer, size, std::string(text));
+  // Only what fits is copied: a long text read in pieces stays linear.
+  if (size > 0) kv_utility::strcpy(buffer, size, std::string(text.substr(0, static_cast<std::size_t>(size - 1))));
 }
 
 }  // namespace KV_COBALT

@@ -33,8 +33,11 @@ class ReaPackIndex(unittest.TestCase):
         self.assertRegex(version.get("time"), r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}Z$")
         self.assertTrue(version.findtext("changelog", "").strip())
         sources = {s.get("platform"): s for s in version.findall("source")}
-        self.assertEqual(set(sources), set(PLATFORMS))
+        # The module's Lua file, for every platform, beside the library.
+        self.assertEqual(set(sources), set(PLATFORMS) | {None})
         stem = EXTENSION.rsplit(".", 1)[0]
+        self.assertEqual(sources[None].get("file"), stem + ".lua")
+        self.assertRegex(sources[None].text, r"^https://\S+/v" + re.escape(VERSION) + "/" + stem + r"\.lua$")
         for platform, suffix in PLATFORMS.items():
             source = sources[platform]
             self.assertEqual(source.get("file"), stem + suffix)

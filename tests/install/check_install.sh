@@ -7,11 +7,21 @@ build=$1 kvhost=$2 file=$3
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
+# The installed folder taken as REAPER's resource folder: the extension
+# answers, and a script gets the lists through the installed files as it
+# would in REAPER, whose Lua the library cannot reach from C.
 loads() {
   [ -f "$1" ] || { echo "not installed: $1"; exit 1; }
-  "$kvhost" --extension "$1" -e '
+  [ -f "$(dirname "$1")/reaper_KELVARO_COBALT.lua" ] || { echo "no Lua file beside $1"; exit 1; }
+  "$kvhost" --resource-path "$(dirname "$(dirname "$1")")" --extension "$1" -e '
     local ok, text = reaper.KV_FormatNumDigit(7, 3)
-    assert(ok and text == "007", "the installed extension does not answer")'
+    assert(ok and text == "007", "the installed extension does not answer")
+    local plugins = reaper.GetResourcePath() .. "/UserPlugins"
+    package.cpath = plugins .. "/?.so;" .. package.cpath
+    package.path = plugins .. "/?.lua;" .. package.path
+    local cobalt = require("reaper_KELVARO_COBALT")
+    local listed, parts = cobalt.KV_GetStringSplitList("a,b", ",")
+    assert(listed and parts[2] == "b" and KV_COBALT == cobalt, "the installed lists do not answer")'
   echo "installed and loads: $1"
 }
 

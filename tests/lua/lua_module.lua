@@ -3,6 +3,11 @@
 
 local plugins = reaper.GetResourcePath() .. "/UserPlugins"
 package.cpath = plugins .. "/?.so;" .. package.cpath
+-- This host keeps its Lua to itself, as REAPER does: the C module alone opens
+-- to nothing, and the console says to put the folder on package.path too.
+local open = assert(package.loadlib(plugins .. "/reaper_KELVARO_COBALT.so", "luaopen_reaper_KELVARO_COBALT"))
+assert(select("#", open()) == 0 and KV_COBALT == nil)
+assert(kvhost.console():find('package.path = reaper.GetResourcePath() .. "/UserPlugins/?.lua;" .. package.path', 1, true))
 package.path = plugins .. "/?.lua;" .. package.path
 local module = require("reaper_KELVARO_COBALT")
 assert(module == KV_COBALT, "the global and the result are one table")
