@@ -8,7 +8,7 @@
 --
 -- REAPER keeps its Lua's C API to itself, so inside REAPER the library cannot
 -- open as a C module: there each list comes through the script functions the
--- extension registers (KV_COBALT_<name>), as Lua source this file loads. In a
+-- extension registers (KV_COBALT_<name>), as bytes this file reads. In a
 -- Lua that exports its C API (a stand-alone interpreter) the library opens
 -- directly. Both give the same booleans, counts, tables and values; a text
 -- argument ends at its first NUL byte inside REAPER.
@@ -68,24 +68,36 @@ local read = {
   end,
 }
 
--- The list as tables: its handles fetched one by one, its source read whole
--- (in pieces where the host cannot grow a buffer) and loaded with nothing
--- but the handles in reach.
-local function build(handles, size, source)
+-- The list as tables: its handles fetched one by one, its bytes read whole
+-- (in pieces where the host cannot grow a buffer; escaped then, as the host
+-- reads a buffer up to a NUL), and its rows read by the reader that the
+-- list's own chunk gives, with nothing but string.unpack and H in reach.
+local unpack = string.unpack
+local unescaped = {["\1"] = "\1", ["\2"] = "\0"}
+
+local function build(handles, size, bytes)
   if size == 0 then return {} end
   local H = {}
   for i = 1, handles do H[i] = host.KV_COBALT_ListTrack(i - 1) end
-  if #source < size then
-    local parts, have = {source}, #source
+  if #bytes < size then
+    local parts, have = {bytes}, #bytes
     while have < size do
       local ok, piece = host.KV_COBALT_ListText(have)
       if not ok or #piece == 0 then error(name .. ": a list came back cut short", 3) end
       parts[#parts + 1] = piece
       have = have + #piece
     end
-    source = table.concat(parts)
+    bytes = table.concat(parts)
   end
-  return assert(load(source, "=" .. name, "t", {H = H}))()
+  if bytes:sub(1, 1) == "E" then bytes = bytes:gsub("\1(.)", unescaped) end
+  local chunk, p = unpack("<s4", bytes, 2)
+  local read = assert(load(chunk, "=" .. name, "t", {}))(unpack, H)
+  local list, k, last = {}, 0, #bytes
+  while p <= last do
+    k = k + 1
+    list[k], p = read(bytes, p)
+  end
+  return list
 end
 
 -- The host refuses a userdata that is no handle of the kind its parameter
@@ -107,11 +119,11 @@ local function listed(list, kinds, counted)
     local arguments = {}
     for i, kind in ipairs(kinds) do arguments[i] = read[kind](given[i]) end
     if counted then
-      local ok, count, handles, size, source = answer(call, arguments, #kinds)
-      return ok, build(handles, size, source), count
+      local ok, count, handles, size, bytes = answer(call, arguments, #kinds)
+      return ok, build(handles, size, bytes), count
     end
-    local ok, handles, size, source = answer(call, arguments, #kinds)
-    return ok, build(handles, size, source)
+    local ok, handles, size, bytes = answer(call, arguments, #kinds)
+    return ok, build(handles, size, bytes)
   end
 end
 

@@ -1,5 +1,8 @@
 #include "binding/registered/list_transport.hpp"
 
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -8,8 +11,9 @@
 
 #include "binding/list_builder.hpp"
 #include "binding/list_functions.hpp"
-#include "binding/registered/lua_source.hpp"
+#include "binding/registered/list_encoding.hpp"
 #include "entry/definition.hpp"
+#include "entry/host_import.hpp"
 #include "entry/need_big.hpp"
 #include "entry/operation.hpp"
 #include "utility/utility.hpp"
@@ -21,24 +25,45 @@ using list_binding::builder_traits;
 using list_binding::shape;
 
 // The last list, until the next: its handles and what the NeedBig buffer
-// could not take of its source. Scripts run on the host's main thread, and
+// could not take of its bytes. Scripts run on the host's main thread, and
 // the Lua file reads a list whole before it calls again.
 struct pending_list {
   std::vector<void*> handles;
-  std::string source;
+  std::string bytes;
 };
 pending_list pending;
 
 template <class Element, class List>
-void write_list(const List& list, lua_source::list_writer& writer) {
+void encode(const List& list, list_encoding::list_encoder& encoder) {
   constexpr shape kind = list_binding::shape_of<Element>();
   if constexpr (kind == shape::records) {
-    for (auto&& record : list) writer.record(record);
+    for (auto&& record : list) encoder.record(record);
   } else if constexpr (kind == shape::texts) {
-    for (const std::string& text : list) writer.text(text);
+    for (const std::string& text : list) encoder.text(text);
   } else {
-    writer.handles_only(std::vector<void*>(list.begin(), list.end()));
+    for (auto* handle : list) encoder.handle(handle);
   }
+}
+
+// The list's bytes behind a mark: "R" when the host grew the buffer to hold
+// them exactly, "E" escaped free of NUL bytes for a buffer read up to its
+// first NUL (then the part that did not fit stays pending).
+int deliver(std::string bytes, char*& buffer, int& size) {
+  if (bytes.size() < INT_MAX && need_big_can_grow()) {
+    char* grown = buffer;
+    int grown_size = size;
+    if (buffer && host::realloc_cmd_ptr(&grown, &grown_size, static_cast<int>(bytes.size()) + 1) &&
+        grown_size == static_cast<int>(bytes.size()) + 1) {
+      grown[0] = 'R';
+      std::copy(bytes.begin(), bytes.end(), grown + 1);
+      return grown_size;
+    }
+  }
+  std::string escaped = "E" + list_encoding::escape(bytes);
+  if (escaped.size() >= INT_MAX) throw std::length_error("list too long for a script");
+  write_need_big(buffer, size, escaped);
+  pending.bytes = std::move(escaped);
+  return static_cast<int>(pending.bytes.size());
 }
 
 // How a builder input crosses the script interface.
@@ -51,31 +76,30 @@ template <auto Builder, class... In>
 struct transport<Builder, std::tuple<In...>> {
   using traits = builder_traits<Builder>;
 
-  static bool run(std::tuple<In...> inputs, int* countOut, int* handlesOut, int* sourceSizeOut,
-                  char* sourceOutNeedBig, int sourceOutNeedBig_sz) {
+  static bool run(std::tuple<In...> inputs, int* countOut, int* handlesOut, int* listSizeOut,
+                  char* listOutNeedBig, int listOutNeedBig_sz) {
     pending = {};
     typename traits::list result;
     int count = 0;
     const bool ok = traits::call(inputs, result, count);
-    lua_source::list_writer writer;
-    write_list<typename traits::element>(result, writer);
-    std::string source = writer.finish();
+    list_encoding::list_encoder encoder;
+    encode<typename traits::element>(result, encoder);
+    result = {};
+    pending.handles = encoder.handles();
+    const int size = deliver(encoder.finish(), listOutNeedBig, listOutNeedBig_sz);
     kv_utility::write_out(countOut, count);
-    kv_utility::write_out(handlesOut, static_cast<int>(writer.handles().size()));
-    kv_utility::write_out(sourceSizeOut, static_cast<int>(source.size()));
-    pending.handles = writer.handles();
-    write_need_big(sourceOutNeedBig, sourceOutNeedBig_sz, source);
-    if (sourceOutNeedBig_sz < static_cast<int>(source.size())) pending.source = std::move(source);
+    kv_utility::write_out(handlesOut, static_cast<int>(pending.handles.size()));
+    kv_utility::write_out(listSizeOut, size);
     return ok;
   }
 
-  static bool counted(c_type<In>... in, int* countOut, int* handlesOut, int* sourceSizeOut, char* sourceOutNeedBig,
-                      int sourceOutNeedBig_sz) {
-    return run(std::tuple<In...>(in...), countOut, handlesOut, sourceSizeOut, sourceOutNeedBig, sourceOutNeedBig_sz);
+  static bool counted(c_type<In>... in, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
+                      int listOutNeedBig_sz) {
+    return run(std::tuple<In...>(in...), countOut, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
-  static bool plain(c_type<In>... in, int* handlesOut, int* sourceSizeOut, char* sourceOutNeedBig,
-                    int sourceOutNeedBig_sz) {
-    return run(std::tuple<In...>(in...), nullptr, handlesOut, sourceSizeOut, sourceOutNeedBig, sourceOutNeedBig_sz);
+  static bool plain(c_type<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
+                    int listOutNeedBig_sz) {
+    return run(std::tuple<In...>(in...), nullptr, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
   static constexpr auto function = [] {
     if constexpr (traits::counted)
@@ -85,10 +109,10 @@ struct transport<Builder, std::tuple<In...>> {
   }();
 };
 
-// The rest of the pending source from offset on; false past its end.
+// The rest of the pending bytes from offset on; false past their end.
 bool ListText(int offset, char* textOutNeedBig, int textOutNeedBig_sz) {
-  if (offset < 0 || static_cast<std::size_t>(offset) > pending.source.size()) return false;
-  write_need_big(textOutNeedBig, textOutNeedBig_sz, std::string_view(pending.source).substr(offset));
+  if (offset < 0 || static_cast<std::size_t>(offset) > pending.bytes.size()) return false;
+  write_need_big(textOutNeedBig, textOutNeedBig_sz, std::string_view(pending.bytes).substr(offset));
   return true;
 }
 
@@ -112,7 +136,7 @@ constexpr void write_transport_names(std::string_view exported, bool counted, kv
   w.put('(');
   for (std::size_t i = 0; i < inputs_end; ++i) w.put(all[i]);
   if (counted) w.put("countOut,");
-  w.put("handlesOut,sourceSizeOut,sourceOutNeedBig,sourceOutNeedBig_sz)");
+  w.put("handlesOut,listSizeOut,listOutNeedBig,listOutNeedBig_sz)");
 }
 
 template <kv_registry::fixed_string Exported, bool Counted>
@@ -161,7 +185,7 @@ constexpr api_record row(const char* api, const char* definition_key, const char
 const api_record records[] = {
     KV_LIST_FUNCTIONS(KV_TRANSPORT_ROW)
     row<&ListText, "(offset, textOutNeedBig, textOutNeedBig_sz)",
-        "[KV:LUA]The rest of the last list's source for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
+        "[KV:LUA]The rest of the last list's bytes for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
     row<&ListTrack, "(index)", "[KV:LUA]A track of the last list for the Lua module">(
         KV_TRANSPORT_KEYS("KV_COBALT_ListTrack"))};
 #undef KV_TRANSPORT_ROW

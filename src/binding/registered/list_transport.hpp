@@ -5,9 +5,10 @@
 //
 // KV_COBALT_<name>(inputs...) runs the list builder and answers ok, the
 // count (for the lists that count), how many host handles the list holds,
-// and the list as Lua source of that many bytes. The handles come one by
-// one from KV_COBALT_ListTrack(i), and the rest of a source the NeedBig
-// buffer could not take from KV_COBALT_ListText(offset).
+// and the list's bytes (list_encoding.hpp) behind a mark: "R" as they are,
+// in a buffer the host grew to hold them, or "E" escaped, of which the part
+// the buffer could not take comes from KV_COBALT_ListText(offset). The
+// handles come one by one from KV_COBALT_ListTrack(i).
 #include "entry/registry.hpp"
 
 namespace KV_COBALT {
