@@ -173,3 +173,8 @@ ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
 assert(ok and #peaks == 1200)
 ok, peaks = M.KV_GetMediaItemPeakList(take)
 assert(ok == false and next(peaks) == nil, "a take is no item")
+
+-- The Lua file's own reads refuse positions outside the last list.
+M.KV_GetStringSplitList("a,b", ",")
+assert(reaper.KV_COBALT_ListText(-1) == false and reaper.KV_COBALT_ListText(1 << 30) == false)
+assert(reaper.KV_COBALT_ListTrack(-1) == nil and reaper.KV_COBALT_ListTrack(0) == nil)

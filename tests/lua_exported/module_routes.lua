@@ -12,7 +12,7 @@ assert(through_host ~= direct and KV_COBALT == through_host)
 
 -- A folder with children, odd names, an item of speech, a deleted track.
 local tracks = kvhost.add_tracks(nil, {1, 0, 1, -2, 0})
-for i, name in ipairs({"Bass", "bass \"1\"\n\t", "Bass\127\200", "", "Ba\\ss"}) do
+for i, name in ipairs({"Bass", "bass \"1\"\n\t", "Bass\1\127\200", "", "Ba\\ss"}) do
   reaper.GetSetMediaTrackInfo_String(tracks[i], "P_NAME", name, true)
 end
 reaper.SetTrackSelected(tracks[1], true)
