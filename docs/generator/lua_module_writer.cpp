@@ -61,8 +61,9 @@ local read = {
   end,
   integer = function(value)
     local n = math.tointeger(tonumber(value) or 0) or 0
-    n = n & 0xFFFFFFFF
-    if n >= 0x80000000 then n = n - 0x100000000 end
+    -- Beyond the 32-bit range: the nearest end, which addresses nothing.
+    if n > 0x7FFFFFFF then return 0x7FFFFFFF end
+    if n < -0x80000000 then return -0x80000000 end
     return n
   end,
   text = function(value)

@@ -19,14 +19,24 @@ int field_of(const std::string& key) {
   return -1;
 }
 
+thread_local std::size_t binding_bytes_per_row = 0;
+std::size_t memory_limit = 0;
+
+std::size_t physical_memory() {
+  if (memory_limit > 0) return memory_limit;
+  const long pages = sysconf(_SC_PHYS_PAGES), page_bytes = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || page_bytes <= 0) return SIZE_MAX;
+  const auto total = static_cast<std::size_t>(pages);
+  const auto size = static_cast<std::size_t>(page_bytes);
+  return total > SIZE_MAX / size ? SIZE_MAX : total * size;
+}
+
 // The rows of peaks the machine's memory holds. Memory is handed out as it
 // is first touched, so a larger list would not fail to allocate: the process
 // would be killed while filling it.
 std::size_t rows_in_memory() {
   constexpr std::size_t row_bytes = sizeof(std::uint8_t) + 3 * sizeof(double);
-  const long pages = sysconf(_SC_PHYS_PAGES), page_bytes = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || page_bytes <= 0) return SIZE_MAX;
-  return static_cast<std::size_t>(pages) / row_bytes * static_cast<std::size_t>(page_bytes);
+  return physical_memory() / (row_bytes + binding_bytes_per_row);
 }
 
 void put(std::vector<double>& column, std::size_t row, double value) {
@@ -34,6 +44,14 @@ void put(std::vector<double>& column, std::size_t row, double value) {
   column.push_back(value);
 }
 }  // namespace
+
+binding_row_cost::binding_row_cost(std::size_t bytes) : previous_(binding_bytes_per_row) {
+  binding_bytes_per_row = bytes;
+}
+
+binding_row_cost::~binding_row_cost() { binding_bytes_per_row = previous_; }
+
+void set_memory_limit(std::size_t bytes) { memory_limit = bytes; }
 
 std::size_t peak_table::add_row() {
   present_.push_back(0);
@@ -83,9 +101,11 @@ kv_Peak::kv_Peak(std::shared_ptr<peak_table> table, std::size_t row) : table_(st
 
 void kv_Peak::pushvalue(lua_State* L) const { record_lua::push_record(*this, L); }
 
-void kv_Peak::each_field(field_sink& sink) const {
-  for (int f = 0; f < peak_table::field_count; ++f)
-    if (present(field(f))) sink.number(keys[f], value(field(f)));
+void kv_Peak::each_field(field_sink& sink) const { table_->each_field(row_, sink); }
+
+void peak_table::each_field(std::size_t row, field_sink& sink) const {
+  for (int f = 0; f < field_count; ++f)
+    if (present(row, field(f))) sink.number(keys[f], get(row, field(f)));
 }
 
 // Every key is read; a value Lua cannot convert to a number reads 0.

@@ -16,6 +16,24 @@
 
 namespace kv_object {
 
+// What a binding spends on each peak row beyond the table's own while it
+// builds a list for a script (a Lua table, pooled records): the guard then
+// refuses a list the binding could not hold, before it is begun.
+class binding_row_cost {
+ public:
+  explicit binding_row_cost(std::size_t bytes);
+  ~binding_row_cost();
+  binding_row_cost(const binding_row_cost&) = delete;
+  binding_row_cost& operator=(const binding_row_cost&) = delete;
+
+ private:
+  std::size_t previous_;
+};
+
+// The memory the guard counts rows against: the machine's physical memory,
+// or a lower limit (bytes; 0 restores the machine's), for tests.
+void set_memory_limit(std::size_t bytes);
+
 class peak_table {
  public:
   // In key order.
@@ -26,7 +44,8 @@ class peak_table {
   std::size_t add_row();
   // What a peak list producer does: a row with Time, MaxPeak and MinPeak present.
   void add_peak(double time, double max_peak, double min_peak);
-  // Throws std::bad_alloc when the rows would not fit in the machine's memory.
+  // Throws std::bad_alloc when the rows, at their own cost and the binding's,
+  // would not fit in the machine's memory.
   void reserve_peaks(std::size_t rows);
   // Drops the rows from rows on.
   void truncate(std::size_t rows);
@@ -39,6 +58,8 @@ class peak_table {
   // Sets the value and makes the field visible.
   void fill(std::size_t row, field f, double value);
   bool present(std::size_t row, field f) const { return present_[row] >> f & 1; }
+  // Hands the row's present fields to sink, in key order.
+  void each_field(std::size_t row, field_sink& sink) const;
 
  private:
   std::vector<std::uint8_t> present_;  // one bit per field

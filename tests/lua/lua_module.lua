@@ -173,6 +173,12 @@ ok, peaks = M.KV_GetSelectedMediaIdPeakList(nil, 0)
 assert(ok and #peaks == 1200)
 ok, peaks = M.KV_GetMediaItemPeakList(take)
 assert(ok == false and next(peaks) == nil, "a take is no item")
+-- An index beyond 32 bits addresses nothing; it never wraps to index 0.
+assert(M.KV_GetMediaIdPeakList(nil, 0) == true)
+for _, index in ipairs({1 << 32, (1 << 32) + 1, -(1 << 32), math.maxinteger}) do
+  ok, peaks = M.KV_GetMediaIdPeakList(nil, index)
+  assert(ok == false and next(peaks) == nil, index)
+end
 
 -- The Lua file's own reads refuse positions outside the last list.
 M.KV_GetStringSplitList("a,b", ",")

@@ -76,6 +76,14 @@ for _, name in ipairs(names) do
 end
 assert(compared == #names * #ordinary * #values)
 
+-- An index beyond 32 bits addresses nothing, never index 0.
+assert(direct.KV_GetMediaIdPeakList(nil, 0) == true and direct.KV_GetMediaIdPeakList(nil, 1 << 32) == false)
+
+-- A full userdata is no handle: the same as nil, on both routes.
+for _, module in ipairs({direct, through_host}) do
+  assert(same(table.pack(module.KV_GetTrackDepthList(io.stdout)), table.pack(module.KV_GetTrackDepthList(nil)), ""))
+end
+
 -- The lists that hold something hold what the host has.
 local _, rows = through_host.KV_GetTrackDepthList(nil)
 assert(#rows == 5 and rows[3].Track == reaper.GetTrack(nil, 2) and rows[3].Depth == 1)

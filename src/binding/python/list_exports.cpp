@@ -14,6 +14,9 @@ namespace {
 using list_binding::builder_traits;
 using list_binding::shape;
 
+// A pooled copy of a record and its entry in the pool and the list.
+constexpr std::size_t pooled_bytes_per_record = 120;
+
 // The C type a builder input arrives as: texts as C strings, null read as empty.
 template <class T>
 using c_input = std::conditional_t<std::is_same_v<T, std::string>, const char*, T>;
@@ -49,7 +52,11 @@ bool call(Args... args) noexcept {
     auto owned = owned_inputs<traits>(all, std::make_index_sequence<inputs>{});
     typename traits::list result;
     int count = 0;
-    const bool ok = traits::call(owned, result, count);
+    bool ok = false;
+    {
+      const kv_object::binding_row_cost cost(pooled_bytes_per_record);
+      ok = traits::call(owned, result, count);
+    }
     if constexpr (traits::counted) {
       static_assert(std::is_same_v<std::tuple_element_t<inputs + 1, std::remove_cvref_t<decltype(all)>>, int*>);
       if (int* count_out = std::get<inputs + 1>(all)) *count_out = count;

@@ -66,6 +66,10 @@ int deliver(std::string bytes, char*& buffer, int& size) {
   return static_cast<int>(pending.bytes.size());
 }
 
+// The record's Lua table, as the C module's, and its bytes in the buffer
+// and in the Lua strings that carry them.
+constexpr std::size_t lua_bytes_per_record = 190 + 3 * 48;
+
 // How a builder input crosses the script interface.
 template <class T>
 using c_type = std::conditional_t<std::is_same_v<T, std::string>, const char*, T>;
@@ -81,7 +85,11 @@ struct transport<Builder, std::tuple<In...>> {
     pending = {};
     typename traits::list result;
     int count = 0;
-    const bool ok = traits::call(inputs, result, count);
+    bool ok = false;
+    {
+      const kv_object::binding_row_cost cost(lua_bytes_per_record);
+      ok = traits::call(inputs, result, count);
+    }
     list_encoding::list_encoder encoder;
     encode<typename traits::element>(result, encoder);
     result = {};
