@@ -10,7 +10,8 @@ present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
 Project, track and item handles are addresses (int) or None; integers beyond
-32 bits raise OverflowError rather than reach the library cut short.
+32 bits raise OverflowError rather than reach the library cut short, and texts
+(str as UTF-8, or bytes) holding a NUL raise ValueError for the same reason.
 """
 import ctypes
 from typing import Any, Callable, Dict, List, Optional, Tuple

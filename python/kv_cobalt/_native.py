@@ -28,12 +28,21 @@ def load(path: Optional[str] = None) -> ctypes.CDLL:
 
 
 def encode(value: "str | bytes | None") -> bytes:
-    """A text as the library's bytes: str as UTF-8 (undecodable bytes kept), None as empty."""
+    """A text as the library's bytes: str as UTF-8 (undecodable bytes kept), None as empty.
+
+    The library reads a text up to its first NUL, so a text holding one would
+    arrive cut short: ValueError instead, as Python's own C-string calls give."""
     if value is None:
         return b""
     if isinstance(value, bytes):
-        return value
-    return os.fsencode(value) if isinstance(value, os.PathLike) else value.encode("utf-8", "surrogateescape")
+        raw = value
+    elif isinstance(value, os.PathLike):
+        raw = os.fsencode(value)
+    else:
+        raw = value.encode("utf-8", "surrogateescape")
+    if b"\0" in raw:
+        raise ValueError("embedded null byte")
+    return raw
 
 
 def decode(raw: bytes) -> str:

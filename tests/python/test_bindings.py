@@ -369,6 +369,35 @@ class Package(unittest.TestCase):
         gc.collect()
         self.assertEqual(sum(map(len, newer)), 100)
 
+    def test_texts_with_a_nul_are_refused_and_nothing_is_stored(self):
+        c = self.cobalt
+        with c.map() as table, c.array() as array, c.record_list() as records:
+            for key, value in (("a\0secret", 1), ("k", "a\0b"), (b"a\0", 2), ("k", b"x\0")):
+                with self.assertRaises(ValueError):
+                    table[key] = value
+            self.assertEqual(len(table), 0)
+            for value in ("a\0b", b"\0"):
+                with self.assertRaises(ValueError):
+                    array.append(value)
+            self.assertEqual(len(array), 0)
+            with self.assertRaises(ValueError):
+                records.append("kv_Midi\0junk")
+            self.assertEqual(len(records), 0)
+            row = records.append("TrackDetail")
+            for key, value in (("Name\0x", "Bass"), ("Name", "Ba\0ss")):
+                with self.assertRaises(ValueError):
+                    row[key] = value
+            self.assertEqual(row.get("Name", "string"), "")
+            with self.assertRaises(ValueError):
+                row.get("Name\0x", "string")
+        for call in (lambda: c.GetStringSplitList("a,b\0,c", ","), lambda: c.GetStringSplitList("a,b", ",\0"),
+                     lambda: c.GetSamePerfectTrackNameList(None, "Bass\0"),
+                     lambda: c.GetIncludePerfectTrackNameList(None, "\0"),
+                     lambda: c.GetFilePathList("/tmp\0/x", "wav"),
+                     lambda: c.GetUserInputList("Title", 1, "one\0", "x")):
+            with self.assertRaises(ValueError):
+                call()
+
 
 if __name__ == "__main__":
     unittest.main()
