@@ -39,15 +39,15 @@ class Cobalt:
 
     def array(self) -> Array:
         """A new empty array."""
-        return Array(self.native, self.native.py_create_array())
+        return Array(self.native, self.native.py_create_array(), new=True)
 
     def map(self) -> Map:
         """A new empty map."""
-        return Map(self.native, self.native.py_create_map())
+        return Map(self.native, self.native.py_create_map(), new=True)
 
     def record_list(self) -> RecordList:
         """A new empty record list."""
-        return RecordList(self.native, self.native.py_create_kvList_array())
+        return RecordList(self.native, self.native.py_create_kvList_array(), new=True)
 
     # The list functions
 
@@ -61,7 +61,7 @@ class Cobalt:
         values = []
         if handle.value:
             kind = RecordList if read is RecordList.to_dicts else Array
-            with kind(self.native, handle.value) as pooled:
+            with kind(self.native, handle.value, new=True) as pooled:
                 values = read(pooled)
         return (ok, values, count.value) if counted else (ok, values)
 

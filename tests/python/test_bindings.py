@@ -369,6 +369,25 @@ class Package(unittest.TestCase):
         gc.collect()
         self.assertEqual(sum(map(len, newer)), 100)
 
+    def test_every_wrapper_of_a_released_object_reads_0_whichever_cobalt_made_it(self):
+        other = kv_cobalt.Cobalt()  # the same library: one set of pools
+        inner, outer = other.array(), self.cobalt.array()
+        outer.append(ctypes.c_void_p(inner.handle))
+        self.assertTrue(outer.release_with_named())
+        self.assertEqual(inner.handle, 0)
+        self.assertFalse(inner.release())
+
+        records = other.record_list()
+        note = records.append("kv_Midi")
+        again = records[0]
+        self.assertTrue(again.release())
+        self.assertEqual((note.handle, note.release()), (0, False))
+        newer = records.append("kv_Midi")
+        newer["Pitch"] = 60
+        self.assertEqual((note.handle, again.handle, records[1].get("Pitch", "int")), (0, 0, 60))
+        records.release()
+        self.assertEqual((newer.handle, len(newer)), (0, 0))
+
     def test_texts_with_a_nul_are_refused_and_nothing_is_stored(self):
         c = self.cobalt
         with c.map() as table, c.array() as array, c.record_list() as records:
