@@ -8,6 +8,7 @@ its handle: once the object is released, by any of them or along with the
 array or list that held it, they all read 0 and never release it again.
 """
 import ctypes
+import functools
 import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
@@ -37,7 +38,7 @@ def _index(index: int) -> int:
     return index if index in _INT_RANGE else -1
 
 
-def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
+def _store(native: _native.Library, setter: str, value: Value, *target) -> None:
     """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
     if isinstance(value, bool):
         kind, value = "bool", value
@@ -52,6 +53,18 @@ def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     else:
         raise TypeError("no script value for %r" % type(value).__name__)
     getattr(native, setter.format(kind))(*target, value)
+
+
+def _locked(method):
+    """Runs the method under the library's lock: the handle it reads still names
+    the same object when the library gets it, whatever other threads do."""
+
+    @functools.wraps(method)
+    def locked(self, *arguments):
+        with self._native.lock:
+            return method(self, *arguments)
+
+    return locked
 
 
 class _Handle:
@@ -74,36 +87,38 @@ class _Handle:
 _held: "Dict[int, weakref.WeakValueDictionary[int, _Handle]]" = {}
 
 
-def _handles(native: ctypes.CDLL) -> "weakref.WeakValueDictionary[int, _Handle]":
+def _handles(native: _native.Library) -> "weakref.WeakValueDictionary[int, _Handle]":
     return _held.setdefault(native._handle, weakref.WeakValueDictionary())
 
 
-def _hold(native: ctypes.CDLL, number: int, kind: str, new: bool, list_: Optional[_Handle] = None) -> _Handle:
+def _hold(native: _native.Library, number: int, kind: str, new: bool, list_: Optional[_Handle] = None) -> _Handle:
     """The handle the wrappers of the object at number share. new: the library has
     just made the object, so a handle still held at that number is of a released one."""
-    handles = _handles(native)
-    held = handles.get(number)
-    if held is not None and held.value:
-        if not new and held.kind == kind:
-            return held
-        if new:
-            held.number = 0
-    fresh = _Handle(number, kind, list_)
-    if number and not (held is not None and held.value):
-        handles[number] = fresh
-    return fresh
+    with native.lock:
+        handles = _handles(native)
+        held = handles.get(number)
+        if held is not None and held.value:
+            if not new:
+                return held
+            held.number = 0  # released by a call that bypassed the package
+        held = _Handle(number, kind, list_)
+        if number:
+            handles[number] = held
+        return held
 
 
-def _release(native: ctypes.CDLL, held: _Handle, release: str) -> bool:
+def _release(native: _native.Library, held: _Handle, release: str) -> bool:
     """Releases the object with the export named release; every wrapper of it then reads 0."""
-    number = held.value
-    if not number:
-        return False
-    _forget(native, held)
-    return bool(getattr(native, release)(number))
+    with native.lock:
+        number = held.value
+        if not number:
+            return False
+        _forget(native, held)
+        return bool(getattr(native, release)(number))
 
 
-def _forget(native: ctypes.CDLL, held: _Handle) -> None:
+def _forget(native: _native.Library, held: _Handle) -> None:
+    """Marks the object released for every wrapper of it; the caller holds the library's lock."""
     handles = _handles(native)
     if handles.get(held.number) is held:
         del handles[held.number]
@@ -115,7 +130,7 @@ class Pooled:
 
     _kind = "pooled"
 
-    def __init__(self, native: ctypes.CDLL, handle: int, new: bool = False):
+    def __init__(self, native: _native.Library, handle: int, new: bool = False):
         """Wraps handle; new: the library has just made that object."""
         self._native = native
         self._held = _hold(native, handle, self._kind, new)
@@ -125,6 +140,7 @@ class Pooled:
         """The library's handle, 0 once released."""
         return self._held.value
 
+    @_locked
     def __len__(self) -> int:
         handle = self.handle
         return self._native.py_get_obj_size(handle) if handle else 0
@@ -151,38 +167,47 @@ class Array(Pooled):
 
     _kind = "array"
 
+    @_locked
     def append(self, value: Value) -> None:
         """Appends a bool, int (32-bit), float, text, or address (``ctypes.c_void_p`` or None)."""
         _store(self._native, "py_set_array_{}", value, self.handle)
 
+    @_locked
     def get_int(self, index: int) -> int:
         """The integer at index; 0 when there is none."""
         return self._native.py_get_int_inarray(self.handle, _index(index))
 
+    @_locked
     def get_float(self, index: int) -> float:
         """The number at index; 0.0 when there is none."""
         return self._native.py_get_double_inarray(self.handle, _index(index))
 
+    @_locked
     def get_bool(self, index: int) -> bool:
         """The boolean at index; False when there is none."""
         return self._native.py_get_bool_inarray(self.handle, _index(index))
 
+    @_locked
     def get_address(self, index: int) -> Optional[int]:
         """The address at index; None when there is none."""
         return self._native.py_get_ptr_inarray(self.handle, _index(index))
 
+    @_locked
     def get_text(self, index: int) -> str:
         """The text at index (at most 1023 bytes); empty when there is none."""
         buffer = text_buffer()
         self._native.py_get_string_inarray(self.handle, _index(index), buffer)
         return decode(buffer.value)
 
+    @_locked
     def texts(self) -> List[str]:
         return [self.get_text(i) for i in range(len(self))]
 
+    @_locked
     def addresses(self) -> List[Optional[int]]:
         return [self.get_address(i) for i in range(len(self))]
 
+    @_locked
     def release_with_named(self) -> bool:
         """Releases the array and every array whose handle it holds as an address;
         the Array objects of those arrays then hold nothing."""
@@ -203,9 +228,11 @@ class Map(Pooled):
 
     _kind = "map"
 
+    @_locked
     def __setitem__(self, key: "str | bytes", value: Value) -> None:
         _store(self._native, "py_set_map_{}", value, self.handle, encode(key))
 
+    @_locked
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
         key = text_buffer()
         value = getattr(self._native, getter)(self.handle, _index(index), key)
@@ -227,6 +254,7 @@ class Map(Pooled):
         """(key, address) of the entry at position index; ("", None) when it holds none."""
         return self._entry("py_get_ptr_inmap", index)
 
+    @_locked
     def text_at(self, index: int) -> Tuple[str, str]:
         """(key, text) of the entry at position index; ("", "") when it holds no text."""
         key, value = text_buffer(), text_buffer()
@@ -240,7 +268,7 @@ class Record:
     The list owns it: it lives until released here or with its list, and this
     object keeps its list from being collected."""
 
-    def __init__(self, native: ctypes.CDLL, handle: int, owner: Optional["RecordList"] = None, new: bool = False):
+    def __init__(self, native: _native.Library, handle: int, owner: Optional["RecordList"] = None, new: bool = False):
         """Wraps handle, a record of owner; new: the library has just made it."""
         self._native = native
         self._owner = owner
@@ -251,10 +279,12 @@ class Record:
         """The library's handle, 0 once the record or its list was released."""
         return self._held.value
 
+    @_locked
     def __len__(self) -> int:
         """The number of present fields."""
         return self._native.py_get_obj_size(self.handle)
 
+    @_locked
     def fields(self) -> List[Tuple[str, str]]:
         """(key, type name) of every present field, in key order."""
         found = []
@@ -264,6 +294,7 @@ class Record:
             found.append((decode(key.value), decode(type_name.value)))
         return found
 
+    @_locked
     def get(self, key: str, type_name: str) -> Any:
         """A field's value read as type_name ("int", "double", "string", "MediaTrack*");
         the type's default when the record or field has none of that type."""
@@ -280,10 +311,12 @@ class Record:
             return n.py_get_ptr_inkvobj(h, k)
         raise ValueError("no field type %r" % type_name)
 
+    @_locked
     def __setitem__(self, key: str, value: Value) -> None:
         """Sets a field; stored only when the value has the field's own type."""
         _store(self._native, "py_set_{}_inkvObj", value, self.handle, encode(key))
 
+    @_locked
     def to_dict(self) -> Dict[str, Any]:
         """The present fields as plain values."""
         return {key: self.get(key, type_name) for key, type_name in self.fields()}
@@ -298,6 +331,7 @@ class RecordList(Pooled):
 
     _kind = "list"
 
+    @_locked
     def append(self, type_name: str) -> Record:
         """A new empty record of one of RECORD_TYPES at the end of the list."""
         handle = self._native.py_create_kvObj_inarray(self.handle, encode(type_name))
@@ -305,6 +339,7 @@ class RecordList(Pooled):
             raise ValueError("cannot create a %r record here" % type_name)
         return Record(self._native, handle, self, new=True)
 
+    @_locked
     def __getitem__(self, index: int) -> Optional[Record]:
         """The record at index (negative: from the end); None when it was released.
         IndexError outside the list, so the list iterates as a sequence."""
@@ -315,9 +350,10 @@ class RecordList(Pooled):
         handle = self._native.py_get_ptr_inarray(self.handle, position)
         return Record(self._native, handle, self) if handle else None
 
+    @_locked
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
         """Every record's present fields as plain values (None for a released record)."""
-        n = self._native
+        n = self._native.unlocked  # the lock is held for the whole list
         size, key_of, record_at = n.py_get_obj_size, n.py_get_key_inkvObj, n.py_get_ptr_inarray
         # One reader per type name and two key buffers for the whole list.
         text_value = text_buffer()

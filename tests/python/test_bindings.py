@@ -6,6 +6,7 @@ import itertools
 import os
 import sys
 import tempfile
+import threading
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "python"))
@@ -368,6 +369,43 @@ class Package(unittest.TestCase):
         del inner
         gc.collect()
         self.assertEqual(sum(map(len, newer)), 100)
+
+    def test_threads_sharing_one_cobalt_see_their_own_objects(self):
+        c = self.cobalt
+        tracks = add_tracks(*[0] * 1000)
+        rows = [{"Track": track, "Depth": 0} for track in tracks]
+        failures = []
+
+        def work(seed):
+            # Whole lists pooled and released in one call each, beside the
+            # other threads' own objects: the pools change all the time.
+            try:
+                for _ in range(20):
+                    self.assertEqual(c.GetTrackDepthList(None), (True, rows))
+                    arrays = [c.array() for _ in range(100)]
+                    with c.array() as outer, c.record_list() as notes:
+                        for k, array in enumerate(arrays):
+                            array.append(seed * 1000 + k)
+                            outer.append(ctypes.c_void_p(array.handle))
+                        notes.append("kv_Midi")["Pitch"] = seed
+                        self.assertEqual([array.get_int(0) for array in arrays], [seed * 1000 + k for k in range(100)])
+                        self.assertEqual(notes[0].get("Pitch", "int"), seed)
+                        self.assertTrue(outer.release_with_named())
+                    self.assertEqual({array.handle for array in arrays}, {0})
+            except BaseException as error:  # reported by the test's own thread
+                failures.append(error)
+
+        interval = sys.getswitchinterval()
+        sys.setswitchinterval(1e-6)  # the threads take turns as often as they can
+        try:
+            threads = [threading.Thread(target=work, args=(seed,)) for seed in range(4)]
+            for thread in threads:
+                thread.start()
+            for thread in threads:
+                thread.join()
+        finally:
+            sys.setswitchinterval(interval)
+        self.assertEqual(failures, [])
 
     def test_every_wrapper_of_a_released_object_reads_0_whichever_cobalt_made_it(self):
         other = kv_cobalt.Cobalt()  # the same library: one set of pools
