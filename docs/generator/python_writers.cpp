@@ -86,10 +86,14 @@ generated_file python_exports(const documentation& docs) {
 generated_file python_stub(const documentation& docs) {
   std::ostringstream pyi;
   pyi << "\"\"\"Types of the library as _native.load returns it. " << generated_note << "\"\"\"\n"
-      << "import ctypes\nfrom typing import Any, Optional\n\n"
+      << "import ctypes\nimport threading\nfrom typing import Any, Optional\n\n"
       << "from ._exports import LIST_FUNCTIONS as LIST_FUNCTIONS, POOL_FUNCTIONS as POOL_FUNCTIONS\n\n"
       << "TEXT_CAPACITY: int\nLIBRARY_VARIABLE: str\n\n\n"
-      << "class Library(ctypes.CDLL):\n    \"\"\"The loaded library with every export declared.\"\"\"\n\n";
+      << "class Library(ctypes.CDLL):\n"
+      << "    \"\"\"The loaded library with every export declared, each called under ``lock``.\"\"\"\n\n"
+      << "    lock: threading.RLock\n"
+      << "    #: The same exports without the lock, for a caller that holds it.\n"
+      << "    unlocked: Any\n\n";
   for (const auto& f : docs.pool) stub_method(pyi, f.name, f.result, f.parameters, f.description);
   for (const auto& f : docs.lists) stub_method(pyi, "py_" + f.name, "bool", f.parameters, f.description);
   pyi << "\n\ndef load(path: Optional[str] = ...) -> Library: ...\n"

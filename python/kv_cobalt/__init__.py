@@ -10,7 +10,22 @@ present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
 Project, track and item handles are addresses (int) or None; integers beyond
-32 bits raise OverflowError rather than reach the library cut short.
+32 bits raise OverflowError rather than reach the library cut short, and texts
+(str as UTF-8, or bytes) holding a NUL raise ValueError for the same reason.
+
+Threads may share a Cobalt. The library's pools have no lock of their own, so
+every call into a loaded library runs under that library's one lock (shared by
+every Cobalt on the same file, ``cobalt.native.lock``), and each method here
+makes all its calls under it: calls from several threads take turns, and no
+thread sees another's object half made or freed. Not covered:
+
+- a sequence of method calls is not one step: a list another thread appends to
+  may grow between ``len()`` and reading it. Hold ``cobalt.native.lock`` (it is
+  reentrant) around such a sequence;
+- calls into the library that bypass the lock: a ctypes handle on the file
+  loaded by other means than this package, or the host's own threads;
+- waiting: while one thread's call runs (a long item's peak list, a user input
+  dialog), every other thread's call into the library waits for it.
 """
 import ctypes
 from typing import Any, Callable, Dict, List, Optional, Tuple
@@ -38,15 +53,19 @@ class Cobalt:
 
     def array(self) -> Array:
         """A new empty array."""
-        return Array(self.native, self.native.py_create_array())
+        return self._create(Array, "py_create_array")
 
     def map(self) -> Map:
         """A new empty map."""
-        return Map(self.native, self.native.py_create_map())
+        return self._create(Map, "py_create_map")
 
     def record_list(self) -> RecordList:
         """A new empty record list."""
-        return RecordList(self.native, self.native.py_create_kvList_array())
+        return self._create(RecordList, "py_create_kvList_array")
+
+    def _create(self, kind: type, create: str):
+        with self.native.lock:  # no other thread's call between making the object and wrapping it
+            return kind(self.native, getattr(self.native, create)(), new=True)
 
     # The list functions
 
@@ -56,12 +75,13 @@ class Cobalt:
         handle = ctypes.c_uint64(0)
         count = ctypes.c_int(0)
         extra = (ctypes.byref(count),) if counted else ()
-        ok = getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra)
         values = []
-        if handle.value:
-            kind = RecordList if read is RecordList.to_dicts else Array
-            with kind(self.native, handle.value) as pooled:
-                values = read(pooled)
+        with self.native.lock:
+            ok = getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra)
+            if handle.value:
+                kind = RecordList if read is RecordList.to_dicts else Array
+                with kind(self.native, handle.value, new=True) as pooled:
+                    values = read(pooled)
         return (ok, values, count.value) if counted else (ok, values)
 
     def GetTrackItemList(self, project: Address) -> Tuple[bool, List[Address]]:

@@ -2,7 +2,9 @@
 ``py_`` function with its result and argument types."""
 import ctypes
 import os
-from typing import Optional
+import threading
+import types
+from typing import Dict, Optional
 
 # The declarations are generated from the library's own tables.
 from ._exports import LIST_FUNCTIONS, POOL_FUNCTIONS, TEXT_CAPACITY
@@ -11,29 +13,67 @@ from ._exports import LIST_FUNCTIONS, POOL_FUNCTIONS, TEXT_CAPACITY
 LIBRARY_VARIABLE = "KV_COBALT_LIBRARY"
 
 
-def load(path: Optional[str] = None) -> ctypes.CDLL:
-    """Loads the library (``path``, else ``$KV_COBALT_LIBRARY``) and declares every export.
+class Library(ctypes.CDLL):
+    """The loaded library with every export declared. Its pools have no lock of
+    their own, so each export runs under ``lock``, the library's one lock: calls
+    from several threads take turns. Hold it around calls that must follow each
+    other with no other thread's call between them; while holding it, the same
+    exports without the lock are ``unlocked``'s attributes."""
+
+    def __init__(self, path: str):
+        super().__init__(path)
+        self.lock = threading.RLock()
+        self.unlocked = types.SimpleNamespace()
+        for name, (result, arguments) in {**POOL_FUNCTIONS, **LIST_FUNCTIONS}.items():
+            function = self[name]
+            function.restype = result
+            function.argtypes = arguments
+            setattr(self.unlocked, name, function)
+            setattr(self, name, _under(self.lock, function))
+
+
+def _under(lock: "threading.RLock", function):
+    def call(*arguments):
+        with lock:
+            return function(*arguments)
+
+    call.__name__ = call.__qualname__ = function.__name__
+    return call
+
+
+# One Library per loaded file, whatever path named it: one lock for one set of pools.
+_loaded: Dict[int, Library] = {}
+
+
+def load(path: Optional[str] = None) -> Library:
+    """The library (``path``, else ``$KV_COBALT_LIBRARY``) with every export declared.
 
     Loading the file the host already loaded gives the same library, with the
-    same pools."""
+    same pools; loading it again gives the same Library object, with the same lock."""
     path = path or os.environ.get(LIBRARY_VARIABLE)
     if not path:
         raise OSError("no library path given and %s is not set" % LIBRARY_VARIABLE)
-    library = ctypes.CDLL(path)
-    for name, (result, arguments) in {**POOL_FUNCTIONS, **LIST_FUNCTIONS}.items():
-        function = getattr(library, name)
-        function.restype = result
-        function.argtypes = arguments
-    return library
+    library = Library(path)
+    # One step under the interpreter lock: two threads loading at once get the same Library.
+    return _loaded.setdefault(library._handle, library)
 
 
 def encode(value: "str | bytes | None") -> bytes:
-    """A text as the library's bytes: str as UTF-8 (undecodable bytes kept), None as empty."""
+    """A text as the library's bytes: str as UTF-8 (undecodable bytes kept), None as empty.
+
+    The library reads a text up to its first NUL, so a text holding one would
+    arrive cut short: ValueError instead, as Python's own C-string calls give."""
     if value is None:
         return b""
     if isinstance(value, bytes):
-        return value
-    return os.fsencode(value) if isinstance(value, os.PathLike) else value.encode("utf-8", "surrogateescape")
+        raw = value
+    elif isinstance(value, os.PathLike):
+        raw = os.fsencode(value)
+    else:
+        raw = value.encode("utf-8", "surrogateescape")
+    if b"\0" in raw:
+        raise ValueError("embedded null byte")
+    return raw
 
 
 def decode(raw: bytes) -> str:

@@ -1,5 +1,6 @@
 """Types of the library as _native.load returns it. Generated from the library's declarations by kv_docgen; do not edit."""
 import ctypes
+import threading
 from typing import Any, Optional
 
 from ._exports import LIST_FUNCTIONS as LIST_FUNCTIONS, POOL_FUNCTIONS as POOL_FUNCTIONS
@@ -9,7 +10,11 @@ LIBRARY_VARIABLE: str
 
 
 class Library(ctypes.CDLL):
-    """The loaded library with every export declared."""
+    """The loaded library with every export declared, each called under ``lock``."""
+
+    lock: threading.RLock
+    #: The same exports without the lock, for a caller that holds it.
+    unlocked: Any
 
     def py_create_array(self) -> int:
         """Creates an empty array; returns its handle."""

@@ -3,8 +3,12 @@
 Arrays, maps and record lists belong to the Python object that created or
 received them: they are released by ``release()``, at the end of a ``with``
 block, or when the object is collected. Records belong to their record list.
+All the wrappers of one object, made by any Cobalt on the same library, share
+its handle: once the object is released, by any of them or along with the
+array or list that held it, they all read 0 and never release it again.
 """
 import ctypes
+import functools
 import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
@@ -34,7 +38,7 @@ def _index(index: int) -> int:
     return index if index in _INT_RANGE else -1
 
 
-def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
+def _store(native: _native.Library, setter: str, value: Value, *target) -> None:
     """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
     if isinstance(value, bool):
         kind, value = "bool", value
@@ -51,32 +55,99 @@ def _store(native: ctypes.CDLL, setter: str, value: Value, *target) -> None:
     getattr(native, setter.format(kind))(*target, value)
 
 
-# The live Python owners by (library, handle): a release that frees other
-# pooled objects tells their owners, whose handles may soon name new objects.
-_live: "weakref.WeakValueDictionary[Tuple[int, int], Pooled]" = weakref.WeakValueDictionary()
+def _locked(method):
+    """Runs the method under the library's lock: the handle it reads still names
+    the same object when the library gets it, whatever other threads do."""
+
+    @functools.wraps(method)
+    def locked(self, *arguments):
+        with self._native.lock:
+            return method(self, *arguments)
+
+    return locked
+
+
+class _Handle:
+    """An object's handle as every wrapper of it holds it: 0 once the object is
+    released, and for a record also once its list is."""
+
+    __slots__ = ("number", "kind", "list", "__weakref__")
+
+    def __init__(self, number: int, kind: str, list_: "Optional[_Handle]"):
+        self.number, self.kind, self.list = number, kind, list_
+
+    @property
+    def value(self) -> int:
+        return self.number if self.list is None or self.list.value else 0
+
+
+# The handles wrappers hold, by loaded library and object: every Cobalt on one
+# library file shares the library's pools, so they share these too. A handle
+# left here after its object was released would soon name a new object.
+_held: "Dict[int, weakref.WeakValueDictionary[int, _Handle]]" = {}
+
+
+def _handles(native: _native.Library) -> "weakref.WeakValueDictionary[int, _Handle]":
+    return _held.setdefault(native._handle, weakref.WeakValueDictionary())
+
+
+def _hold(native: _native.Library, number: int, kind: str, new: bool, list_: Optional[_Handle] = None) -> _Handle:
+    """The handle the wrappers of the object at number share. new: the library has
+    just made the object, so a handle still held at that number is of a released one."""
+    with native.lock:
+        handles = _handles(native)
+        held = handles.get(number)
+        if held is not None and held.value:
+            if not new:
+                return held
+            held.number = 0  # released by a call that bypassed the package
+        held = _Handle(number, kind, list_)
+        if number:
+            handles[number] = held
+        return held
+
+
+def _release(native: _native.Library, held: _Handle, release: str) -> bool:
+    """Releases the object with the export named release; every wrapper of it then reads 0."""
+    with native.lock:
+        number = held.value
+        if not number:
+            return False
+        _forget(native, held)
+        return bool(getattr(native, release)(number))
+
+
+def _forget(native: _native.Library, held: _Handle) -> None:
+    """Marks the object released for every wrapper of it; the caller holds the library's lock."""
+    handles = _handles(native)
+    if handles.get(held.number) is held:
+        del handles[held.number]
+    held.number = 0
 
 
 class Pooled:
     """A pooled array, map or record list, owned by this Python object."""
 
-    def __init__(self, native: ctypes.CDLL, handle: int):
+    _kind = "pooled"
+
+    def __init__(self, native: _native.Library, handle: int, new: bool = False):
+        """Wraps handle; new: the library has just made that object."""
         self._native = native
-        self._handle = handle
-        if handle:
-            _live[(id(native), handle)] = self
+        self._held = _hold(native, handle, self._kind, new)
 
     @property
     def handle(self) -> int:
         """The library's handle, 0 once released."""
-        return self._handle
+        return self._held.value
 
+    @_locked
     def __len__(self) -> int:
-        return self._native.py_get_obj_size(self._handle) if self._handle else 0
+        handle = self.handle
+        return self._native.py_get_obj_size(handle) if handle else 0
 
     def release(self) -> bool:
         """Releases the object in the library; true when it was still there."""
-        handle, self._handle = self._handle, 0
-        return bool(handle) and self._native.py_release_obj(handle)
+        return _release(self._native, self._held, "py_release_obj")
 
     def __enter__(self):
         return self
@@ -94,61 +165,77 @@ class Pooled:
 class Array(Pooled):
     """An array of script values: appended to, read by position and type."""
 
+    _kind = "array"
+
+    @_locked
     def append(self, value: Value) -> None:
         """Appends a bool, int (32-bit), float, text, or address (``ctypes.c_void_p`` or None)."""
-        _store(self._native, "py_set_array_{}", value, self._handle)
+        _store(self._native, "py_set_array_{}", value, self.handle)
 
+    @_locked
     def get_int(self, index: int) -> int:
         """The integer at index; 0 when there is none."""
-        return self._native.py_get_int_inarray(self._handle, _index(index))
+        return self._native.py_get_int_inarray(self.handle, _index(index))
 
+    @_locked
     def get_float(self, index: int) -> float:
         """The number at index; 0.0 when there is none."""
-        return self._native.py_get_double_inarray(self._handle, _index(index))
+        return self._native.py_get_double_inarray(self.handle, _index(index))
 
+    @_locked
     def get_bool(self, index: int) -> bool:
         """The boolean at index; False when there is none."""
-        return self._native.py_get_bool_inarray(self._handle, _index(index))
+        return self._native.py_get_bool_inarray(self.handle, _index(index))
 
+    @_locked
     def get_address(self, index: int) -> Optional[int]:
         """The address at index; None when there is none."""
-        return self._native.py_get_ptr_inarray(self._handle, _index(index))
+        return self._native.py_get_ptr_inarray(self.handle, _index(index))
 
+    @_locked
     def get_text(self, index: int) -> str:
         """The text at index (at most 1023 bytes); empty when there is none."""
         buffer = text_buffer()
-        self._native.py_get_string_inarray(self._handle, _index(index), buffer)
+        self._native.py_get_string_inarray(self.handle, _index(index), buffer)
         return decode(buffer.value)
 
+    @_locked
     def texts(self) -> List[str]:
         return [self.get_text(i) for i in range(len(self))]
 
+    @_locked
     def addresses(self) -> List[Optional[int]]:
         return [self.get_address(i) for i in range(len(self))]
 
+    @_locked
     def release_with_named(self) -> bool:
         """Releases the array and every array whose handle it holds as an address;
         the Array objects of those arrays then hold nothing."""
-        named = [address for address in self.addresses() if address] if self._handle else []
-        handle, self._handle = self._handle, 0
-        if not (handle and self._native.py_release_obj2(handle)):
+        handle = self.handle
+        named = [address for address in self.addresses() if address and address != handle] if handle else []
+        if not _release(self._native, self._held, "py_release_obj2"):
             return False
+        handles = _handles(self._native)
         for address in named:
-            owner = _live.get((id(self._native), address))
-            if isinstance(owner, Array):
-                owner._handle = 0  # released: never released again from here
+            held = handles.get(address)
+            if held is not None and held.kind == self._kind:
+                _forget(self._native, held)
         return True
 
 
 class Map(Pooled):
     """A map from text keys to script values, read by position in key order."""
 
-    def __setitem__(self, key: "str | bytes", value: Value) -> None:
-        _store(self._native, "py_set_map_{}", value, self._handle, encode(key))
+    _kind = "map"
 
+    @_locked
+    def __setitem__(self, key: "str | bytes", value: Value) -> None:
+        _store(self._native, "py_set_map_{}", value, self.handle, encode(key))
+
+    @_locked
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
         key = text_buffer()
-        value = getattr(self._native, getter)(self._handle, _index(index), key)
+        value = getattr(self._native, getter)(self.handle, _index(index), key)
         return decode(key.value), value
 
     def int_at(self, index: int) -> Tuple[str, int]:
@@ -167,10 +254,11 @@ class Map(Pooled):
         """(key, address) of the entry at position index; ("", None) when it holds none."""
         return self._entry("py_get_ptr_inmap", index)
 
+    @_locked
     def text_at(self, index: int) -> Tuple[str, str]:
         """(key, text) of the entry at position index; ("", "") when it holds no text."""
         key, value = text_buffer(), text_buffer()
-        self._native.py_get_string_inmap(self._handle, _index(index), key, value)
+        self._native.py_get_string_inmap(self.handle, _index(index), key, value)
         return decode(key.value), decode(value.value)
 
 
@@ -180,20 +268,23 @@ class Record:
     The list owns it: it lives until released here or with its list, and this
     object keeps its list from being collected."""
 
-    def __init__(self, native: ctypes.CDLL, handle: int, owner: Optional["RecordList"] = None):
+    def __init__(self, native: _native.Library, handle: int, owner: Optional["RecordList"] = None, new: bool = False):
+        """Wraps handle, a record of owner; new: the library has just made it."""
         self._native = native
-        self._handle = handle
         self._owner = owner
+        self._held = _hold(native, handle, "record", new, owner._held if owner is not None else None)
 
     @property
     def handle(self) -> int:
         """The library's handle, 0 once the record or its list was released."""
-        return self._handle if self._owner is None or self._owner.handle else 0
+        return self._held.value
 
+    @_locked
     def __len__(self) -> int:
         """The number of present fields."""
         return self._native.py_get_obj_size(self.handle)
 
+    @_locked
     def fields(self) -> List[Tuple[str, str]]:
         """(key, type name) of every present field, in key order."""
         found = []
@@ -203,6 +294,7 @@ class Record:
             found.append((decode(key.value), decode(type_name.value)))
         return found
 
+    @_locked
     def get(self, key: str, type_name: str) -> Any:
         """A field's value read as type_name ("int", "double", "string", "MediaTrack*");
         the type's default when the record or field has none of that type."""
@@ -219,30 +311,35 @@ class Record:
             return n.py_get_ptr_inkvobj(h, k)
         raise ValueError("no field type %r" % type_name)
 
+    @_locked
     def __setitem__(self, key: str, value: Value) -> None:
         """Sets a field; stored only when the value has the field's own type."""
         _store(self._native, "py_set_{}_inkvObj", value, self.handle, encode(key))
 
+    @_locked
     def to_dict(self) -> Dict[str, Any]:
         """The present fields as plain values."""
         return {key: self.get(key, type_name) for key, type_name in self.fields()}
 
     def release(self) -> bool:
         """Releases the record alone; its list then reads None at its position."""
-        handle, self._handle = self.handle, 0
-        return bool(handle) and self._native.py_release_obj(handle)
+        return _release(self._native, self._held, "py_release_obj")
 
 
 class RecordList(Pooled):
     """A list of records; releasing it releases the records it still holds."""
 
+    _kind = "list"
+
+    @_locked
     def append(self, type_name: str) -> Record:
         """A new empty record of one of RECORD_TYPES at the end of the list."""
-        handle = self._native.py_create_kvObj_inarray(self._handle, encode(type_name))
+        handle = self._native.py_create_kvObj_inarray(self.handle, encode(type_name))
         if not handle:
             raise ValueError("cannot create a %r record here" % type_name)
-        return Record(self._native, handle, self)
+        return Record(self._native, handle, self, new=True)
 
+    @_locked
     def __getitem__(self, index: int) -> Optional[Record]:
         """The record at index (negative: from the end); None when it was released.
         IndexError outside the list, so the list iterates as a sequence."""
@@ -250,12 +347,13 @@ class RecordList(Pooled):
         position = index + size if index < 0 else index
         if not 0 <= position < size:
             raise IndexError("record list index out of range")
-        handle = self._native.py_get_ptr_inarray(self._handle, position)
+        handle = self._native.py_get_ptr_inarray(self.handle, position)
         return Record(self._native, handle, self) if handle else None
 
+    @_locked
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
         """Every record's present fields as plain values (None for a released record)."""
-        n = self._native
+        n = self._native.unlocked  # the lock is held for the whole list
         size, key_of, record_at = n.py_get_obj_size, n.py_get_key_inkvObj, n.py_get_ptr_inarray
         # One reader per type name and two key buffers for the whole list.
         text_value = text_buffer()
@@ -269,8 +367,9 @@ class RecordList(Pooled):
         key, type_name = text_buffer(), text_buffer()
         names: Dict[bytes, str] = {}
         result: List[Optional[Dict[str, Any]]] = []
+        records = self.handle
         for index in range(len(self)):
-            handle = record_at(self._handle, index)
+            handle = record_at(records, index)
             if handle is None:
                 result.append(None)
                 continue

@@ -6,6 +6,7 @@ import itertools
 import os
 import sys
 import tempfile
+import threading
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "python"))
@@ -368,6 +369,91 @@ class Package(unittest.TestCase):
         del inner
         gc.collect()
         self.assertEqual(sum(map(len, newer)), 100)
+
+    def test_threads_sharing_one_cobalt_see_their_own_objects(self):
+        c = self.cobalt
+        tracks = add_tracks(*[0] * 1000)
+        rows = [{"Track": track, "Depth": 0} for track in tracks]
+        failures = []
+
+        def work(seed):
+            # Whole lists pooled and released in one call each, beside the
+            # other threads' own objects: the pools change all the time.
+            try:
+                for _ in range(20):
+                    self.assertEqual(c.GetTrackDepthList(None), (True, rows))
+                    arrays = [c.array() for _ in range(100)]
+                    with c.array() as outer, c.record_list() as notes:
+                        for k, array in enumerate(arrays):
+                            array.append(seed * 1000 + k)
+                            outer.append(ctypes.c_void_p(array.handle))
+                        notes.append("kv_Midi")["Pitch"] = seed
+                        self.assertEqual([array.get_int(0) for array in arrays], [seed * 1000 + k for k in range(100)])
+                        self.assertEqual(notes[0].get("Pitch", "int"), seed)
+                        self.assertTrue(outer.release_with_named())
+                    self.assertEqual({array.handle for array in arrays}, {0})
+            except BaseException as error:  # reported by the test's own thread
+                failures.append(error)
+
+        interval = sys.getswitchinterval()
+        sys.setswitchinterval(1e-6)  # the threads take turns as often as they can
+        try:
+            threads = [threading.Thread(target=work, args=(seed,)) for seed in range(4)]
+            for thread in threads:
+                thread.start()
+            for thread in threads:
+                thread.join()
+        finally:
+            sys.setswitchinterval(interval)
+        self.assertEqual(failures, [])
+
+    def test_every_wrapper_of_a_released_object_reads_0_whichever_cobalt_made_it(self):
+        other = kv_cobalt.Cobalt()  # the same library: one set of pools
+        inner, outer = other.array(), self.cobalt.array()
+        outer.append(ctypes.c_void_p(inner.handle))
+        self.assertTrue(outer.release_with_named())
+        self.assertEqual(inner.handle, 0)
+        self.assertFalse(inner.release())
+
+        records = other.record_list()
+        note = records.append("kv_Midi")
+        again = records[0]
+        self.assertTrue(again.release())
+        self.assertEqual((note.handle, note.release()), (0, False))
+        newer = records.append("kv_Midi")
+        newer["Pitch"] = 60
+        self.assertEqual((note.handle, again.handle, records[1].get("Pitch", "int")), (0, 0, 60))
+        records.release()
+        self.assertEqual((newer.handle, len(newer)), (0, 0))
+
+    def test_texts_with_a_nul_are_refused_and_nothing_is_stored(self):
+        c = self.cobalt
+        with c.map() as table, c.array() as array, c.record_list() as records:
+            for key, value in (("a\0secret", 1), ("k", "a\0b"), (b"a\0", 2), ("k", b"x\0")):
+                with self.assertRaises(ValueError):
+                    table[key] = value
+            self.assertEqual(len(table), 0)
+            for value in ("a\0b", b"\0"):
+                with self.assertRaises(ValueError):
+                    array.append(value)
+            self.assertEqual(len(array), 0)
+            with self.assertRaises(ValueError):
+                records.append("kv_Midi\0junk")
+            self.assertEqual(len(records), 0)
+            row = records.append("TrackDetail")
+            for key, value in (("Name\0x", "Bass"), ("Name", "Ba\0ss")):
+                with self.assertRaises(ValueError):
+                    row[key] = value
+            self.assertEqual(row.get("Name", "string"), "")
+            with self.assertRaises(ValueError):
+                row.get("Name\0x", "string")
+        for call in (lambda: c.GetStringSplitList("a,b\0,c", ","), lambda: c.GetStringSplitList("a,b", ",\0"),
+                     lambda: c.GetSamePerfectTrackNameList(None, "Bass\0"),
+                     lambda: c.GetIncludePerfectTrackNameList(None, "\0"),
+                     lambda: c.GetFilePathList("/tmp\0/x", "wav"),
+                     lambda: c.GetUserInputList("Title", 1, "one\0", "x")):
+            with self.assertRaises(ValueError):
+                call()
 
 
 if __name__ == "__main__":

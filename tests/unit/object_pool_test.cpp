@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <map>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "binding/python/object_pool.hpp"
@@ -91,6 +94,62 @@ TEST(object_pool, a_million_objects_created_and_released_in_mixed_orders) {
     if (i % 2 != 0 || !py_release_obj2(loose[i])) py_release_obj(loose[i]);
   }
   EXPECT_EQ(pooled_objects(), before);
+}
+
+// Reads of a pooled map by position, checked against a plain ordered map
+// walked from its start: in order, backwards, in jumps, and between new keys
+// and new values.
+TEST(object_pool, map_reads_by_position_follow_key_order_whatever_the_order_of_reads_and_writes) {
+  const std::uint64_t map = py_create_map();
+  std::map<std::string, int> expected;
+  std::mt19937 random(11);
+  auto set = [&](const std::string& key, int value) {
+    py_set_map_int(map, key.c_str(), value);
+    expected.insert_or_assign(key, value);
+  };
+  auto check = [&](int position) {
+    char key[1024] = "unset";
+    const int value = py_get_int_inmap(map, position, key);
+    if (position < 0 || position >= static_cast<int>(expected.size())) {
+      EXPECT_EQ(value, 0);
+      EXPECT_STREQ(key, "") << position;
+      return;
+    }
+    const auto& [want_key, want_value] = *std::next(expected.begin(), position);
+    ASSERT_EQ(key, want_key) << position;
+    ASSERT_EQ(value, want_value) << position;
+  };
+  std::vector<int> numbers(400);
+  for (int i = 0; i < 400; ++i) numbers[static_cast<std::size_t>(i)] = i * 10;
+  std::shuffle(numbers.begin(), numbers.end(), random);
+  for (int number : numbers) set("k" + std::to_string(number), number);
+  const int size = static_cast<int>(expected.size());
+  for (int position = 0; position < size; ++position) check(position);
+  for (int position = size - 1; position >= 0; --position) check(position);
+  for (int position : {-1, size, 7, 0, size - 1, 200, 3, size - 2}) check(position);
+
+  int position = 0;
+  for (int step = 0; step < 20000; ++step) {
+    const int size_now = static_cast<int>(expected.size());
+    switch (random() % 6) {
+      case 0: set("k" + std::to_string(random() % 100000), step); break;  // mostly a new key
+      case 1: set(std::next(expected.begin(), position)->first, step); break;  // a new value only
+      case 2: position = static_cast<int>(random() % static_cast<unsigned>(size_now)); break;
+      case 3: --position; break;
+      default: ++position; break;
+    }
+    check(position);
+    position = std::clamp(position, 0, static_cast<int>(expected.size()) - 1);
+  }
+  ASSERT_TRUE(py_release_obj(map));
+
+  const std::uint64_t fresh = py_create_map();
+  py_set_map_int(fresh, "only", 1);
+  char key[1024];
+  EXPECT_EQ(py_get_int_inmap(fresh, 0, key), 1);
+  EXPECT_STREQ(key, "only");
+  EXPECT_EQ(py_get_int_inmap(fresh, 1, key), 0);
+  py_release_obj(fresh);
 }
 
 }  // namespace

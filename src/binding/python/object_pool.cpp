@@ -1,8 +1,32 @@
 #include "binding/python/object_pool.hpp"
 
+#include <cstdlib>
+#include <iterator>
+
 #include "object/record_types.hpp"
 
 namespace python_utility {
+
+const pyvar_map::entries::value_type& pyvar_map::at_position(std::size_t position) const {
+  // Steps from whichever is nearest: the first entry, the end or the last read.
+  using offset = std::ptrdiff_t;
+  const auto target = static_cast<offset>(position);
+  auto from = entries_.cbegin();
+  offset steps = target;
+  if (const offset from_end = target - static_cast<offset>(entries_.size()); -from_end < steps) {
+    from = entries_.cend();
+    steps = from_end;
+  }
+  if (const offset from_last = target - static_cast<offset>(last_position_);
+      remembered_ && std::abs(from_last) < std::abs(steps)) {
+    from = last_;
+    steps = from_last;
+  }
+  last_ = std::next(from, steps);
+  last_position_ = position;
+  remembered_ = true;
+  return *last_;
+}
 
 using kv_object::kv_List;
 

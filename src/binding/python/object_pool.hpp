@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "object/kv_list.hpp"
@@ -17,7 +18,31 @@ namespace python_utility {
 using kv_object::pyvar;
 using kv_object::record_fields::to_pyvar;
 using pyvar_array = std::vector<pyvar>;
-using pyvar_map = std::map<std::string, pyvar>;
+
+// An ordered map of script values that scripts read by position in key order.
+// It remembers the last position read, so reading the entries one after the
+// other steps once per entry instead of walking from the first each time.
+class pyvar_map {
+ public:
+  using entries = std::map<std::string, pyvar>;
+
+  std::size_t size() const { return entries_.size(); }
+
+  void insert_or_assign(const std::string& key, pyvar value) {
+    // A new key moves the positions after it; a new value moves none.
+    if (entries_.insert_or_assign(key, std::move(value)).second) remembered_ = false;
+  }
+
+  // The entry at position, which is below size().
+  const entries::value_type& at_position(std::size_t position) const;
+
+ private:
+  entries entries_;
+  // The last position read and its entry, while no key was added since.
+  mutable entries::const_iterator last_;
+  mutable std::size_t last_position_ = 0;
+  mutable bool remembered_ = false;
+};
 
 inline kv_object::handle_pool<pyvar_array> pyvar_array_list;
 inline kv_object::handle_pool<pyvar_map> pyvar_map_list;
@@ -71,7 +96,7 @@ template <class T>
 std::pair<std::string, T> get_value_inmap(std::uint64_t handle, int index) {
   const auto* map = find_in(pyvar_map_list, handle);
   if (!map || index < 0 || static_cast<std::size_t>(index) >= map->size()) return {};
-  const auto& [key, value] = *std::next(map->begin(), index);
+  const auto& [key, value] = map->at_position(static_cast<std::size_t>(index));
   if (!std::holds_alternative<T>(value)) return {};
   return {key, std::get<T>(value)};
 }
