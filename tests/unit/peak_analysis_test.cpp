@@ -33,6 +33,16 @@ struct peak_analysis : ::testing::Test {
     EXPECT_TRUE(GetMediaItemPeakList(handle(it), peaks));
     return hand_automation::cut_windows(peaks);
   }
+
+  // Windows cut straight from dB readings, one sample per millisecond: each
+  // sample's maximum, and its minimum (the same as the maximum when none given).
+  static std::vector<hand_automation::window> cut(const std::vector<double>& max_dB,
+                                                  std::vector<double> min_dB = {}) {
+    if (min_dB.empty()) min_dB = max_dB;
+    peak_list peaks;
+    for (std::size_t i = 0; i < max_dB.size(); ++i) peaks.table().add_peak(i * 0.001, max_dB[i], min_dB[i]);
+    return hand_automation::cut_windows(peaks);
+  }
 };
 
 TEST_F(peak_analysis, decibels_are_rounded_to_four_decimals_and_floored_at_minus_80) {
@@ -155,6 +165,21 @@ TEST_F(peak_analysis, a_loud_tail_of_six_to_nine_samples_is_a_window) {
   std::vector<double> quiet_tail(97, 10);
   std::fill(quiet_tail.begin() + 90, quiet_tail.end(), 60);
   EXPECT_EQ(windows_of(quiet_tail).size(), 9u);
+}
+
+TEST_F(peak_analysis, audio_above_full_scale_counts_as_the_loudest_and_is_cut) {
+  // Windows at -6, -8, -10, +12, -14, -16, -18 and -20 dB.
+  std::vector<double> readings;
+  for (double dB : {-6.0, -8.0, -10.0, 12.0, -14.0, -16.0, -18.0, -20.0}) readings.insert(readings.end(), 10, dB);
+  auto windows = cut(readings);
+  ASSERT_EQ(windows.size(), 8u);
+  EXPECT_EQ(windows[3].level, 0);
+  EXPECT_EQ(windows[2].level, 10);
+  EXPECT_EQ(cut(std::vector<double>(10, -6), std::vector<double>(10, 3))[0].level, 0) << "over in either direction";
+  hand_automation::choose_gains(windows, hand_automation::ratio_of(0));
+  // u = 11.5, L = 6, M = 0: the window lies in the lift band and gets L - 0.
+  EXPECT_EQ(windows[3].gain, -6);
+  for (const auto& w : cut(std::vector<double>(30, 6))) EXPECT_EQ(w.level, 0);
 }
 
 TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {
