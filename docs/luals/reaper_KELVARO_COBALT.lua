@@ -597,7 +597,7 @@ function reaper.KV_SetMediaIdHANDAUTOMER(projID, itemID, ratioType) end
 ---@return boolean ok
 function reaper.KV_SetSelectedMediaIdHANDAUTOMER(projID, selectItemID, ratioType) end
 
----Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, and writes the project time of that loudest 400 ms window. False, the volume unchanged and nothing written, for a target that is not a finite number, a null item, an item without an active take, a silent item, a failed analysis, or without the SWS extension.
+---Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, and writes the project time of that loudest 400 ms window. False, the volume unchanged and nothing written, for a target that is not a finite number or so low that the volume would fall to 0, a null item, an item without an active take, a silent item, a failed analysis, or without the SWS extension.
 ---@param item MediaItem|nil
 ---@param setMaxMomentary number
 ---@return boolean ok

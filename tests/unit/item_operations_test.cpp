@@ -308,6 +308,14 @@ TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
   for (double target : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                         -std::numeric_limits<double>::infinity()})
     EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), target, &out)) << "target " << target;
+  // A finite target so low that the volume would reach 0 would silence the item for good.
+  for (double volume : {1.0, -0.5}) {
+    it.volume = volume;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), -1e308, &out)) << "volume " << volume;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), -8000, &out)) << "volume " << volume;
+    EXPECT_EQ(it.volume, volume);
+  }
+  it.volume = 1;
   EXPECT_FALSE(SetMediaIdLoudnessMaxMomentary(nullptr, 1, -18, &out)) << "no active take";
   EXPECT_EQ(it.volume, 1);
   EXPECT_EQ(out, 7);
