@@ -120,6 +120,50 @@ TEST_F(media_items, dead_and_foreign_handles_are_refused) {
   EXPECT_EQ(CountSelectedMediaItems(nullptr), 0);
 }
 
+TEST_F(media_items, validate_ptr2_knows_each_live_object_by_type_and_project) {
+  MediaItem* item = item_of({0.5f}, 0, 1);
+  MediaItem_Take* take = GetActiveTake(item);
+  SetMediaItemSelected(item, true);
+  Main_OnCommandEx(40693, 0, nullptr);
+  ReaProject* current = kvhost::current_project();
+  ReaProject* other = kvhost::create_project();
+  struct object {
+    void* pointer;
+    const char* type;
+  };
+  const object members[] = {{track, "MediaTrack*"},
+                            {item, "MediaItem*"},
+                            {take, "MediaItem_Take*"},
+                            {GetTakeEnvelopeByName(take, "Volume"), "TrackEnvelope*"},
+                            {GetMediaItemTake_Source(take), "PCM_source*"},
+                            {kvhost::master_track(nullptr), "MediaTrack*"}};
+  int local = 0;
+  for (const auto& [pointer, type] : members) {
+    EXPECT_TRUE(ValidatePtr2(nullptr, pointer, type)) << type;
+    EXPECT_TRUE(ValidatePtr2(current, pointer, type)) << type;
+    EXPECT_FALSE(ValidatePtr2(other, pointer, type)) << type << " of another project";
+    EXPECT_FALSE(ValidatePtr2(reinterpret_cast<ReaProject*>(&local), pointer, type)) << type << " of no project";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, "ReaProject*")) << type << " as a project";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, "MediaItem")) << "no such type";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, nullptr));
+  }
+  EXPECT_FALSE(ValidatePtr2(nullptr, take, "MediaItem*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, item, "MediaItem_Take*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, &local, "MediaItem*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, nullptr, "MediaItem*"));
+  PCM_source* loose = kvhost::create_source(1000, 1, {0.5f});
+  EXPECT_FALSE(ValidatePtr2(nullptr, loose, "PCM_source*")) << "a source no take plays is in no project";
+  PCM_Source_Destroy(loose);
+  // A project is itself, whatever project is named.
+  EXPECT_TRUE(ValidatePtr2(nullptr, other, "ReaProject*"));
+  EXPECT_TRUE(ValidatePtr2(other, current, "ReaProject*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, &local, "ReaProject*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, nullptr, "ReaProject*"));
+  DeleteTrack(track);
+  for (const auto& [pointer, type] : members)
+    EXPECT_EQ(ValidatePtr2(nullptr, pointer, type), pointer == kvhost::master_track(nullptr)) << type << " deleted";
+}
+
 TEST_F(media_items, sources_belong_to_the_caller_until_a_take_takes_them) {
   EXPECT_EQ(PCM_Source_CreateFromFile("/nonexistent/voice.wav"), nullptr);
   EXPECT_EQ(kvhost::create_source(1000, 2, {0.1f, 0.2f, 0.3f}), nullptr);  // not whole frames

@@ -9,6 +9,7 @@
 #include "api/item/hand_automation_operations.hpp"
 #include "api/item/item_action_operations.hpp"
 #include "api/item/loudness_operations.hpp"
+#include "api/item/peak_lists.hpp"
 #include "fake_media.hpp"
 
 using namespace KV_COBALT;
@@ -92,6 +93,40 @@ TEST_F(item_operations, missing_items_and_null_handles_fail_without_touching_the
   EXPECT_TRUE(calls.empty());
   EXPECT_TRUE(fake_media::lookups.empty());
   EXPECT_EQ(out, 7);
+}
+
+// An item of a deleted track: nothing may run on the current project in its place.
+TEST_F(item_operations, an_item_whose_project_cannot_be_found_fails_without_touching_the_project) {
+  fake_media::add_item(true);
+  fake_media::item gone;
+  gone.length = 0.02;
+  gone.maxima.assign(20, 0.5);
+  gone.minima.assign(20, 0.5);
+  double out = 7;
+  const auto refused = [&](const char* host) {
+    kv_object::peak_list peaks;
+    EXPECT_FALSE(ActionMediaItemSelectKeep(handle(gone), 40001)) << host;
+    EXPECT_FALSE(RenderMediaItemActiveTake(handle(gone))) << host;
+    EXPECT_FALSE(SetMediaItemEnvelopeAllOFF(handle(gone))) << host;
+    EXPECT_FALSE(SetMediaItemHANDAUTOMER(handle(gone), 0)) << host;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(gone), -18, &out)) << host;
+    EXPECT_FALSE(GetMediaItemPeakList(handle(gone), peaks)) << host;
+    EXPECT_TRUE(calls.empty()) << host << ": " << (calls.empty() ? "" : calls[0]);
+    EXPECT_TRUE(fake_media::lookups.empty()) << host;
+    EXPECT_EQ(out, 7) << host;
+    EXPECT_EQ(gone.volume, 1) << host;
+    EXPECT_TRUE(items[0].selected) << host;
+  };
+  // A host that tells live items from others, even when a gone one still reads a project.
+  fake_media::gone_items_read_a_project = true;
+  refused("with ValidatePtr2");
+  fake_media::gone_items_read_a_project = false;
+  fake_host::functions.erase("ValidatePtr2");
+  ReaperPluginEntry(nullptr, nullptr);
+  ReaperPluginEntry(nullptr, &fake_media::record);
+  fake_media::lookups.clear();
+  refused("without ValidatePtr2");
+  EXPECT_TRUE(ActionMediaItemSelectKeep(handle(items[0]), 40001)) << "a live item still runs";
 }
 
 // Each SWS operation without SWS: one dialog naming the function called, false, nothing changed.

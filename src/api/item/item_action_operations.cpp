@@ -23,8 +23,8 @@ void SelectMediaItems(media_item_list items, bool select) {
 }
 
 bool ActionMediaItemSelectKeep(MediaItem* item, int cmdID) {
-  if (!item) return false;
   ReaProject* project = item_address::project_of(item);
+  if (!project) return false;
   // From the highest selected index down, so the lower indices stay valid
   // while items leave the selection.
   media_item_list saved;
@@ -50,7 +50,7 @@ bool ActionSelectedMediaIdSelectKeep(ReaProject* projID, int selectItemID, int c
 }
 
 bool RenderMediaItemActiveTake(MediaItem* item) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   if (host::CountTakes(item) != 1) ActionMediaItemSelectKeep(item, crop_to_active_take);
   ActionMediaItemSelectKeep(item, render_to_new_take);
   return true;

@@ -13,7 +13,7 @@ namespace {
 constexpr double silence = -150;
 
 bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const char* caller) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   return sws::with(caller, {&sws::NF_AnalyzeTakeLoudness2}, [&] {
     // No finite level to reach.
     if (!std::isfinite(target)) return false;

@@ -16,8 +16,8 @@
     "Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, "           \
     "and writes the project time of that loudest 400 ms window. False, the volume unchanged and "               \
     "nothing written, for a target that is not a finite number or so low that the volume would fall to "        \
-    "0, a null item, an item without an active take, a silent item, a failed analysis, or without the "         \
-    "SWS extension.")                                                                                           \
+    "0, a null item or one of no project (a deleted item), an item without an active take, a silent "           \
+    "item, a failed analysis, or without the SWS extension.")                                                   \
   X(bool, SetMediaIdLoudnessMaxMomentary,                                                                       \
     (ReaProject* projID, int itemID, double setMaxMomentary, double* maxMomentaryOut),                          \
     "[KV:API]Set Media Id Momenatary",                                                                          \
