@@ -10,6 +10,7 @@
 #include "api/item/item_action_operations.hpp"
 #include "api/item/loudness_operations.hpp"
 #include "api/item/peak_lists.hpp"
+#include "entry/host_import.hpp"
 #include "fake_media.hpp"
 
 using namespace KV_COBALT;
@@ -57,6 +58,24 @@ TEST_F(item_operations, action_runs_on_the_item_alone_and_restores_the_selection
   EXPECT_EQ(commands(), strings{"command 8 on 2"});
   EXPECT_TRUE(selection().empty());
   EXPECT_TRUE(GetSelectedMediaItmes(nullptr).empty());
+}
+
+// Reading the k-th selected item may cost a walk over the project once the
+// selection changed, so the whole selection is read before any of it changes.
+std::vector<std::size_t> changes_before_read;
+MediaItem* counted_selected_item(ReaProject* project, int k) {
+  changes_before_read.push_back(calls.size());
+  return fake_media::GetSelectedMediaItem(project, k);
+}
+
+TEST_F(item_operations, the_selection_is_read_whole_before_it_changes) {
+  for (int i = 0; i < 4; ++i) fake_media::add_item(true);
+  auto& x = fake_media::add_item(false);
+  changes_before_read.clear();
+  host::GetSelectedMediaItem.resolve(reinterpret_cast<void*>(&counted_selected_item));
+  EXPECT_TRUE(ActionMediaItemSelectKeep(handle(x), 1234));
+  EXPECT_EQ(changes_before_read, std::vector<std::size_t>(4, 0));
+  EXPECT_EQ(selection(), (strings{"0", "1", "2", "3"}));
 }
 
 TEST_F(item_operations, rendering_crops_only_items_without_exactly_one_take) {

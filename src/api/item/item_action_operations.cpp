@@ -1,5 +1,6 @@
 #include "api/item/item_action_operations.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "api/item/item_address.hpp"
@@ -25,14 +26,12 @@ void SelectMediaItems(media_item_list items, bool select) {
 bool ActionMediaItemSelectKeep(MediaItem* item, int cmdID) {
   ReaProject* project = item_address::project_of(item);
   if (!project) return false;
-  // From the highest selected index down, so the lower indices stay valid
-  // while items leave the selection.
-  media_item_list saved;
-  for (int k = host::CountSelectedMediaItems(project) - 1; k >= 0; --k) {
-    MediaItem* selected = host::GetSelectedMediaItem(project, k);
-    host::SetMediaItemSelected(selected, false);
-    saved.push_back(selected);
-  }
+  // The whole selection is read before any of it changes: a host may walk its
+  // items again for the first look-up after each change. It is cleared and put
+  // back from the highest selected index down.
+  media_item_list saved = GetSelectedMediaItmes(project);
+  std::reverse(saved.begin(), saved.end());
+  for (MediaItem* selected : saved) host::SetMediaItemSelected(selected, false);
   host::SetMediaItemSelected(item, true);
   host::Main_OnCommandEx(cmdID, 0, project);
   host::SetMediaItemSelected(item, false);
