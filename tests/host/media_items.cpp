@@ -1,6 +1,7 @@
 // Items and takes: order, selection, properties, and handles that die.
 #include <cmath>
 #include <cstdint>
+#include <random>
 
 #include "media_fixture.hpp"
 
@@ -46,6 +47,47 @@ TEST_F(media_items, counted_track_by_track_then_by_position) {
   EXPECT_EQ(CountSelectedMediaItems(nullptr), 5);
   SelectAllMediaItems(nullptr, false);
   EXPECT_FALSE(IsMediaItemSelected(early));
+}
+
+// The k-th selected item against a count over all items, through changes of
+// selection, order and membership, with look-ups in any order between them.
+TEST_F(media_items, selected_items_stay_right_through_changes_and_look_ups_in_any_order) {
+  std::mt19937 random(11);
+  MediaTrack* tracks[] = {track, kvhost::add_tracks(nullptr, {0})[0]};
+  std::vector<MediaItem*> all;
+  const auto add = [&] {
+    MediaItem* added = AddMediaItemToTrack(tracks[random() % 2]);
+    SetMediaItemInfo_Value(added, "D_POSITION", random() % 20);
+    all.push_back(added);
+  };
+  for (int i = 0; i < 60; ++i) add();
+  for (int step = 0; step < 4000; ++step) {
+    MediaItem* some = all[random() % all.size()];
+    switch (random() % 12) {
+      case 0: SetMediaItemInfo_Value(some, "B_UISEL", random() % 2); break;
+      case 1: SetMediaItemInfo_Value(some, "D_POSITION", random() % 20); break;
+      case 2: if (random() % 10 == 0) SelectAllMediaItems(nullptr, random() % 2); break;
+      case 3:
+        if (random() % 4 == 0 && all.size() > 10) {
+          DeleteTrackMediaItem(GetMediaItem_Track(some), some);
+          std::erase(all, some);
+        } else {
+          add();
+        }
+        break;
+      default: SetMediaItemSelected(some, random() % 2);
+    }
+    std::vector<MediaItem*> expected;
+    for (int i = 0; i < CountMediaItems(nullptr); ++i)
+      if (IsMediaItemSelected(GetMediaItem(nullptr, i))) expected.push_back(GetMediaItem(nullptr, i));
+    const int count = static_cast<int>(expected.size());
+    ASSERT_EQ(CountSelectedMediaItems(nullptr), count) << "step " << step;
+    for (int look = 0; look < 3; ++look) {
+      const int k = static_cast<int>(random() % (expected.size() + 2)) - 1;
+      ASSERT_EQ(GetSelectedMediaItem(nullptr, k), k >= 0 && k < count ? expected[k] : nullptr)
+          << "step " << step << " index " << k;
+    }
+  }
 }
 
 TEST_F(media_items, properties_and_refusals) {
