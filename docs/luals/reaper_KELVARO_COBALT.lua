@@ -577,7 +577,7 @@ function reaper.KV_WriteFile(directory, filename, text, mode) end
 ---@return string text
 function reaper.KV_ReadFile(directory, filename) end
 
----Draws a hand-ridden volume envelope on the item's active take (loud 10 ms windows pulled down towards a target level, quieter ones lifted by up to 4 dB, 2 dB after 0.2 s) and renders the take; the item selection is kept. ratioType sets how hard: 0 or less the gentlest, then 1, 2, and 3 or more the strongest. False for a null item, without the SWS extension (after asking whether to open its page), or when the take's volume envelope cannot be had.
+---Draws a hand-ridden volume envelope on the item's active take (loud 10 ms windows pulled down towards a target level, quieter ones lifted by up to 4 dB, 2 dB after 0.2 s) and renders the take; the item selection is kept. ratioType sets how hard: 0 or less the gentlest, then 1, 2, and 3 or more the strongest. False for a null item or one of no project (a deleted item), without the SWS extension (after asking whether to open its page), or when the take's volume envelope cannot be had.
 ---@param item MediaItem|nil
 ---@param ratioType integer
 ---@return boolean ok
@@ -597,7 +597,7 @@ function reaper.KV_SetMediaIdHANDAUTOMER(projID, itemID, ratioType) end
 ---@return boolean ok
 function reaper.KV_SetSelectedMediaIdHANDAUTOMER(projID, selectItemID, ratioType) end
 
----Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, and writes the project time of that loudest 400 ms window. False, the volume unchanged and nothing written, for a target that is not a finite number, a null item, an item without an active take, a silent item, a failed analysis, or without the SWS extension.
+---Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, and writes the project time of that loudest 400 ms window. False, the volume unchanged and nothing written, for a target that is not a finite number or so low that the volume would fall to 0, a null item or one of no project (a deleted item), an item without an active take, a silent item, a failed analysis, or without the SWS extension.
 ---@param item MediaItem|nil
 ---@param setMaxMomentary number
 ---@return boolean ok
@@ -620,7 +620,7 @@ function reaper.KV_SetMediaIdLoudnessMaxMomentary(projID, itemID, setMaxMomentar
 ---@return number maxMomentary
 function reaper.KV_SetSelectedMediaIdLoudnessMaxMomentary(projID, selectItemID, setMaxMomentary) end
 
----Runs the action cmdID on this item alone and then restores the item selection as it was; false for a null item.
+---Runs the action cmdID on this item alone and then restores the item selection as it was; false, with nothing run, for a null item or one of no project (a deleted item).
 ---@param item MediaItem|nil
 ---@param cmdID integer
 ---@return boolean ok
@@ -640,7 +640,7 @@ function reaper.KV_ActionMediaIdSelectKeep(projID, itemID, cmdID) end
 ---@return boolean ok
 function reaper.KV_ActionSelectedMediaIdSelectKeep(projID, selectItemID, cmdID) end
 
----Crops the item to its active take when it has several, then renders the active take with its envelopes to a new take, keeping the item selection; false for a null item.
+---Crops the item to its active take when it has several, then renders the active take with its envelopes to a new take, keeping the item selection; false, with nothing run, for a null item or one of no project (a deleted item).
 ---@param item MediaItem|nil
 ---@return boolean ok
 function reaper.KV_RenderMediaItemActiveTake(item) end
@@ -657,7 +657,7 @@ function reaper.KV_RenderMediaIdActiveTake(projID, itemID) end
 ---@return boolean ok
 function reaper.KV_RenderSelectedMediaIdActiveTake(projID, selectItemID) end
 
----Switches every envelope of the item's active take off; false for a null item or without the SWS extension (after asking whether to open its page).
+---Switches every envelope of the item's active take off; false for a null item, one of no project (a deleted item), or without the SWS extension (after asking whether to open its page).
 ---@param item MediaItem|nil
 ---@return boolean ok
 function reaper.KV_SetMediaItemEnvelopeAllOFF(item) end

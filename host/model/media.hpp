@@ -84,6 +84,8 @@ struct item {
   bool selected = false;
   std::vector<std::unique_ptr<take>> takes;
   take* active = nullptr;
+  // Its place in the project's item order; set by the project's ordering pass.
+  std::size_t order = 0;
 
   take& add_take();  // becomes the active take
   void remove_take(take& removed);

@@ -142,13 +142,18 @@ void project::remove_item(item& removed) {
 void project::set_item_selected(item& member, bool selected) {
   if (member.selected == selected) return;
   member.selected = selected;
-  item_selection_valid_ = false;
+  if (!item_order_valid_) return;  // counted again with the new order
+  const int change = selected ? 1 : -1;
+  selected_item_count_ += change;
+  if (member.order < walk_at_) selected_before_walk_ += change;
 }
 
 void project::select_all_items(bool selected) {
   refresh_items();
   for (item* member : items_) member->selected = selected;
-  item_selection_valid_ = false;
+  selected_item_count_ = selected ? item_count() : 0;
+  walk_at_ = 0;
+  selected_before_walk_ = 0;
 }
 
 int project::item_count() {
@@ -168,38 +173,49 @@ item* project::track_item_at(track& owner_track, int index) {
 
 int project::selected_item_count() {
   refresh_items();
-  return static_cast<int>(selected_items_.size());
+  return selected_item_count_;
 }
 
 item* project::selected_item_at(int index) {
   refresh_items();
-  return at_or_null(selected_items_, index);
+  if (index < 0 || index >= selected_item_count_) return nullptr;
+  // Back to the selected item before the wanted one at most, then forward.
+  while (selected_before_walk_ > index)
+    if (items_[--walk_at_]->selected) --selected_before_walk_;
+  for (;; ++walk_at_) {
+    item* member = items_[walk_at_];
+    if (!member->selected) continue;
+    if (selected_before_walk_ == index) return member;
+    ++selected_before_walk_;
+  }
 }
 
 std::vector<item*> project::selected_items() {
   refresh_items();
-  return selected_items_;
+  std::vector<item*> selected;
+  for (item* member : items_)
+    if (member->selected) selected.push_back(member);
+  return selected;
 }
 
 void project::refresh_items() {
-  if (!item_order_valid_) {
-    items_.clear();
-    for (const auto& owner_track : tracks_) {
-      auto& items = owner_track->items;
-      // Stable: items at one position stay in the order they arrived.
-      std::stable_sort(items.begin(), items.end(),
-                       [](const auto& a, const auto& b) { return a->position < b->position; });
-      for (const auto& member : items) items_.push_back(member.get());
+  if (item_order_valid_) return;
+  items_.clear();
+  selected_item_count_ = 0;
+  for (const auto& owner_track : tracks_) {
+    auto& items = owner_track->items;
+    // Stable: items at one position stay in the order they arrived.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const auto& a, const auto& b) { return a->position < b->position; });
+    for (const auto& member : items) {
+      member->order = items_.size();
+      items_.push_back(member.get());
+      if (member->selected) ++selected_item_count_;
     }
-    item_order_valid_ = true;
-    item_selection_valid_ = false;
   }
-  if (!item_selection_valid_) {
-    selected_items_.clear();
-    for (item* member : items_)
-      if (member->selected) selected_items_.push_back(member);
-    item_selection_valid_ = true;
-  }
+  walk_at_ = 0;
+  selected_before_walk_ = 0;
+  item_order_valid_ = true;
 }
 
 }  // namespace kvhost::model

@@ -2,6 +2,10 @@
 // A project: its master track, its tracks in order, markers and settings.
 // Index, depth, parent and the selected-track list are cached and rebuilt in
 // one pass after a change, so that reads cost O(1) even with many tracks.
+// The k-th selected item is found by a walk over the items, as a host without
+// a selected-item list has to: from where the last look-up ended, so reading
+// the selection in order costs one pass, and a change of selection moves the
+// walk's starting point instead of starting it over.
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,8 +68,11 @@ class project {
   bool selection_valid_ = true;
   std::vector<item*> items_;
   bool item_order_valid_ = true;
-  std::vector<item*> selected_items_;
-  bool item_selection_valid_ = true;
+  int selected_item_count_ = 0;
+  // Where the last walk for a selected item stopped, and how many selected
+  // items lie before that place.
+  std::size_t walk_at_ = 0;
+  int selected_before_walk_ = 0;
 };
 
 }  // namespace kvhost::model

@@ -53,6 +53,7 @@
   X(CountTakeEnvelopes, int, (MediaItem_Take* take))                                                         \
   X(GetTakeEnvelope, TrackEnvelope*, (MediaItem_Take* take, int envidx))                                     \
   X(Main_OnCommandEx, void, (int command, int flag, ReaProject* proj))                                       \
+  X(ValidatePtr2, bool, (ReaProject* proj, void* pointer, const char* ctypename))                            \
   X(CountProjectMarkers, int, (ReaProject* proj, int* num_markersOut, int* num_regionsOut))                  \
   X(EnumProjectMarkers3, int,                                                                                \
     (ReaProject* proj, int idx, bool* isrgnOut, double* posOut, double* rgnendOut, const char** nameOut,     \

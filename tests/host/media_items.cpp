@@ -1,6 +1,7 @@
 // Items and takes: order, selection, properties, and handles that die.
 #include <cmath>
 #include <cstdint>
+#include <random>
 
 #include "media_fixture.hpp"
 
@@ -46,6 +47,47 @@ TEST_F(media_items, counted_track_by_track_then_by_position) {
   EXPECT_EQ(CountSelectedMediaItems(nullptr), 5);
   SelectAllMediaItems(nullptr, false);
   EXPECT_FALSE(IsMediaItemSelected(early));
+}
+
+// The k-th selected item against a count over all items, through changes of
+// selection, order and membership, with look-ups in any order between them.
+TEST_F(media_items, selected_items_stay_right_through_changes_and_look_ups_in_any_order) {
+  std::mt19937 random(11);
+  MediaTrack* tracks[] = {track, kvhost::add_tracks(nullptr, {0})[0]};
+  std::vector<MediaItem*> all;
+  const auto add = [&] {
+    MediaItem* added = AddMediaItemToTrack(tracks[random() % 2]);
+    SetMediaItemInfo_Value(added, "D_POSITION", random() % 20);
+    all.push_back(added);
+  };
+  for (int i = 0; i < 60; ++i) add();
+  for (int step = 0; step < 4000; ++step) {
+    MediaItem* some = all[random() % all.size()];
+    switch (random() % 12) {
+      case 0: SetMediaItemInfo_Value(some, "B_UISEL", random() % 2); break;
+      case 1: SetMediaItemInfo_Value(some, "D_POSITION", random() % 20); break;
+      case 2: if (random() % 10 == 0) SelectAllMediaItems(nullptr, random() % 2); break;
+      case 3:
+        if (random() % 4 == 0 && all.size() > 10) {
+          DeleteTrackMediaItem(GetMediaItem_Track(some), some);
+          std::erase(all, some);
+        } else {
+          add();
+        }
+        break;
+      default: SetMediaItemSelected(some, random() % 2);
+    }
+    std::vector<MediaItem*> expected;
+    for (int i = 0; i < CountMediaItems(nullptr); ++i)
+      if (IsMediaItemSelected(GetMediaItem(nullptr, i))) expected.push_back(GetMediaItem(nullptr, i));
+    const int count = static_cast<int>(expected.size());
+    ASSERT_EQ(CountSelectedMediaItems(nullptr), count) << "step " << step;
+    for (int look = 0; look < 3; ++look) {
+      const int k = static_cast<int>(random() % (expected.size() + 2)) - 1;
+      ASSERT_EQ(GetSelectedMediaItem(nullptr, k), k >= 0 && k < count ? expected[k] : nullptr)
+          << "step " << step << " index " << k;
+    }
+  }
 }
 
 TEST_F(media_items, properties_and_refusals) {
@@ -118,6 +160,50 @@ TEST_F(media_items, dead_and_foreign_handles_are_refused) {
   DestroyAudioAccessor(accessor);
   EXPECT_EQ(CountMediaItems(nullptr), 0);
   EXPECT_EQ(CountSelectedMediaItems(nullptr), 0);
+}
+
+TEST_F(media_items, validate_ptr2_knows_each_live_object_by_type_and_project) {
+  MediaItem* item = item_of({0.5f}, 0, 1);
+  MediaItem_Take* take = GetActiveTake(item);
+  SetMediaItemSelected(item, true);
+  Main_OnCommandEx(40693, 0, nullptr);
+  ReaProject* current = kvhost::current_project();
+  ReaProject* other = kvhost::create_project();
+  struct object {
+    void* pointer;
+    const char* type;
+  };
+  const object members[] = {{track, "MediaTrack*"},
+                            {item, "MediaItem*"},
+                            {take, "MediaItem_Take*"},
+                            {GetTakeEnvelopeByName(take, "Volume"), "TrackEnvelope*"},
+                            {GetMediaItemTake_Source(take), "PCM_source*"},
+                            {kvhost::master_track(nullptr), "MediaTrack*"}};
+  int local = 0;
+  for (const auto& [pointer, type] : members) {
+    EXPECT_TRUE(ValidatePtr2(nullptr, pointer, type)) << type;
+    EXPECT_TRUE(ValidatePtr2(current, pointer, type)) << type;
+    EXPECT_FALSE(ValidatePtr2(other, pointer, type)) << type << " of another project";
+    EXPECT_FALSE(ValidatePtr2(reinterpret_cast<ReaProject*>(&local), pointer, type)) << type << " of no project";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, "ReaProject*")) << type << " as a project";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, "MediaItem")) << "no such type";
+    EXPECT_FALSE(ValidatePtr2(nullptr, pointer, nullptr));
+  }
+  EXPECT_FALSE(ValidatePtr2(nullptr, take, "MediaItem*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, item, "MediaItem_Take*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, &local, "MediaItem*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, nullptr, "MediaItem*"));
+  PCM_source* loose = kvhost::create_source(1000, 1, {0.5f});
+  EXPECT_FALSE(ValidatePtr2(nullptr, loose, "PCM_source*")) << "a source no take plays is in no project";
+  PCM_Source_Destroy(loose);
+  // A project is itself, whatever project is named.
+  EXPECT_TRUE(ValidatePtr2(nullptr, other, "ReaProject*"));
+  EXPECT_TRUE(ValidatePtr2(other, current, "ReaProject*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, &local, "ReaProject*"));
+  EXPECT_FALSE(ValidatePtr2(nullptr, nullptr, "ReaProject*"));
+  DeleteTrack(track);
+  for (const auto& [pointer, type] : members)
+    EXPECT_EQ(ValidatePtr2(nullptr, pointer, type), pointer == kvhost::master_track(nullptr)) << type << " deleted";
 }
 
 TEST_F(media_items, sources_belong_to_the_caller_until_a_take_takes_them) {

@@ -91,3 +91,26 @@ for i = 1, 20 do
   loudest = math.max(loudest, math.abs(old[i]))
 end
 assert(loudest > 0.01, "the voice is there")
+
+-- An item of a deleted track reads no project: every operation on it fails and
+-- nothing runs on the current project in its place, with or without the
+-- host's pointer check.
+local doomed_track = kvhost.add_tracks(0, {0})[1]
+local doomed = reaper.AddMediaItemToTrack(doomed_track)
+assert(reaper.SetMediaItemTake_Source(reaper.AddTakeToMediaItem(doomed), reaper.PCM_Source_CreateFromFile(voice)))
+reaper.SetMediaItemInfo_Value(doomed, "D_LENGTH", 1)
+reaper.DeleteTrack(doomed_track)
+for _, hidden in ipairs({false, true}) do
+  if hidden then
+    kvhost.hide_function("ValidatePtr2")
+    kvhost.unload_extension()
+    assert(kvhost.load_extension() == 1)
+  end
+  assert(reaper.KV_ActionMediaItemSelectKeep(doomed, 40001) == false)
+  assert(reaper.KV_RenderMediaItemActiveTake(doomed) == false)
+  assert(reaper.KV_SetMediaItemEnvelopeAllOFF(doomed) == false)
+  assert(reaper.KV_SetMediaItemHANDAUTOMER(doomed, 0) == false)
+  assert(reaper.KV_SetMediaItemLoudnessMaxMomentary(doomed, -18) == false)
+  assert(commands() == "" and selection() == "3,5", commands())
+end
+kvhost.show_all_functions()

@@ -100,6 +100,11 @@ ok, parts = M.KV_GetUserInputList("Title", 2, "first,second", "x,y")
 assert(ok and #parts == 2 and parts[1] == "1" and parts[2] == "2")
 ok, parts = M.KV_GetUserInputList("Title", 2, "first,second", "x,y")
 assert(ok == false and #parts == 2 and parts[1] == "x", "a cancelled dialog: the defaults, and false")
+ok, parts = M.KV_GetUserInputList("Title", 1, "only", string.rep("d", 2000))
+assert(ok == false and #parts == 1 and parts[1] == string.rep("d", 1023), "defaults are kept up to 1,023 bytes")
+kvhost.queue_user_inputs_answer(true, string.rep("a", 900))
+ok, parts = M.KV_GetUserInputList("Title", 1, "only", "x")
+assert(ok and #parts == 1 and parts[1] == string.rep("a", 900), "a long answer comes back whole")
 
 -- Files
 local folder = os.tmpname()

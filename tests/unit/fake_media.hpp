@@ -75,10 +75,14 @@ inline MediaItem* GetSelectedMediaItem(ReaProject*, int k) {
     if (it.selected && k-- == 0) return handle(it);
   return nullptr;
 }
+// A deleted item reads no project, unless the host reads what was freed.
+inline bool gone_items_read_a_project = false;
 inline double GetMediaItemInfo_Value(MediaItem* h, const char* key) {
   if (!h) return 0;
   const std::string k = key;
-  if (k == "P_PROJECT") return static_cast<double>(reinterpret_cast<std::uintptr_t>(project));
+  if (k == "P_PROJECT")
+    return index_of(h) >= 0 || gone_items_read_a_project ? static_cast<double>(reinterpret_cast<std::uintptr_t>(project))
+                                                         : 0;
   if (k == "D_POSITION") return of(h)->position;
   if (k == "D_LENGTH") return of(h)->length;
   if (k == "D_VOL") return of(h)->volume;
@@ -99,6 +103,9 @@ inline void SelectAllMediaItems(ReaProject*, bool on) {
   note(on ? "select all" : "unselect all");
 }
 inline ReaProject* GetItemProjectContext(MediaItem*) { return project; }
+inline bool ValidatePtr2(ReaProject* proj, void* pointer, const char* type) {
+  return proj == project && std::string(type) == "MediaItem*" && index_of(static_cast<MediaItem*>(pointer)) >= 0;
+}
 inline MediaItem_Take* GetActiveTake(MediaItem* h) {
   return h && of(h)->takes > 0 ? reinterpret_cast<MediaItem_Take*>(h) : nullptr;
 }
@@ -249,11 +256,12 @@ inline void install() {
   momentary_max_position = 2.4;
   peaks_calls = 0;
   peaks_fail = false;
+  gone_items_read_a_project = false;
   fake_host::install();
 #define KV_FAKE(name) fake_host::functions[#name] = reinterpret_cast<void*>(&name);
   KV_FAKE(GetMediaItem) KV_FAKE(CountSelectedMediaItems) KV_FAKE(GetSelectedMediaItem)
   KV_FAKE(GetMediaItemInfo_Value) KV_FAKE(SetMediaItemInfo_Value) KV_FAKE(SetMediaItemSelected)
-  KV_FAKE(SelectAllMediaItems) KV_FAKE(GetItemProjectContext) KV_FAKE(GetActiveTake) KV_FAKE(CountTakes)
+  KV_FAKE(SelectAllMediaItems) KV_FAKE(GetItemProjectContext) KV_FAKE(ValidatePtr2) KV_FAKE(GetActiveTake) KV_FAKE(CountTakes)
   KV_FAKE(GetMediaItemTake_Peaks) KV_FAKE(GetTakeEnvelopeByName) KV_FAKE(CountTakeEnvelopes)
   KV_FAKE(GetTakeEnvelope) KV_FAKE(Main_OnCommandEx) KV_FAKE(UpdateArrange) KV_FAKE(BR_EnvAlloc)
   KV_FAKE(BR_EnvCountPoints) KV_FAKE(BR_EnvDeletePoint) KV_FAKE(BR_EnvFree) KV_FAKE(BR_EnvGetPoint)

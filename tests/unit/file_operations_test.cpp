@@ -280,6 +280,7 @@ TEST(FilePathList, MatchesTheExtensionWithoutCaseAtAnyDepth) {
   write_bytes(folder / "sub/z.wav/inside.WAV", "");
   write_bytes(folder / "sub/other.txt", "");
   write_bytes(folder / "sub/wav", "");
+  write_bytes(folder / "sub/.wav", "");  // a hidden name, without extension
   const std::vector<std::string> expected = {folder / "sub/y.Wav", folder / "sub/z.wav",
                                              folder / "sub/z.wav/inside.WAV", folder / "x.wav"};
   EXPECT_EQ(listed(folder.path().string(), "WAV"), expected);

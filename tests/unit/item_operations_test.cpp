@@ -9,6 +9,8 @@
 #include "api/item/hand_automation_operations.hpp"
 #include "api/item/item_action_operations.hpp"
 #include "api/item/loudness_operations.hpp"
+#include "api/item/peak_lists.hpp"
+#include "entry/host_import.hpp"
 #include "fake_media.hpp"
 
 using namespace KV_COBALT;
@@ -58,6 +60,24 @@ TEST_F(item_operations, action_runs_on_the_item_alone_and_restores_the_selection
   EXPECT_TRUE(GetSelectedMediaItmes(nullptr).empty());
 }
 
+// Reading the k-th selected item may cost a walk over the project once the
+// selection changed, so the whole selection is read before any of it changes.
+std::vector<std::size_t> changes_before_read;
+MediaItem* counted_selected_item(ReaProject* project, int k) {
+  changes_before_read.push_back(calls.size());
+  return fake_media::GetSelectedMediaItem(project, k);
+}
+
+TEST_F(item_operations, the_selection_is_read_whole_before_it_changes) {
+  for (int i = 0; i < 4; ++i) fake_media::add_item(true);
+  auto& x = fake_media::add_item(false);
+  changes_before_read.clear();
+  host::GetSelectedMediaItem.resolve(reinterpret_cast<void*>(&counted_selected_item));
+  EXPECT_TRUE(ActionMediaItemSelectKeep(handle(x), 1234));
+  EXPECT_EQ(changes_before_read, std::vector<std::size_t>(4, 0));
+  EXPECT_EQ(selection(), (strings{"0", "1", "2", "3"}));
+}
+
 TEST_F(item_operations, rendering_crops_only_items_without_exactly_one_take) {
   const int takes[] = {1, 2, 0};
   for (int count : takes) fake_media::add_item().takes = count;
@@ -92,6 +112,40 @@ TEST_F(item_operations, missing_items_and_null_handles_fail_without_touching_the
   EXPECT_TRUE(calls.empty());
   EXPECT_TRUE(fake_media::lookups.empty());
   EXPECT_EQ(out, 7);
+}
+
+// An item of a deleted track: nothing may run on the current project in its place.
+TEST_F(item_operations, an_item_whose_project_cannot_be_found_fails_without_touching_the_project) {
+  fake_media::add_item(true);
+  fake_media::item gone;
+  gone.length = 0.02;
+  gone.maxima.assign(20, 0.5);
+  gone.minima.assign(20, 0.5);
+  double out = 7;
+  const auto refused = [&](const char* host) {
+    kv_object::peak_list peaks;
+    EXPECT_FALSE(ActionMediaItemSelectKeep(handle(gone), 40001)) << host;
+    EXPECT_FALSE(RenderMediaItemActiveTake(handle(gone))) << host;
+    EXPECT_FALSE(SetMediaItemEnvelopeAllOFF(handle(gone))) << host;
+    EXPECT_FALSE(SetMediaItemHANDAUTOMER(handle(gone), 0)) << host;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(gone), -18, &out)) << host;
+    EXPECT_FALSE(GetMediaItemPeakList(handle(gone), peaks)) << host;
+    EXPECT_TRUE(calls.empty()) << host << ": " << (calls.empty() ? "" : calls[0]);
+    EXPECT_TRUE(fake_media::lookups.empty()) << host;
+    EXPECT_EQ(out, 7) << host;
+    EXPECT_EQ(gone.volume, 1) << host;
+    EXPECT_TRUE(items[0].selected) << host;
+  };
+  // A host that tells live items from others, even when a gone one still reads a project.
+  fake_media::gone_items_read_a_project = true;
+  refused("with ValidatePtr2");
+  fake_media::gone_items_read_a_project = false;
+  fake_host::functions.erase("ValidatePtr2");
+  ReaperPluginEntry(nullptr, nullptr);
+  ReaperPluginEntry(nullptr, &fake_media::record);
+  fake_media::lookups.clear();
+  refused("without ValidatePtr2");
+  EXPECT_TRUE(ActionMediaItemSelectKeep(handle(items[0]), 40001)) << "a live item still runs";
 }
 
 // Each SWS operation without SWS: one dialog naming the function called, false, nothing changed.
@@ -308,6 +362,14 @@ TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
   for (double target : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                         -std::numeric_limits<double>::infinity()})
     EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), target, &out)) << "target " << target;
+  // A finite target so low that the volume would reach 0 would silence the item for good.
+  for (double volume : {1.0, -0.5}) {
+    it.volume = volume;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), -1e308, &out)) << "volume " << volume;
+    EXPECT_FALSE(SetMediaItemLoudnessMaxMomentary(handle(it), -8000, &out)) << "volume " << volume;
+    EXPECT_EQ(it.volume, volume);
+  }
+  it.volume = 1;
   EXPECT_FALSE(SetMediaIdLoudnessMaxMomentary(nullptr, 1, -18, &out)) << "no active take";
   EXPECT_EQ(it.volume, 1);
   EXPECT_EQ(out, 7);

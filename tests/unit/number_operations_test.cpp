@@ -65,6 +65,7 @@ TEST(RandomDouble, HoldsTheRangeAndTheDecimalPlaces) {
   EXPECT_EQ(decimals(0.0, 1.0, 0), (std::set<double>{0.0, 1.0}));
   EXPECT_EQ(decimals(0.0, 1.0, -4), (std::set<double>{0.0, 1.0}));
   EXPECT_GE(*decimals(0.129, 0.5, 2).begin(), 0.12);
+  EXPECT_EQ(decimals(-0.129, -0.129, 2), std::set<double>{-0.12}) << "cut toward zero";
   EXPECT_EQ(decimals(0.5, -0.5, 1).size(), 11u) << "reversed bounds are swapped";
   EXPECT_EQ(decimals(-1.0, -1.0, 9), std::set<double>{-1.0});
 }

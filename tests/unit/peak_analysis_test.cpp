@@ -33,6 +33,16 @@ struct peak_analysis : ::testing::Test {
     EXPECT_TRUE(GetMediaItemPeakList(handle(it), peaks));
     return hand_automation::cut_windows(peaks);
   }
+
+  // Windows cut straight from dB readings, one sample per millisecond: each
+  // sample's maximum, and its minimum (the same as the maximum when none given).
+  static std::vector<hand_automation::window> cut(const std::vector<double>& max_dB,
+                                                  std::vector<double> min_dB = {}) {
+    if (min_dB.empty()) min_dB = max_dB;
+    peak_list peaks;
+    for (std::size_t i = 0; i < max_dB.size(); ++i) peaks.table().add_peak(i * 0.001, max_dB[i], min_dB[i]);
+    return hand_automation::cut_windows(peaks);
+  }
 };
 
 TEST_F(peak_analysis, decibels_are_rounded_to_four_decimals_and_floored_at_minus_80) {
@@ -43,6 +53,7 @@ TEST_F(peak_analysis, decibels_are_rounded_to_four_decimals_and_floored_at_minus
   EXPECT_EQ(peak_levels::to_dB(-0.5), -6.0206);
   EXPECT_EQ(peak_levels::to_dB(1.0), 0.0);
   EXPECT_EQ(peak_levels::to_dB(0.25), -12.0412);
+  EXPECT_EQ(peak_levels::to_dB(0.99996), 0.0) << "the magnitude is rounded to four decimals first";
 }
 
 TEST_F(peak_analysis, a_list_holds_one_record_per_millisecond_with_known_values) {
@@ -78,22 +89,37 @@ TEST_F(peak_analysis, a_list_holds_one_record_per_millisecond_with_known_values)
 }
 
 TEST_F(peak_analysis, a_long_item_is_read_in_pieces_with_the_same_values) {
+  // Raw values with known readings, in cycles of 5 and 3 that no piece boundary matches.
+  const double maxima[][2] = {{1.0, 0.0}, {0.5, -6.0206}, {0.7, -3.098}, {0.1, -20.0}, {0.00005, -80.0}};
+  const double minima[][2] = {{-0.5, -6.0206}, {-0.001, -60.0}, {-0.99996, 0.0}};
   auto& it = fake_media::add_item();
   const int n = 3 * peak_levels::chunk + 123;
   it.length = n / 1000.0;
   for (int i = 0; i < n; ++i) {
-    it.maxima.push_back((i % 1000 + 1) / 1000.0);
-    it.minima.push_back(-(i % 7 + 1) / 10.0);
+    it.maxima.push_back(maxima[i % 5][0]);
+    it.minima.push_back(minima[i % 3][0]);
   }
   peak_list peaks;
   ASSERT_TRUE(GetMediaItemPeakList(handle(it), peaks));
   ASSERT_EQ(peaks.size(), static_cast<std::size_t>(n));
   EXPECT_EQ(fake_media::peaks_calls, 4);
-  for (int i = 0; i < n; i += 997) {
-    EXPECT_EQ(peaks[i].value(field::MaxPeak), peak_levels::to_dB(it.maxima[i])) << i;
-    EXPECT_EQ(peaks[i].value(field::MinPeak), peak_levels::to_dB(it.minima[i])) << i;
+  for (int i = 0; i < n; ++i) {
+    ASSERT_EQ(peaks[i].value(field::MaxPeak), maxima[i % 5][1]) << i;
+    ASSERT_EQ(peaks[i].value(field::MinPeak), minima[i % 3][1]) << i;
   }
-  EXPECT_EQ(peaks[n - 1].value(field::MaxPeak), peak_levels::to_dB(it.maxima[n - 1]));
+}
+
+TEST_F(peak_analysis, the_length_is_rounded_to_whole_milliseconds) {
+  for (const auto& [length, records] : {std::pair{0.0996, 100u}, std::pair{0.0006, 1u}}) {
+    fake_media::install();
+    auto& it = fake_media::add_item();
+    it.length = length;
+    it.maxima.assign(100, 0.5);
+    it.minima.assign(100, 0.5);
+    peak_list peaks;
+    ASSERT_TRUE(GetMediaItemPeakList(handle(it), peaks)) << length;
+    EXPECT_EQ(peaks.size(), records) << length;
+  }
 }
 
 TEST_F(peak_analysis, items_without_length_or_peaks_give_nothing) {
@@ -152,9 +178,51 @@ TEST_F(peak_analysis, a_loud_tail_of_six_to_nine_samples_is_a_window) {
   const auto tail = windows_of(std::vector<double>(97, 10));
   ASSERT_EQ(tail.size(), 10u);
   EXPECT_DOUBLE_EQ(tail[9].pos, 0.094);
+  const auto six = cut(std::vector<double>(96, -10));
+  ASSERT_EQ(six.size(), 10u) << "a tail of exactly 6 samples";
+  EXPECT_DOUBLE_EQ(six[9].pos, 0.094);
   std::vector<double> quiet_tail(97, 10);
   std::fill(quiet_tail.begin() + 90, quiet_tail.end(), 60);
   EXPECT_EQ(windows_of(quiet_tail).size(), 9u);
+}
+
+TEST_F(peak_analysis, audio_above_full_scale_counts_as_the_loudest_and_is_cut) {
+  // Windows at -6, -8, -10, +12, -14, -16, -18 and -20 dB.
+  std::vector<double> readings;
+  for (double dB : {-6.0, -8.0, -10.0, 12.0, -14.0, -16.0, -18.0, -20.0}) readings.insert(readings.end(), 10, dB);
+  auto windows = cut(readings);
+  ASSERT_EQ(windows.size(), 8u);
+  EXPECT_EQ(windows[3].level, 0);
+  EXPECT_EQ(windows[2].level, 10);
+  EXPECT_EQ(cut(std::vector<double>(10, -6), std::vector<double>(10, 3))[0].level, 0) << "over in either direction";
+  hand_automation::choose_gains(windows, hand_automation::ratio_of(0));
+  // u = 11.5, L = 6, M = 0: the window lies in the lift band and gets L - 0.
+  EXPECT_EQ(windows[3].gain, -6);
+  for (const auto& w : cut(std::vector<double>(30, 6))) EXPECT_EQ(w.level, 0);
+}
+
+// Gains of windows given by time and level, at ratio type 0.
+std::vector<double> gains_of(std::vector<hand_automation::window> windows) {
+  hand_automation::choose_gains(windows, hand_automation::ratio_of(0));
+  std::vector<double> gains;
+  for (const auto& w : windows) gains.push_back(w.gain);
+  return gains;
+}
+
+TEST_F(peak_analysis, lifts_end_at_their_level_and_time_bounds) {
+  // u = 17.375, L = 7.5, M = 5, no D: every window falls to the lift cases.
+  EXPECT_EQ(gains_of({{0.0, 5},
+                      {0.01, 5},
+                      {0.02, 10},
+                      {0.03, 10},
+                      {0.099, 28.5},  // before 0.1 s: up to 4 dB below 29 dB
+                      {0.1, 28.5},    // at 0.1 s: the second case, below 28 dB only
+                      {0.25, 25},     // from 0.2 s: up to 2 dB below 26 dB
+                      {0.25, 27}}),
+            (std::vector<double>{-2.5, -2.5, 2.5, 2.5, 4, 0, 2, 0}));
+  // u = 10, L = 6, M = 4: a window exactly at M is no loud peak and is lifted (here cut) towards L.
+  EXPECT_EQ(gains_of({{0.05, 4}, {0.05, 6}, {0.05, 8}, {0.05, 14}, {0.05, 18}}),
+            (std::vector<double>{-2, 0, 2, 4, 4}));
 }
 
 TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {
@@ -166,6 +234,8 @@ TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_n
   EXPECT_EQ(flat({-1.0, -1.2, -1.4}), std::vector<int>{1});
   EXPECT_TRUE(flat({-1.0, -1.6, -1.4}).empty());
   EXPECT_EQ(flat({0, 0, 0, 0}), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(flat({0, 0.5, 0.5}).empty()) << "exactly 0.5 dB is not within";
+  EXPECT_TRUE(flat({0.5, 0.5, 0}).empty());
 }
 
 TEST_F(peak_analysis, of_two_points_at_one_time_the_one_nearer_unity_goes) {

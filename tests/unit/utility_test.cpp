@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "utility/ecma_regex.hpp"
 #include "utility/utility.hpp"
 
 using namespace kv_utility;
@@ -75,6 +76,20 @@ TEST(MatchInTail, NeedsSomethingBeforeTheTail) {
   EXPECT_TRUE(match_intail("song.WAV", ".wav"));
   EXPECT_FALSE(match_intail(".wav", ".wav"));
   EXPECT_FALSE(match_intail("abc", "("));  // an invalid tail is no match
+}
+
+TEST(EcmaRegex, WholeTextMatchesAllOfTheTextWithItsCase) {
+  const auto pattern = ecma_regex::compile("a.c", ecma_regex::whole_text);
+  ASSERT_TRUE(pattern);
+  EXPECT_TRUE(pattern->matches("abc"));
+  EXPECT_FALSE(pattern->matches("abcd"));
+  EXPECT_FALSE(pattern->matches("xabc"));
+  EXPECT_FALSE(pattern->matches("ABC"));
+  const auto either = ecma_regex::compile("a|b", ecma_regex::whole_text);
+  ASSERT_TRUE(either);
+  EXPECT_TRUE(either->matches("b"));
+  EXPECT_FALSE(either->matches("ab")) << "the whole alternation must reach the end";
+  EXPECT_TRUE(ecma_regex::compile("a.c")->matches("abcd")) << "without the option a match at the start is enough";
 }
 
 TEST(Format, FillsPlaceholders) {

@@ -18,6 +18,10 @@ struct mean {
   double operator*() const { return value; }
 };
 
+// dB below full scale of a peak reading; a reading above full scale counts as
+// full scale, the loudest there is, so its window is cut and never lifted.
+double below_full_scale(double dB) { return dB > 0 ? 0.0 : std::fabs(dB); }
+
 mean mean_of(double sum, int count) { return count ? mean{sum / count, true} : mean{}; }
 
 // Mean of the window levels strictly below bound.
@@ -45,7 +49,8 @@ std::vector<window> cut_windows(const kv_object::peak_list& peaks) {
   double m = 100.0;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     ++c;
-    const double level = std::min(std::fabs(rows.get(r, table::MaxPeak)), std::fabs(rows.get(r, table::MinPeak)));
+    const double level =
+        std::min(below_full_scale(rows.get(r, table::MaxPeak)), below_full_scale(rows.get(r, table::MinPeak)));
     if (level < m) best = c;
     m = std::min(m, level);
     times[c] = rows.get(r, table::Time);

@@ -21,7 +21,7 @@ bool look_up_envelope_off(const char* caller) {
 }
 
 bool envelopes_off(MediaItem* item, const char* caller) {
-  if (!item || !look_up_envelope_off(caller)) return false;
+  if (!item_address::project_of(item) || !look_up_envelope_off(caller)) return false;
   MediaItem_Take* take = host::GetActiveTake(item);
   const int count = host::CountTakeEnvelopes(take);
   for (int i = 0; i < count; ++i) {
@@ -89,7 +89,7 @@ bool ride_volume(MediaItem* item, int ratioType, const char* caller) {
 }
 
 bool hand_automation_of(MediaItem* item, int ratioType, const char* caller) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   return sws::with(caller,
                    {&sws::BR_EnvAlloc, &sws::BR_EnvSortPoints, &sws::BR_EnvCountPoints, &sws::BR_EnvDeletePoint,
                     &sws::BR_EnvFree, &sws::BR_EnvGetPoint, &sws::BR_EnvSetPoint, &sws::BR_EnvGetProperties,

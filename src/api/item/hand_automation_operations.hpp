@@ -11,8 +11,9 @@
     "Draws a hand-ridden volume envelope on the item's active take (loud 10 ms windows pulled down "       \
     "towards a target level, quieter ones lifted by up to 4 dB, 2 dB after 0.2 s) and renders the take; "  \
     "the item selection is kept. ratioType sets how hard: 0 or less the gentlest, then 1, 2, and 3 or "    \
-    "more the strongest. False for a null item, without the SWS extension (after asking whether to "       \
-    "open its page), or when the take's volume envelope cannot be had.")                                   \
+    "more the strongest. False for a null item or one of no project (a deleted item), without the "        \
+    "SWS extension (after asking whether to open its page), or when the take's volume envelope "           \
+    "cannot be had.")                                                                                      \
   X(bool, SetMediaIdHANDAUTOMER, (ReaProject* projID, int itemID, int ratioType),                          \
     "[KV:API]Set Media ID HANDAUTOMER",                                                                    \
     "As KV_SetMediaItemHANDAUTOMER for the item at itemID among all items of the project; false when "     \
@@ -24,8 +25,8 @@
 
 #define KV_ENVELOPE_OFF_OPERATIONS(X)                                                                     \
   X(bool, SetMediaItemEnvelopeAllOFF, (MediaItem* item), "[KV:API]SetMediaItemEnvelopeAllOFF",            \
-    "Switches every envelope of the item's active take off; false for a null item or without the SWS "    \
-    "extension (after asking whether to open its page).")                                                 \
+    "Switches every envelope of the item's active take off; false for a null item, one of no project "    \
+    "(a deleted item), or without the SWS extension (after asking whether to open its page).")            \
   X(bool, SetMediaIdEnvelopeAllOFF, (ReaProject* projID, int itemID), "[KV:API]SetMediaIdEnvelopeAllOFF", \
     "As KV_SetMediaItemEnvelopeAllOFF for the item at itemID among all items of the project; false "      \
     "when the index names no item.")                                                                      \

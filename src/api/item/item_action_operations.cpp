@@ -1,5 +1,6 @@
 #include "api/item/item_action_operations.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "api/item/item_address.hpp"
@@ -23,16 +24,14 @@ void SelectMediaItems(media_item_list items, bool select) {
 }
 
 bool ActionMediaItemSelectKeep(MediaItem* item, int cmdID) {
-  if (!item) return false;
   ReaProject* project = item_address::project_of(item);
-  // From the highest selected index down, so the lower indices stay valid
-  // while items leave the selection.
-  media_item_list saved;
-  for (int k = host::CountSelectedMediaItems(project) - 1; k >= 0; --k) {
-    MediaItem* selected = host::GetSelectedMediaItem(project, k);
-    host::SetMediaItemSelected(selected, false);
-    saved.push_back(selected);
-  }
+  if (!project) return false;
+  // The whole selection is read before any of it changes: a host may walk its
+  // items again for the first look-up after each change. It is cleared and put
+  // back from the highest selected index down.
+  media_item_list saved = GetSelectedMediaItmes(project);
+  std::reverse(saved.begin(), saved.end());
+  for (MediaItem* selected : saved) host::SetMediaItemSelected(selected, false);
   host::SetMediaItemSelected(item, true);
   host::Main_OnCommandEx(cmdID, 0, project);
   host::SetMediaItemSelected(item, false);
@@ -50,7 +49,7 @@ bool ActionSelectedMediaIdSelectKeep(ReaProject* projID, int selectItemID, int c
 }
 
 bool RenderMediaItemActiveTake(MediaItem* item) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   if (host::CountTakes(item) != 1) ActionMediaItemSelectKeep(item, crop_to_active_take);
   ActionMediaItemSelectKeep(item, render_to_new_take);
   return true;

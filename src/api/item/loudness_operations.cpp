@@ -13,9 +13,9 @@ namespace {
 constexpr double silence = -150;
 
 bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const char* caller) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   return sws::with(caller, {&sws::NF_AnalyzeTakeLoudness2}, [&] {
-    // No finite level to reach: -inf would silence the item for good.
+    // No finite level to reach.
     if (!std::isfinite(target)) return false;
     MediaItem_Take* take = host::GetActiveTake(item);
     if (!take) return false;
@@ -31,7 +31,8 @@ bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const ch
     const double magnitude =
         kv_utility::to_reaper_volume(kv_utility::to_dB(std::fabs(volume)) + (target - momentary_max));
     const double new_volume = std::copysign(magnitude, volume);
-    if (!std::isfinite(new_volume)) return false;
+    // A volume that reaches 0 from any other cannot be moved again by any later call.
+    if (!std::isfinite(new_volume) || (new_volume == 0 && volume != 0)) return false;
     if (maxMomentaryOut) *maxMomentaryOut = momentary_max_position;
     const bool set = host::SetMediaItemInfo_Value(item, "D_VOL", new_volume);
     host::UpdateArrange();

@@ -19,7 +19,7 @@ double peak_levels::to_dB(double peak) {
 }
 
 bool GetMediaItemPeakList(MediaItem* item, kv_object::peak_list& peakList) {
-  if (!item) return false;
+  if (!item_address::project_of(item)) return false;
   MediaItem_Take* take = host::GetActiveTake(item);
   const double position = host::GetMediaItemInfo_Value(item, "D_POSITION");
   const double length = host::GetMediaItemInfo_Value(item, "D_LENGTH");
