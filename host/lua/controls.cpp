@@ -1,4 +1,5 @@
 // The `kvhost` table: what a test or script needs to steer the simulation.
+#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -90,6 +91,37 @@ void* project_argument(lua_State* L, int index) {
 void push_handle(lua_State* L, void* handle) {
   if (handle) lua_pushlightuserdata(L, handle);
   else lua_pushnil(L);
+}
+
+// kvhost.case(name, fn): runs fn protected; a failure is reported with the
+// case's name and its traceback, the script goes on, and fails at its end.
+constexpr const char* failed_cases_key = "kvhost.failed_cases";
+
+int case_traceback(lua_State* L) {
+  const char* message = lua_tostring(L, 1);
+  luaL_traceback(L, L, message ? message : "(error object is not a string)", 1);
+  return 1;
+}
+
+int run_case(lua_State* L) {
+  const char* name = luaL_checkstring(L, 1);
+  luaL_checktype(L, 2, LUA_TFUNCTION);
+  lua_pushcfunction(L, case_traceback);
+  lua_pushvalue(L, 2);
+  const bool passed = lua_pcall(L, 0, 0, -2) == LUA_OK;
+  if (!passed) {
+    std::fprintf(stderr, "case failed: %s\n%s\n", name, lua_tostring(L, -1));
+    if (lua_getfield(L, LUA_REGISTRYINDEX, failed_cases_key) != LUA_TTABLE) {
+      lua_pop(L, 1);
+      lua_newtable(L);
+      lua_pushvalue(L, -1);
+      lua_setfield(L, LUA_REGISTRYINDEX, failed_cases_key);
+    }
+    lua_pushstring(L, name);
+    lua_rawseti(L, -2, static_cast<lua_Integer>(lua_rawlen(L, -2)) + 1);
+  }
+  lua_pushboolean(L, passed);
+  return 1;
 }
 
 int reset_simulation(lua_State*) {
@@ -279,6 +311,7 @@ int hide_sws(lua_State*) {
 
 const luaL_Reg controls[] = {
     {"reset", reset_simulation},
+    {"case", run_case},
     {"current_project", current},
     {"create_project", new_project},
     {"set_current_project", make_current},
@@ -308,6 +341,19 @@ const luaL_Reg controls[] = {
 };
 
 }  // namespace
+
+std::vector<std::string> failed_cases(lua_State* L) {
+  std::vector<std::string> names;
+  if (lua_getfield(L, LUA_REGISTRYINDEX, failed_cases_key) == LUA_TTABLE) {
+    for (lua_Integer i = 1; i <= static_cast<lua_Integer>(lua_rawlen(L, -1)); ++i) {
+      lua_rawgeti(L, -1, i);
+      names.emplace_back(lua_tostring(L, -1));
+      lua_pop(L, 1);
+    }
+  }
+  lua_pop(L, 1);
+  return names;
+}
 
 void open_controls(lua_State* L) {
   luaL_newlib(L, controls);

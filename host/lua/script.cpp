@@ -53,7 +53,13 @@ bool run_chunk(lua_State* L, int load_status, std::string& error) {
     load_status = lua_pcall(L, push_script_arguments(L), 0, handler);
     lua_remove(L, handler);
   }
-  if (load_status == LUA_OK) return true;
+  if (load_status == LUA_OK) {
+    const std::vector<std::string> failed = failed_cases(L);
+    if (failed.empty()) return true;
+    error = std::to_string(failed.size()) + " case(s) failed:";
+    for (const std::string& name : failed) error += "\n  " + name;
+    return false;
+  }
   const char* message = lua_tostring(L, -1);
   error = message ? message : "unknown error";
   lua_pop(L, 1);

@@ -21,4 +21,7 @@ bool run_lua_text(lua_State* L, const std::string& text, std::string& error);
 // Adds the `kvhost` controls table to the state.
 void open_controls(lua_State* L);
 
+// The names of the cases (kvhost.case) that failed so far, in order.
+std::vector<std::string> failed_cases(lua_State* L);
+
 }  // namespace kvhost
