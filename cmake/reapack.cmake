@@ -6,6 +6,7 @@ set(KV_RELEASES_URL "https://github.com/KELVARO/reaper_KELVARO_COBALT/releases/d
 set(KV_NAME reaper_KELVARO_COBALT)
 set(KV_VERSION ${PROJECT_VERSION})
 set(KV_AUTHOR KELVARO)
+set(KV_LICENSE "MIT License")
 set(KV_DESCRIPTION "KELVARO_COBALT: KV_ script functions for tracks, items, loudness, markers, strings and files")
 set(KV_URL "${KV_RELEASES_URL}/v${PROJECT_VERSION}")
 set(CHANGELOG ${CMAKE_SOURCE_DIR}/CHANGELOG.md)

@@ -1,6 +1,6 @@
 # Writes the ReaPack index for one version (cmake -P), so the index and the
 # project version never disagree. Inputs: KV_NAME, KV_VERSION, KV_DESCRIPTION,
-# KV_AUTHOR, KV_URL, CHANGELOG (file), TEMPLATE (file), OUTPUT (file).
+# KV_AUTHOR, KV_LICENSE, KV_URL, CHANGELOG (file), TEMPLATE (file), OUTPUT (file).
 file(READ "${CHANGELOG}" changes)
 string(REPLACE "." "\\." version_pattern "${KV_VERSION}")
 if(NOT changes MATCHES "\n## ${version_pattern} \\(([0-9]+-[0-9]+-[0-9]+)\\)\n+(.*)")

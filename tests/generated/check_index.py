@@ -26,6 +26,7 @@ class ReaPackIndex(unittest.TestCase):
         self.assertEqual(package.get("name"), EXTENSION.rsplit(".", 1)[0] + ".ext")
         self.assertEqual(package.get("type"), "extension")
         self.assertTrue(package.get("desc"))
+        self.assertIn("Licensed under the MIT License", package.findtext("metadata/description", ""))
         versions = package.findall("version")
         self.assertEqual([v.get("name") for v in versions], [VERSION])
         version = versions[0]
