@@ -30,22 +30,70 @@ const char* calling_convention =
     "result, in parameter order. Buffer sizes (`_sz`) are supplied by the host. A `nil` project is the "
     "current project.";
 
+const char* page_title = "reaper_KELVARO_COBALT script functions";
+const char* lua_module_anchor = "lua-module";
+const char* python_anchor = "c-interface-for-python";
+
+const char* stylesheet =
+    "body{font-family:system-ui,sans-serif;line-height:1.45;max-width:60em;margin:auto;padding:0 1em 3em;"
+    "color:#222;background:#fff}\n"
+    "h2{margin-top:2.5em;border-bottom:1px solid #ccc}h3{margin:0 0 .4em;font-family:monospace;font-size:1.1em}\n"
+    "pre{background:#f4f4f4;padding:.5em;overflow-x:auto}code{font-size:.95em}p code{background:#f4f4f4}\n"
+    ".entry{border-left:3px solid #ddd;padding-left:.8em;margin:1.5em 0}.intro{font-style:italic}\n"
+    ".filter{position:sticky;top:0;background:#fff;padding:.5em 0;margin:0;border-bottom:1px solid #eee}\n"
+    "#filter{font:inherit;width:18em}#shown{color:#666}#contents h2{margin-top:1em}\n"
+    "#contents ul ul{display:flex;flex-wrap:wrap;gap:0 1em;padding-left:1em;font-size:.9em}"
+    "#contents ul ul li{list-style:none}\n"
+    "[hidden]{display:none!important}\n";
+
+// Hides every entry (and contents line) whose name does not hold the typed
+// text, then every section and contents group left with nothing shown.
+const char* filter_script =
+    "(function () {\n"
+    "  var box = document.getElementById('filter');\n"
+    "  var shown = document.getElementById('shown');\n"
+    "  var named = document.querySelectorAll('[data-name]');\n"
+    "  var entries = document.querySelectorAll('article.entry');\n"
+    "  function holdsShown(element, selector) {\n"
+    "    return Array.prototype.some.call(element.querySelectorAll(selector), function (e) { return !e.hidden; });\n"
+    "  }\n"
+    "  function apply() {\n"
+    "    var part = box.value.trim().toLowerCase();\n"
+    "    named.forEach(function (e) { e.hidden = e.dataset.name.toLowerCase().indexOf(part) < 0; });\n"
+    "    document.querySelectorAll('section').forEach(function (s) { s.hidden = !holdsShown(s, 'article.entry'); });\n"
+    "    document.querySelectorAll('#contents li.group').forEach(function (g) {\n"
+    "      var target = document.getElementById(g.firstElementChild.getAttribute('href').slice(1));\n"
+    "      g.hidden = target.hidden;\n"
+    "    });\n"
+    "    var count = Array.prototype.filter.call(entries, function (e) { return !e.hidden; }).length;\n"
+    "    shown.textContent = part ? count + ' of ' + entries.length + ' entries' : '';\n"
+    "  }\n"
+    "  box.addEventListener('input', apply);\n"
+    "  apply();  // a browser may restore the box's text on reload\n"
+    "})();\n";
+
 }  // namespace
 
 generated_file api_markdown(const documentation& docs) {
-  const auto& functions = docs.registered;
   std::ostringstream md;
-  md << "# reaper_KELVARO_COBALT script functions\n\n"
+  md << "# " << page_title << "\n\n"
      << "Generated from the library's declarations by `cmake --build build --target generated`; do not edit.\n\n"
-     << functions.size() << " functions registered with REAPER for Lua, EEL and Python ReaScripts. "
-     << calling_convention << "\n\n";
-  for (const auto& f : functions) md << "- [" << f.name << "](#" << anchor(f.name) << ")\n";
-  for (const auto& f : functions) {
-    md << "\n### " << f.name << "\n\n"
-       << "```c\n" << f.c_signature() << "\n```\n\n"
-       << "```lua\n" << f.lua_form() << "\n```\n\n"
-       << f.description << "\n\n"
-       << "Help text: `" << f.help << "`\n";
+     << docs.registered.size() << " functions registered with REAPER for Lua, EEL and Python ReaScripts, in "
+     << docs.groups.size() << " groups. " << calling_convention << "\n\n## Contents\n\n";
+  for (const auto& group : docs.groups) {
+    md << "- [" << group.title << "](#" << group.anchor() << ")\n";
+    for (const auto& f : group.functions) md << "  - [" << f.name << "](#" << anchor(f.name) << ")\n";
+  }
+  md << "- [Lua module](#" << lua_module_anchor << ")\n- [C interface for Python](#" << python_anchor << ")\n";
+  for (const auto& group : docs.groups) {
+    md << "\n## " << group.title << "\n\n" << group.summary << "\n";
+    for (const auto& f : group.functions) {
+      md << "\n### " << f.name << "\n\n"
+         << "```c\n" << f.c_signature() << "\n```\n\n"
+         << "```lua\n" << f.lua_form() << "\n```\n\n"
+         << f.description << "\n\n"
+         << "Help text: `" << f.help << "`\n";
+    }
   }
   md << "\n## Lua module\n\n" << lua_module_intro << "\n";
   for (const auto& f : docs.lists)
@@ -60,39 +108,64 @@ generated_file api_markdown(const documentation& docs) {
 }
 
 generated_file api_html(const documentation& docs) {
-  const auto& functions = docs.registered;
   std::ostringstream html;
+  // An entry is what the filter shows or hides, by its data-name.
+  auto entry = [&](const std::string& id, const std::string& name, const std::string& heading) {
+    html << "<article class=\"entry\"" << (id.empty() ? "" : " id=\"" + id + "\"") << " data-name=\"" << name
+         << "\">\n" << (heading.empty() ? "" : "<h3>" + html_escaped(heading) + "</h3>\n");
+  };
+  auto code = [&](const std::string& text) { html << "<pre><code>" << html_escaped(text) << "</code></pre>\n"; };
   html << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-       << "<title>reaper_KELVARO_COBALT script functions</title>\n"
-       << "<style>body{font-family:sans-serif;max-width:60em;margin:auto;padding:1em}"
-          "pre{background:#f4f4f4;padding:.5em;overflow-x:auto}h3{margin-top:2em}</style>\n"
-       << "</head>\n<body>\n<h1>reaper_KELVARO_COBALT script functions</h1>\n"
+       << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+       << "<link rel=\"icon\" href=\"data:,\">\n<title>" << page_title << "</title>\n<style>\n" << stylesheet
+       << "</style>\n</head>\n<body>\n<h1>" << page_title << "</h1>\n"
        << "<p>Generated from the library's declarations; do not edit.</p>\n"
-       << "<p>" << functions.size() << " functions registered with REAPER for Lua, EEL and Python ReaScripts. "
-       << html_escaped(calling_convention) << "</p>\n<ul>\n";
-  for (const auto& f : functions)
-    html << "<li><a href=\"#" << anchor(f.name) << "\">" << f.name << "</a></li>\n";
-  html << "</ul>\n";
-  for (const auto& f : functions) {
-    html << "<h3 id=\"" << anchor(f.name) << "\">" << f.name << "</h3>\n"
-         << "<pre><code>" << html_escaped(f.c_signature()) << "</code></pre>\n"
-         << "<pre><code>" << html_escaped(f.lua_form()) << "</code></pre>\n"
-         << "<p>" << html_escaped(f.description) << "</p>\n"
-         << "<p>Help text: <code>" << html_escaped(f.help) << "</code></p>\n";
+       << "<p>" << docs.registered.size() << " functions registered with REAPER for Lua, EEL and Python ReaScripts, in "
+       << docs.groups.size() << " groups. " << html_text(calling_convention) << "</p>\n"
+       << "<p class=\"filter\"><label>Filter by name <input id=\"filter\" type=\"search\" autocomplete=\"off\" "
+          "placeholder=\"part of a name\"></label> <span id=\"shown\" aria-live=\"polite\"></span></p>\n"
+       << "<nav id=\"contents\">\n<h2>Contents</h2>\n<ul>\n";
+  for (const auto& group : docs.groups) {
+    html << "<li class=\"group\"><a href=\"#" << group.anchor() << "\">" << group.title << "</a>\n<ul>\n";
+    for (const auto& f : group.functions)
+      html << "<li data-name=\"" << f.name << "\"><a href=\"#" << anchor(f.name) << "\">" << f.name << "</a></li>\n";
+    html << "</ul></li>\n";
   }
-  html << "<h2>Lua module</h2>\n<p>" << html_escaped(lua_module_intro) << "</p>\n";
-  for (const auto& f : docs.lists)
-    html << "<h3 id=\"lua_" << anchor(f.name) << "\">KV_COBALT.KV_" << f.name << "</h3>\n<pre><code>"
-         << html_escaped(f.lua_form()) << "</code></pre>\n<p>" << html_escaped(f.description) << " The list holds "
-         << html_escaped(list_content(f)) << ".</p>\n";
-  html << "<h2>C interface for Python</h2>\n<p>" << html_escaped(python_intro) << "</p>\n";
-  for (const auto& f : docs.lists)
-    html << "<pre><code>" << html_escaped(f.c_signature()) << "</code></pre>\n<p>" << html_escaped(f.description)
-         << "</p>\n";
-  for (const auto& f : docs.pool)
-    html << "<pre><code>" << html_escaped(f.c_signature()) << "</code></pre>\n<p>" << html_escaped(f.description)
-         << "</p>\n";
-  html << "</body>\n</html>\n";
+  html << "<li class=\"group\"><a href=\"#" << lua_module_anchor << "\">Lua module</a></li>\n"
+       << "<li class=\"group\"><a href=\"#" << python_anchor << "\">C interface for Python</a></li>\n</ul>\n</nav>\n";
+  for (const auto& group : docs.groups) {
+    html << "<section id=\"" << group.anchor() << "\">\n<h2>" << group.title << "</h2>\n<p class=\"intro\">"
+         << html_text(group.summary) << "</p>\n";
+    for (const auto& f : group.functions) {
+      entry(anchor(f.name), f.name, f.name);
+      code(f.c_signature());
+      code(f.lua_form());
+      html << "<p>" << html_text(f.description) << "</p>\n"
+           << "<p>Help text: <code>" << html_escaped(f.help) << "</code></p>\n</article>\n";
+    }
+    html << "</section>\n";
+  }
+  html << "<section id=\"" << lua_module_anchor << "\">\n<h2>Lua module</h2>\n<p class=\"intro\">"
+       << html_text(lua_module_intro) << "</p>\n";
+  for (const auto& f : docs.lists) {
+    entry("lua_" + anchor(f.name), "KV_COBALT.KV_" + f.name, "KV_COBALT.KV_" + f.name);
+    code(f.lua_form());
+    html << "<p>" << html_text(f.description) << " The list holds " << html_escaped(list_content(f))
+         << ".</p>\n</article>\n";
+  }
+  html << "</section>\n<section id=\"" << python_anchor << "\">\n<h2>C interface for Python</h2>\n<p class=\"intro\">"
+       << html_text(python_intro) << "</p>\n";
+  for (const auto& f : docs.lists) {
+    entry("", "py_" + f.name, "");
+    code(f.c_signature());
+    html << "<p>" << html_text(f.description) << "</p>\n</article>\n";
+  }
+  for (const auto& f : docs.pool) {
+    entry("", f.name, "");
+    code(f.c_signature());
+    html << "<p>" << html_text(f.description) << "</p>\n</article>\n";
+  }
+  html << "</section>\n<script>\n" << filter_script << "</script>\n</body>\n</html>\n";
   return {"docs/api.html", html.str()};
 }
 

@@ -31,7 +31,9 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[2];
   std::vector<std::string> problems;
-  const kv_docs::documentation docs{kv_docs::registered_functions(problems), kv_docs::list_functions(),
+  auto registered = kv_docs::registered_functions(problems);
+  auto groups = kv_docs::function_groups(root, registered, problems);
+  const kv_docs::documentation docs{std::move(registered), std::move(groups), kv_docs::list_functions(),
                                     kv_docs::pool_functions()};
   const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs), kv_docs::api_html(docs),
                                            kv_docs::lua_definitions(docs), kv_docs::python_exports(docs),

@@ -18,6 +18,17 @@ std::string html_escaped(const std::string& text) {
   return out;
 }
 
+std::string html_text(const std::string& markdown) {
+  std::string out;
+  std::string::size_type at = 0;
+  for (std::string::size_type open, close;
+       (open = markdown.find('`', at)) != std::string::npos && (close = markdown.find('`', open + 1)) != std::string::npos;
+       at = close + 1)
+    out += html_escaped(markdown.substr(at, open - at)) + "<code>" +
+           html_escaped(markdown.substr(open + 1, close - open - 1)) + "</code>";
+  return out + html_escaped(markdown.substr(at));
+}
+
 std::string anchor(const std::string& name) {
   std::string out;
   for (char c : name) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -5,6 +5,8 @@
 namespace kv_docs {
 
 std::string html_escaped(const std::string& text);
+// Prose written for Markdown as HTML: escaped, its `code spans` as <code>.
+std::string html_text(const std::string& markdown);
 // The GitHub heading anchor of a function name: KV_Name -> kv_name.
 std::string anchor(const std::string& name);
 // The Lua language server's type for a C type as a script sees it.

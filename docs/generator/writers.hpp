@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "api_groups.hpp"
 #include "api_model.hpp"
 #include "binding_model.hpp"
 
@@ -10,6 +11,7 @@ namespace kv_docs {
 
 struct documentation {
   std::vector<documented_function> registered;
+  std::vector<function_group> groups;  // the same functions, by header
   std::vector<documented_list_function> lists;
   std::vector<documented_pool_function> pool;
 };
