@@ -186,10 +186,10 @@ TEST(DeleteBlankString, RemovesOnlyAsciiSpaces) {
 
 TEST(StringOperations, NullTextsReadAsEmptyThroughTheGuard) {
   bool out = false;
-  EXPECT_TRUE(kv_registry::guarded<&CheckSameString>::call(nullptr, "", &out));
+  EXPECT_TRUE((kv_registry::guarded<&CheckSameString, "KV_CheckSameString">::call(nullptr, "", &out)));
   EXPECT_TRUE(out);
   char text[8] = "zz";
-  EXPECT_TRUE(kv_registry::guarded<&ReplaceSearchString>::call(nullptr, nullptr, nullptr, text, sizeof text));
+  EXPECT_TRUE((kv_registry::guarded<&ReplaceSearchString, "KV_ReplaceSearchString">::call(nullptr, nullptr, nullptr, text, sizeof text)));
   EXPECT_STREQ(text, "");
 }
 
