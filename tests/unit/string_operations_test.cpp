@@ -124,6 +124,10 @@ TEST(ReplaceSearchString, AgreesWithStandardEcmaScript) {
       {"a", "(?=a)*", "x"},                  {"a", "a|*", "x"},
       {"a", "(?<n>a)", "x"},                 {"a", "[\\B]", "x"},
       {"a", "(a", "x"},                      {"a", "a)", "x"},
+      // Where the matcher's own ECMAScript options would read otherwise.
+      {"x\ny", "[]|y", "x"},                {"x\ny", "[^]+", "<$&>"},
+      {"xAy", "\\u0141", "<$&>"},            {"xz", "\\xz", "x"},
+      {"b", "(a)?\\1b", "x"},                {"uU", "\\U", "x"},
   };
   for (const auto& e : examples) {
     std::optional<std::string> expected;
