@@ -35,6 +35,9 @@ const char* usage =
     "  --resource-path DIR  REAPER's resource folder is DIR (default: a new\n"
     "                     temporary folder)\n"
     "  --lua 5.3          run Lua 5.3, as REAPER 6 does (5.4 is the default)\n"
+    "  --trace            after each call, print to stderr the exception the\n"
+    "                     extension stopped in it and turned into a failure\n"
+    "                     result, if any\n"
     "  --export-lua       export the Lua C API to modules, as a stand-alone\n"
     "                     interpreter does (Lua 5.4)\n"
     "  -e CODE            run CODE instead of a script file\n"
@@ -88,6 +91,7 @@ int main(int argc, char** argv) {
     else if (a == "--no-extension") with_extension = false;
     else if (a == "--hide") kvhost::hide_function(value());
     else if (a == "--no-sws") kvhost::hide_sws_functions();
+    else if (a == "--trace") kvhost::trace_stopped_exceptions(true);
     else if (a == "--resource-path") kvhost::set_resource_path(value());
     else if (a == "--export-lua") {
       if (LUA_VERSION_NUM != 504) return refuse("--export-lua runs Lua 5.4 only");

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -36,6 +37,8 @@ extension::extension(const std::string& path) : path_(path) {
     dlclose(handle_);
     throw std::runtime_error("not an extension (no ReaperPluginEntry): " + path);
   }
+  last_exception_ = reinterpret_cast<int (*)(char*, int)>(dlsym(handle_, "kv_last_exception"));
+  exceptions_seen_ = stopped_exceptions();
   load_result_ = entry_(handle_, host_record());
   running_ = true;
 }
@@ -52,6 +55,21 @@ extension::~extension() {
 }
 
 void* extension::symbol(const char* name) const { return dlsym(handle_, name); }
+
+int extension::stopped_exceptions(std::string* last) const {
+  if (!last_exception_) return 0;
+  char text[1024];
+  const int count = last_exception_(text, sizeof text);
+  if (last) *last = text;
+  return count;
+}
+
+bool extension::new_stopped_exception(std::string& last) {
+  const int count = stopped_exceptions(&last);
+  if (count == exceptions_seen_) return false;
+  exceptions_seen_ = count;
+  return true;
+}
 
 }  // namespace kvhost
 
@@ -78,6 +96,18 @@ int unload_extension() {
 }
 
 extension* loaded_extension() { return session_extension().get(); }
+
+namespace {
+bool tracing = false;
+}  // namespace
+
+void trace_stopped_exceptions(bool on) { tracing = on; }
+
+void report_stopped_exception() {
+  std::string last;
+  if (tracing && loaded_extension() && loaded_extension()->new_stopped_exception(last))
+    std::fprintf(stderr, "kvhost: exception turned into a failure result: %s\n", last.c_str());
+}
 
 void link_user_plugins(const std::string& resource_folder) {
   namespace fs = std::filesystem;

@@ -28,11 +28,19 @@ class extension {
   int unload();
   // An exported symbol of the extension, or null.
   void* symbol(const char* name) const;
+  // How many exceptions the extension has stopped at its boundary, each turned
+  // into a failure result, and the last as "KV_Name: what"; 0 and empty when
+  // it keeps no such record.
+  int stopped_exceptions(std::string* last = nullptr) const;
+  // The last one when one was stopped since the previous question (or load).
+  bool new_stopped_exception(std::string& last);
 
  private:
   std::string path_;
   void* handle_ = nullptr;
   int (*entry_)(void*, void*) = nullptr;
+  int (*last_exception_)(char*, int) = nullptr;
+  int exceptions_seen_ = 0;
   int load_result_ = 0;
   bool running_ = false;
 };
@@ -47,6 +55,11 @@ extension& load_extension(const std::string& path = default_extension_path());
 // Unloads and forgets it; returns the entry's result, 0 when none was loaded.
 int unload_extension();
 extension* loaded_extension();
+
+// With tracing on, report_stopped_exception, called after each script call,
+// writes to stderr the exception the loaded extension stopped in it, if any.
+void trace_stopped_exceptions(bool on);
+void report_stopped_exception();
 
 // REAPER's resource folder holds UserPlugins with the extensions it loads;
 // this links the loaded extension, and its Lua file beside it, into the

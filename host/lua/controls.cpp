@@ -81,6 +81,15 @@ int extension_symbol(lua_State* L) {
   return 1;
 }
 
+// How many exceptions the extension stopped at its boundary, and the last.
+int stopped_exceptions(lua_State* L) {
+  const extension* current = loaded_extension();
+  std::string last;
+  lua_pushinteger(L, current ? current->stopped_exceptions(&last) : 0);
+  lua_pushstring(L, last.c_str());
+  return 2;
+}
+
 void* project_argument(lua_State* L, int index) {
   if (lua_isnoneornil(L, index)) return nullptr;
   if (lua_isinteger(L, index) && lua_tointeger(L, index) == 0) return nullptr;
@@ -337,6 +346,7 @@ const luaL_Reg controls[] = {
     {"load_extension", load},
     {"unload_extension", unload},
     {"has_export", extension_symbol},
+    {"stopped_exceptions", stopped_exceptions},
     {nullptr, nullptr},
 };
 

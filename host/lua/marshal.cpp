@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/array.hpp"
 #include "lua/definition_parse.hpp"
@@ -198,6 +199,7 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
   if (double_result) slots.back() = &number_result;
 
   void* result = fn->vararg(slots.data(), static_cast<int>(slots.size()));
+  report_stopped_exception();
 
   int pushed = 1;
   const std::string& type = fn->definition.result;

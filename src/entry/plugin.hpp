@@ -19,3 +19,8 @@ void* lookup_function(const char* name);
 
 KV_EXPORT int ReaperPluginEntry(void* hInstance, reaper_plugin_info_t* rec);
 KV_EXPORT void get_version(char* buffer, int size);
+// For hosts and tests, not scripts: the last exception a registered function
+// turned into its failure result, as "KV_Name: what" (empty before the first),
+// cut to size; returns how many were turned so since the library was loaded, modulo 2^31, so a
+// caller comparing counts sees each new one.
+KV_EXPORT int kv_last_exception(char* buffer, int size);

@@ -1,5 +1,8 @@
 #include "utility/ecma_pattern.hpp"
 
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -318,12 +321,18 @@ class translator {
       first = false;
     }
     flush();
-    if (items.empty()) out_ += negated ? "[\\x{00}-\\x{ff}]" : "(?!)";
-    else out_ += (negated ? "[^" : "[") + items + "]";
+    out_ += (negated ? "[^" : "[") + items + "]";  // [] and [^] too: the matcher allows an empty class
   }
 };
 
 }  // namespace
+
+// \x and \u are decoded here rather than with PCRE2_ALT_BSUX, which reads a
+// malformed one as a letter and refuses a \u beyond a byte, where the standard
+// library refuses the first and keeps the low byte of the second. Nor is
+// PCRE2_MATCH_UNSET_BACKREF set: in the standard library, as by default here,
+// a back-reference to a group that did not take part matches nothing.
+std::uint32_t ecma_pcre2_options() { return PCRE2_ALLOW_EMPTY_CLASS; }
 
 std::optional<std::string> ecma_to_pcre2(std::string_view pattern, bool checkpoints) {
   try {

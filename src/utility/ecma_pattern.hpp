@@ -1,6 +1,7 @@
 #pragma once
 // The standard library's ECMAScript regular-expression grammar, rewritten
 // for the PCRE2 matcher so that every construct keeps its ECMAScript meaning.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,5 +16,8 @@ namespace kv_utility {
 // alternative inside a group, so that every step of backtracking passes one:
 // the callout can then stop a search that runs too long.
 std::optional<std::string> ecma_to_pcre2(std::string_view pattern, bool checkpoints = false);
+
+// The PCRE2 compile options the translated pattern is written for.
+std::uint32_t ecma_pcre2_options();
 
 }  // namespace kv_utility

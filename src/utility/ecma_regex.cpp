@@ -76,9 +76,7 @@ std::optional<ecma_regex> ecma_regex::compile(std::string_view pattern, unsigned
   if (!translated) return std::nullopt;
   if (options & whole_text) translated = "(?:" + *translated + ")\\z";
   translated = "(?C)" + *translated;
-  // As in the standard library, a back-reference to a group that did not take
-  // part matches nothing.
-  std::uint32_t flags = PCRE2_NEVER_UTF | PCRE2_NEVER_UCP | PCRE2_NEVER_BACKSLASH_C;
+  std::uint32_t flags = ecma_pcre2_options() | PCRE2_NEVER_UTF | PCRE2_NEVER_UCP | PCRE2_NEVER_BACKSLASH_C;
   if (options & ignore_case) flags |= PCRE2_CASELESS;
   if (options & whole_text) flags |= PCRE2_ANCHORED;
   auto made = std::make_shared<compiled>();

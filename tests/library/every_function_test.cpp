@@ -1,11 +1,13 @@
-// Every registered function, taken from the registry table and called the way
+// Every registered function, taken from the registry tables (the script
+// functions and the lists the module's Lua file reads) and called the way
 // the host's script engines call it: first with ordinary arguments, then with
 // one argument at a time made hostile (null handles and out-pointers, stale
 // and foreign handles, zero and negative buffer sizes, indexes -1 and past the
 // end, empty and 1 MB texts, NaN and infinities), then with everything null
 // and everything extreme at once. No call may crash, leak or write outside a
-// buffer (every buffer and out-value sits between guard bytes), and a bool
-// result is always exactly 0 or 1.
+// buffer (every buffer and out-value sits between guard bytes), a bool
+// result is always exactly 0 or 1, and no failure result comes from an
+// exception stopped at the boundary, except for memory running out.
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +22,8 @@
 #include <vector>
 
 #include "api/host_api.hpp"
+#include "binding/registered/list_transport.hpp"
+#include "entry/caught_exception.hpp"
 #include "entry/registry.hpp"
 #include "linked_library.hpp"
 #include "lua/definition_parse.hpp"
@@ -166,11 +170,14 @@ struct call_arguments {
 };
 
 TEST_F(every_function, survives_every_hostile_argument) {
-  const auto& table = KV_COBALT::api_define_list;
-  ASSERT_GT(table.count, 0);
+  std::vector<const KV_COBALT::api_record*> records;
+  for (const auto* table : {&KV_COBALT::api_define_list, &KV_COBALT::list_transport_table})
+    for (int row = 0; row < table->count; ++row) records.push_back(&table->records[row]);
+  ASSERT_GT(KV_COBALT::api_define_list.count, 0);
+  ASSERT_GT(KV_COBALT::list_transport_table.count, 0);
   int calls = 0;
-  for (int row = 0; row < table.count; ++row) {
-    const auto definition = kvhost::parse_definition(table.records[row].definition);
+  for (const KV_COBALT::api_record* record : records) {
+    const auto definition = kvhost::parse_definition(record->definition);
     const auto& params = definition.parameters;
     fresh_project();
 
@@ -220,10 +227,14 @@ TEST_F(every_function, survives_every_hostile_argument) {
           const auto claimed = static_cast<int>(reinterpret_cast<std::intptr_t>(args.slots[i]));
           args.slots[i - 1] = args.guard(static_cast<std::size_t>(std::max(claimed, 0)));
         }
-      SCOPED_TRACE(std::string(table.records[row].api_key) + " with " + what);
-      void* result = table.records[row].vararg(args.slots.data(), static_cast<int>(params.size()));
+      SCOPED_TRACE(std::string(record->api_key) + " with " + what);
+      const auto stopped = kv_registry::last_caught_exception().count;
+      void* result = record->vararg(args.slots.data(), static_cast<int>(params.size()));
       ++calls;
       EXPECT_TRUE(args.intact()) << "written outside a buffer";
+      const auto caught = kv_registry::last_caught_exception();
+      if (caught.count != stopped && !caught.allocation)
+        ADD_FAILURE() << "exception stopped at the boundary: " << caught.function << ": " << caught.what;
       if (definition.result == "bool") {
         const auto value = reinterpret_cast<std::intptr_t>(result);
         EXPECT_TRUE(value == 0 || value == 1) << value;

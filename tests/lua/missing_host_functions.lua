@@ -11,10 +11,19 @@ end
 kvhost.add_tracks(0, {0, 0})
 
 reload_without("GetTrack")
+local stopped = kvhost.stopped_exceptions()
 local ok, muted = reaper.KV_GetTrackIdMute(0, 0)
 assert(ok == false and muted == false)
+-- The false is explained to the host, the script sees only the false.
+local now, last = kvhost.stopped_exceptions()
+assert(now == stopped + 1 and last == "KV_GetTrackIdMute: GetTrack", last)
 assert(reaper.KV_GetTrackItemSelect(0, 0, 0) == nil)
 assert(reaper.KV_CheckSameString("a", "A"), "functions that need nothing missing still work")
+assert(kvhost.stopped_exceptions() == stopped + 2, "a result without a fault records nothing")
+-- The list functions the module's Lua file calls are guarded alike.
+assert(reaper.KV_COBALT_GetTrackItemList(0) == false)
+now, last = kvhost.stopped_exceptions()
+assert(now == stopped + 3 and last == "KV_COBALT_GetTrackItemList: GetTrack", last)
 
 -- Without InsertTrackInProject insertion falls back to the current project only.
 reload_without("InsertTrackInProject")

@@ -137,6 +137,10 @@ TEST(ReplaceSearchString, AgreesWithStandardEcmaScript) {
       {"a\vb\fc\nd\re", "\\n", "_"},       {"a\vb\fc\nd\re", "\\r", "_"},
       {"a\vb\fc\nd\re", "[\\v\\r]", "_"},  {"a\vb\nc", "\\cJ", "_", "a\vb_c"},
       {"a0b", "\\0", "_"},
+      // Where the matcher's own ECMAScript options would read otherwise.
+      {"x\ny", "[]|y", "x"},                {"x\ny", "[^]+", "<$&>"},
+      {"xAy", "\\u0141", "<$&>"},            {"xz", "\\xz", "x"},
+      {"b", "(a)?\\1b", "x"},                {"uU", "\\U", "x"},
   };
   for (const auto& e : examples) {
     std::optional<std::string> expected;
@@ -201,10 +205,10 @@ TEST(DeleteBlankString, RemovesOnlyAsciiSpaces) {
 
 TEST(StringOperations, NullTextsReadAsEmptyThroughTheGuard) {
   bool out = false;
-  EXPECT_TRUE(kv_registry::guarded<&CheckSameString>::call(nullptr, "", &out));
+  EXPECT_TRUE((kv_registry::guarded<&CheckSameString, "KV_CheckSameString">::call(nullptr, "", &out)));
   EXPECT_TRUE(out);
   char text[8] = "zz";
-  EXPECT_TRUE(kv_registry::guarded<&ReplaceSearchString>::call(nullptr, nullptr, nullptr, text, sizeof text));
+  EXPECT_TRUE((kv_registry::guarded<&ReplaceSearchString, "KV_ReplaceSearchString">::call(nullptr, nullptr, nullptr, text, sizeof text)));
   EXPECT_STREQ(text, "");
 }
 

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
+#include <stdexcept>
+#include <string>
 
 #include "entry/definition.hpp"
 #include "entry/host_import.hpp"
 #include "entry/operation.hpp"
+#include "entry/plugin.hpp"
 
 namespace {
 
@@ -29,6 +33,8 @@ double scaled(int factor, double number) {
 }
 
 bool throws(int) { throw std::runtime_error("inside"); }
+int throws_bad_alloc() { throw std::bad_alloc(); }
+const char* throws_other() { throw 7; }
 
 bool uses_missing_host_function(ReaProject* project) { return KV_COBALT::host::CountTracks(project) >= 0; }
 
@@ -91,15 +97,49 @@ TEST(Vararg, ADoubleResultGoesThroughTheLastCountedSlot) {
 }
 
 TEST(Guard, NoExceptionLeavesAnOperation) {
-  EXPECT_FALSE(kv_registry::guarded<&throws>::call(1));
+  EXPECT_FALSE((kv_registry::guarded<&throws, "throws">::call(1)));
   void* args[] = {slot(1)};
-  EXPECT_EQ(kv_registry::vararg<&kv_registry::guarded<&throws>::call>(args, 1), slot(0));
+  EXPECT_EQ((kv_registry::vararg<&kv_registry::guarded<&throws, "throws">::call>(args, 1)), slot(0));
+}
+
+TEST(Guard, TheLastStoppedExceptionIsKeptWithItsFunction) {
+  const auto before = kv_registry::last_caught_exception().count;
+  EXPECT_FALSE((kv_registry::guarded<&throws, "throws">::call(1)));
+  auto caught = kv_registry::last_caught_exception();
+  EXPECT_EQ(caught.count, before + 1);
+  EXPECT_EQ(caught.function, "throws");
+  EXPECT_EQ(caught.what, "inside");
+  EXPECT_FALSE(caught.allocation);
+  char text[64];
+  EXPECT_EQ(kv_last_exception(text, sizeof text), static_cast<int>(before + 1));
+  EXPECT_STREQ(text, "throws: inside");
+  EXPECT_EQ(kv_last_exception(text, 5), static_cast<int>(before + 1));
+  EXPECT_STREQ(text, "thro");
+  EXPECT_EQ(kv_last_exception(nullptr, 64), static_cast<int>(before + 1));
+
+  EXPECT_EQ((kv_registry::guarded<&throws_bad_alloc, "throws_bad_alloc">::call()), 0);
+  caught = kv_registry::last_caught_exception();
+  EXPECT_EQ(caught.function, "throws_bad_alloc");
+  EXPECT_TRUE(caught.allocation);
+
+  EXPECT_EQ((kv_registry::guarded<&throws_other, "throws_other">::call()), nullptr);
+  caught = kv_registry::last_caught_exception();
+  EXPECT_EQ(caught.count, before + 3);
+  EXPECT_EQ(caught.what, "unknown exception");
+  EXPECT_FALSE(caught.allocation);
+
+  // A call that returns normally leaves the slot as it was.
+  void* args[] = {slot(1), slot(0), nullptr};
+  double number = 1;
+  args[2] = &number;
+  EXPECT_TRUE((kv_registry::vararg<&kv_registry::guarded<&take, "take">::call>(args, 3)));
+  EXPECT_EQ(kv_registry::last_caught_exception().count, before + 3);
 }
 
 TEST(Guard, AnUnresolvedHostFunctionIsNotCalled) {
   ASSERT_FALSE(KV_COBALT::host::CountTracks);
   EXPECT_THROW(uses_missing_host_function(nullptr), KV_COBALT::host::missing_function);
-  EXPECT_FALSE(kv_registry::guarded<&uses_missing_host_function>::call(nullptr));
+  EXPECT_FALSE((kv_registry::guarded<&uses_missing_host_function, "uses_missing_host_function">::call(nullptr)));
 }
 
 TEST(Definition, DerivesTypesFromTheSignatureAndNamesFromTheDeclaration) {

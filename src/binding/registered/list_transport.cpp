@@ -170,12 +170,12 @@ constexpr const char* definition_of() {
   "API_" registered, "APIdef_" registered, "APIvararg_" registered, "-API_" registered,            \
       "-APIdef_" registered, "-APIvararg_" registered
 
-template <auto F, kv_registry::fixed_string Names, kv_registry::fixed_string Help>
+template <auto F, kv_registry::fixed_string Name, kv_registry::fixed_string Names, kv_registry::fixed_string Help>
 constexpr api_record row(const char* api, const char* definition_key, const char* vararg_key,
                          const char* unregister_api, const char* unregister_definition,
                          const char* unregister_vararg) {
-  return api_record{reinterpret_cast<void*>(&kv_registry::guarded<F>::call),
-                    kv_registry::vararg<&kv_registry::guarded<F>::call>,
+  return api_record{reinterpret_cast<void*>(&kv_registry::guarded<F, Name>::call),
+                    kv_registry::vararg<&kv_registry::guarded<F, Name>::call>,
                     definition_of<F, Names, Help>(),
                     api,
                     definition_key,
@@ -185,16 +185,17 @@ constexpr api_record row(const char* api, const char* definition_key, const char
                     unregister_vararg};
 }
 
-#define KV_TRANSPORT_ROW(name, params, args, description)                                                      \
-  row<transport<&name>::function, transport_names<#params, builder_traits<&name>::counted>(),                   \
-      "[KV:LUA]The Lua module's KV_" #name " inside REAPER; scripts call KV_COBALT.KV_" #name>(                \
+#define KV_TRANSPORT_ROW(name, params, args, description)                                       \
+  row<transport<&name>::function, "KV_COBALT_" #name,                                           \
+      transport_names<#params, builder_traits<&name>::counted>(),                               \
+      "[KV:LUA]The Lua module's KV_" #name " inside REAPER; scripts call KV_COBALT.KV_" #name>( \
       KV_TRANSPORT_KEYS("KV_COBALT_" #name)),
 
 const api_record records[] = {
     KV_LIST_FUNCTIONS(KV_TRANSPORT_ROW)
-    row<&ListText, "(offset, textOutNeedBig, textOutNeedBig_sz)",
+    row<&ListText, "KV_COBALT_ListText", "(offset, textOutNeedBig, textOutNeedBig_sz)",
         "[KV:LUA]The rest of the last list's bytes for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
-    row<&ListTrack, "(index)", "[KV:LUA]A track of the last list for the Lua module">(
+    row<&ListTrack, "KV_COBALT_ListTrack", "(index)", "[KV:LUA]A track of the last list for the Lua module">(
         KV_TRANSPORT_KEYS("KV_COBALT_ListTrack"))};
 #undef KV_TRANSPORT_ROW
 #undef KV_TRANSPORT_KEYS
