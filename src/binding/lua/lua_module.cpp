@@ -9,6 +9,7 @@
 
 #include "binding/list_builder.hpp"
 #include "binding/lua/lua_tables.hpp"
+#include "entry/caught_exception.hpp"
 #include "entry/host_import.hpp"
 #include "entry/messages.hpp"
 
@@ -32,6 +33,7 @@ struct call_state {
   int count = 0;
   bool ok = false;
   bool failed = false;  // a C++ failure: the call answers false and an empty list
+  const char* name = nullptr;  // for the record of a caught exception
 };
 
 // Arguments never raise an error of their own: a handle is only ever a light
@@ -66,6 +68,7 @@ int read_arguments(lua_State* L) noexcept {
       (read_argument(L, index++, input), ...);
     }, state.inputs);
   } catch (...) {
+    kv_registry::record_caught_exception(state.name);
     state.failed = true;
   }
   return 0;
@@ -116,19 +119,21 @@ int run_protected(lua_State* L, lua_CFunction step, State& state, int arguments)
 // an empty list; a Lua error (out of memory) is raised once the call's own
 // objects are freed.
 template <auto Builder>
-int call(lua_State* L) noexcept {
+int call(lua_State* L, const char* name) noexcept {
   using traits = builder_traits<Builder>;
   const auto& lua = lua_api::lua;
   const int base = lua.lua_gettop(L);
   int status = LUA_OK;
   {
     call_state<Builder> state;
+    state.name = name;
     status = run_protected(L, &read_arguments<Builder>, state, static_cast<int>(traits::input_count));
     if (status == LUA_OK && !state.failed) {
       try {
         const kv_object::binding_row_cost cost(lua_bytes_per_record);
         state.ok = traits::call(state.inputs, state.result, state.count);
       } catch (...) {
+        kv_registry::record_caught_exception(name);
         state.failed = true;
       }
     }
@@ -150,7 +155,7 @@ int call(lua_State* L) noexcept {
 
 namespace KV_COBALT {
 #define KV_LUA_LIST_FUNCTION(name, params, args, description) \
-  int l_##name(lua_State* L) noexcept { return call<&name>(L); }
+  int l_##name(lua_State* L) noexcept { return call<&name>(L, "KV_COBALT." "KV_" #name); }
 KV_LIST_FUNCTIONS(KV_LUA_LIST_FUNCTION)
 #undef KV_LUA_LIST_FUNCTION
 

@@ -8,6 +8,7 @@
 #include "binding/list_builder.hpp"
 #include "binding/python/object_pool.hpp"
 #include "binding/python/python_exports.hpp"
+#include "entry/caught_exception.hpp"
 
 namespace {
 
@@ -41,7 +42,7 @@ auto owned_inputs(const Args& args, std::index_sequence<I...>) {
 // pointer for builders that count. Handle and record lists are pooled only
 // when the builder succeeds; a list of texts always is.
 template <auto Builder, class... Args>
-bool call(Args... args) noexcept {
+bool call(const char* name, Args... args) noexcept {
   using traits = builder_traits<Builder>;
   constexpr std::size_t inputs = traits::input_count;
   static_assert(sizeof...(Args) == inputs + 1 + (traits::counted ? 1 : 0), "inputs, handle, count");
@@ -70,6 +71,7 @@ bool call(Args... args) noexcept {
     }
     return ok;
   } catch (...) {
+    kv_registry::record_caught_exception(name);
     return false;
   }
 }
@@ -77,6 +79,8 @@ bool call(Args... args) noexcept {
 }  // namespace
 
 #define KV_PYTHON_LIST_EXPORT(name, params, args, description) \
-  bool py_##name params noexcept { return call<&KV_COBALT::name> args; }
+  bool py_##name params noexcept { return call<&KV_COBALT::name>("py_" #name, KV_PYTHON_ARGUMENTS args); }
+#define KV_PYTHON_ARGUMENTS(...) __VA_ARGS__
 KV_LIST_FUNCTIONS(KV_PYTHON_LIST_EXPORT)
 #undef KV_PYTHON_LIST_EXPORT
+#undef KV_PYTHON_ARGUMENTS
