@@ -9,7 +9,6 @@ array or list that held it, they all read 0 and never release it again.
 """
 import ctypes
 import functools
-import itertools
 import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
@@ -372,9 +371,8 @@ class RecordList(Pooled):
             kinds = (ctypes.c_uint8 * (len(names) * count))()
             rows = (ctypes.c_uint8 * count)()
             got = n.py_get_columns_inkvList(records, joined, first, count, values, kinds, rows)
-            result.extend(_block_dicts(n, records, first, names, count, got, values, kinds, bytes(rows)[:got], by_field))
-            if got < count:  # the list shrank
-                break
+            result.extend(_block_dicts(n, records, first, names, count, got, values, kinds, bytes(rows)[:got],
+                                       by_field))
         return result
 
 
