@@ -212,12 +212,22 @@ local colours = {wave = "#3b6ea5", envelope = "#d9534f", before = "#9a9a9a", aft
 local function x_of(time) return left + time / length * width end
 -- Negative numbers with a real minus sign, as typeset.
 local function minus(text) return (text:gsub("-", "\u{2212}")) end
+local function line(x1, y1, x2, y2, attributes)
+  return ('<line x1="%.1f" y1="%.1f" x2="%.1f" y2="%.1f" %s/>'):format(x1, y1, x2, y2, attributes)
+end
+local function label(x, y, words, attributes)
+  return ('<text x="%.1f" y="%.1f"%s>%s</text>'):format(x, y, attributes and " " .. attributes or "", words)
+end
+local function frame(top, height)
+  return ('<rect x="%d" y="%d" width="%d" height="%d" fill="none" stroke="#ccc"/>'):format(left, top, width, height)
+end
 local function waveform(values, top)
   local middle, path = top + panel / 2, {}
   local per_column = #values / width
   for x = 0, width - 1 do
     local low, high = 0, 0
-    for i = math.floor(x * per_column) + 1, math.max(math.floor((x + 1) * per_column), math.floor(x * per_column) + 1) do
+    local first = math.floor(x * per_column) + 1
+    for i = first, math.max(math.floor((x + 1) * per_column), first) do
       local v = values[i] or 0
       low, high = math.min(low, v), math.max(high, v)
     end
@@ -239,14 +249,16 @@ local function envelope_scale(top)
   local scale = {'<g id="envelope-scale" font-size="11" text-anchor="end">'}
   for _, level in ipairs({12, 6, 0, -6, -12}) do
     local y = envelope_y(level, top)
-    scale[#scale + 1] = ('<line x1="%d" y1="%.1f" x2="%d" y2="%.1f" stroke="%s"/><text x="%d" y="%.1f" fill="%s">%s dB</text>')
-        :format(left - 5, y, left, y, colours.envelope, left - 8, y + 4, colours.envelope,
-                level > 0 and "+" .. level or minus(tostring(level)))
+    scale[#scale + 1] = line(left - 5, y, left, y, ('stroke="%s"'):format(colours.envelope))
+    scale[#scale + 1] = label(left - 8, y + 4, (level > 0 and "+" .. level or minus(tostring(level))) .. " dB",
+                              ('fill="%s"'):format(colours.envelope))
   end
   scale[#scale + 1] = "</g>"
   return table.concat(scale)
 end
-local function loudness_y(lufs) return tops[3] + (ceiling - math.max(floor, math.min(ceiling, lufs))) / (ceiling - floor) * loudness_height end
+local function loudness_y(lufs)
+  return tops[3] + (ceiling - math.max(floor, math.min(ceiling, lufs))) / (ceiling - floor) * loudness_height
+end
 local function loudness_line(curve, class, colour)
   local coordinates = {}
   for _, point in ipairs(curve) do
@@ -259,16 +271,17 @@ local function loudness_panel()
   local parts = {'<g id="loudness-panel">', '<g id="loudness-scale" font-size="11" text-anchor="end">'}
   for lufs = floor, ceiling, 10 do
     local y = loudness_y(lufs)
-    parts[#parts + 1] = ('<line x1="%d" y1="%.1f" x2="%d" y2="%.1f" stroke="#e4e4e4"/><text x="%d" y="%.1f">%s</text>')
-        :format(left, y, left + width, y, left - 8, y + 4, minus(tostring(lufs)))
+    parts[#parts + 1] = line(left, y, left + width, y, 'stroke="#e4e4e4"')
+    parts[#parts + 1] = label(left - 8, y + 4, minus(tostring(lufs)))
   end
-  parts[#parts + 1] = ('<text x="%d" y="%d" transform="rotate(-90 %d %d)" text-anchor="middle">LUFS</text></g>')
-      :format(16, tops[3] + loudness_height // 2, 16, tops[3] + loudness_height // 2)
+  local middle = tops[3] + loudness_height / 2
+  parts[#parts + 1] = label(16, middle, "LUFS", ('transform="rotate(-90 16 %.1f)" text-anchor="middle"'):format(middle))
+  parts[#parts + 1] = "</g>"
   local y = loudness_y(target)
-  parts[#parts + 1] = ('<line id="target-line" x1="%d" y1="%.1f" x2="%d" y2="%.1f" stroke="%s" stroke-width="1.5" stroke-dasharray="6 4"/>')
-      :format(left, y, left + width, y, colours.target)
-  parts[#parts + 1] = ('<text x="%d" y="%.1f" fill="%s" font-size="11" text-anchor="end">target %s LUFS</text>')
-      :format(left + width - 4, y - 5, colours.target, minus(tostring(target)))
+  local dashed = ('id="target-line" stroke="%s" stroke-width="1.5" stroke-dasharray="6 4"'):format(colours.target)
+  parts[#parts + 1] = line(left, y, left + width, y, dashed)
+  parts[#parts + 1] = label(left + width - 4, y - 5, ("target %s LUFS"):format(minus(tostring(target))),
+                            ('fill="%s" font-size="11" text-anchor="end"'):format(colours.target))
   parts[#parts + 1] = loudness_line(curve_before, "loudness-before", colours.before)
   parts[#parts + 1] = loudness_line(curve_after, "loudness-after", colours.after)
   parts[#parts + 1] = "</g>"
@@ -283,50 +296,46 @@ local function time_axis()
   local parts = {'<g id="time-axis" font-size="11" text-anchor="middle">'}
   for i = 0, math.floor(length / step + 1e-9) do
     local x = x_of(i * step)
-    parts[#parts + 1] = ('<line x1="%.1f" y1="%d" x2="%.1f" y2="%d" stroke="#ededed"/>'):format(x, tops[1], x, bottom)
-    parts[#parts + 1] = ('<line x1="%.1f" y1="%d" x2="%.1f" y2="%d" stroke="#555"/><text x="%.1f" y="%d">%s</text>')
-        :format(x, bottom, x, bottom + 5, x, bottom + 18, (("%g"):format(i * step)))
+    parts[#parts + 1] = line(x, tops[1], x, bottom, 'stroke="#ededed"')
+    parts[#parts + 1] = line(x, bottom, x, bottom + 5, 'stroke="#555"')
+    parts[#parts + 1] = label(x, bottom + 18, ("%g"):format(i * step))
   end
-  parts[#parts + 1] = ('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#555"/>'):format(left, bottom, left + width, bottom)
-  parts[#parts + 1] = ('<text x="%d" y="%d">time (s)</text></g>'):format(left + width // 2, bottom + 34)
+  parts[#parts + 1] = line(left, bottom, left + width, bottom, 'stroke="#555"')
+  parts[#parts + 1] = label(left + width / 2, bottom + 34, "time (s)")
+  parts[#parts + 1] = "</g>"
   return table.concat(parts, "\n")
 end
 local function legend(top)
   local entries = {{"take waveform", colours.wave}, {"volume envelope (dB scale at left)", colours.envelope},
                    {"momentary loudness before", colours.before}, {"momentary loudness after", colours.after},
-                   {("target %s LUFS"):format(minus(tostring(target))), colours.target, "6 4"}}
-  local parts = {('<g id="legend" font-size="12"><rect x="%d" y="%d" width="%d" height="26" fill="none" stroke="#ccc"/>')
-      :format(left, top, width)}
+                   {("target %s LUFS"):format(minus(tostring(target))), colours.target, ' stroke-dasharray="6 4"'}}
+  local parts = {'<g id="legend" font-size="12">', frame(top, 26)}
   local x = left + 12
   for _, entry in ipairs(entries) do
-    parts[#parts + 1] = ('<line x1="%.1f" y1="%d" x2="%.1f" y2="%d" stroke="%s" stroke-width="3"%s/><text x="%.1f" y="%d">%s</text>')
-        :format(x, top + 13, x + 22, top + 13, entry[2], entry[3] and (' stroke-dasharray="%s"'):format(entry[3]) or "",
-                x + 28, top + 17, entry[1])
+    local stroke = ('stroke="%s" stroke-width="3"%s'):format(entry[2], entry[3] or "")
+    parts[#parts + 1] = line(x, top + 13, x + 22, top + 13, stroke)
+    parts[#parts + 1] = label(x + 28, top + 17, entry[1])
     x = x + 44 + utf8.len(entry[1]) * 6.8  -- about the width of 12 px sans-serif text
   end
   parts[#parts + 1] = "</g>"
   return table.concat(parts, "\n")
-end
-local function frame(top, height)
-  return ('<rect x="%d" y="%d" width="%d" height="%d" fill="none" stroke="#ccc"/>'):format(left, top, width, height)
 end
 local height = bottom + 90
 local svg = {
   ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" font-family="sans-serif" font-size="13">')
       :format(left + width + right, height),
   '<rect width="100%" height="100%" fill="white"/>',
-  ('<text x="%d" y="22" font-size="15" font-weight="bold">Host\u{2019}s take: levelled by hand automation, normalised to %s LUFS momentary</text>')
-      :format(left, minus(tostring(target))),
+  label(left, 22, ("Host\u{2019}s take: levelled by hand automation, normalised to %s LUFS momentary")
+      :format(minus(tostring(target))), 'font-size="15" font-weight="bold"'),
   time_axis(),
   frame(tops[1], panel), frame(tops[2], panel), frame(tops[3], loudness_height),
-  ('<text x="%d" y="%d">Before: the spoken take, with the volume envelope the hand automation drew</text>')
-      :format(left, tops[1] - 8),
+  label(left, tops[1] - 8, "Before: the spoken take, with the volume envelope the hand automation drew"),
   waveform(before, tops[1]), envelope_line(tops[1]), envelope_scale(tops[1]),
-  ('<text x="%d" y="%d">After: the rendered take at the item volume that brings it to %s LUFS momentary</text>')
-      :format(left, tops[2] - 8, minus(tostring(target))),
+  label(left, tops[2] - 8, ("After: the rendered take at the item volume that brings it to %s LUFS momentary")
+      :format(minus(tostring(target)))),
   waveform(after, tops[2]),
-  ('<text x="%d" y="%d">Momentary loudness: K-weighted mean square of 400 ms windows every 100 ms, computed by this script from the take samples</text>')
-      :format(left, tops[3] - 8),
+  label(left, tops[3] - 8, "Momentary loudness: K-weighted mean square of 400 ms windows every 100 ms, "
+      .. "computed by this script from the take samples"),
   loudness_panel(),
   legend(bottom + 50),
   "</svg>",
