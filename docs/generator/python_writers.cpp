@@ -19,6 +19,8 @@ std::string ctypes_alias(const std::string& type) {
   if (type == "bool") return "boolean";
   if (type == "uint64_t*") return "handle_out";
   if (type == "int*") return "count_out";
+  if (type == "double*") return "numbers_out";
+  if (type == "uint8_t*") return "bytes_out";
   if (type == "void") return "None";
   if (type.ends_with("*")) return "address";  // void* and host handles
   throw std::runtime_error("no ctypes form for " + type);
@@ -32,6 +34,8 @@ std::string python_type(const std::string& type) {
   if (type == "void") return "None";
   if (type == "const char*") return "bytes";
   if (type == "char*") return "ctypes.Array[ctypes.c_char]";
+  if (type == "double*") return "Optional[ctypes.Array[ctypes.c_double]]";
+  if (type == "uint8_t*") return "Optional[ctypes.Array[ctypes.c_uint8]]";
   if (type == "uint64_t*" || type == "int*") return "Any";  // ctypes.byref(...) of a c_uint64 or c_int
   return "Optional[int]";                                   // an address: void* or a host handle
 }
@@ -61,9 +65,15 @@ generated_file python_exports(const documentation& docs) {
      << "import ctypes\nfrom typing import Dict, List, Optional, Tuple\n\n"
      << "handle = ctypes.c_uint64\ntext = ctypes.c_char_p\naddress = ctypes.c_void_p\ninteger = ctypes.c_int\n"
      << "number = ctypes.c_double\nboolean = ctypes.c_bool\nhandle_out = ctypes.POINTER(ctypes.c_uint64)\n"
-     << "count_out = ctypes.POINTER(ctypes.c_int)\n\n"
+     << "count_out = ctypes.POINTER(ctypes.c_int)\nnumbers_out = ctypes.POINTER(ctypes.c_double)\n"
+     << "bytes_out = ctypes.POINTER(ctypes.c_uint8)\n\n"
      << "#: Bytes of every text buffer the library writes into (1023 bytes and a NUL).\n"
-     << "TEXT_CAPACITY = " << python_api::text_capacity << "\n\n\n"
+     << "TEXT_CAPACITY = " << python_api::text_capacity << "\n\n"
+     << "#: What py_get_columns_inkvList writes per cell and per row.\n"
+     << "CELL_ABSENT, CELL_INT, CELL_DOUBLE = " << +python_api::cell_absent << ", " << +python_api::cell_int << ", "
+     << +python_api::cell_double << "\n"
+     << "ROW_IN_CELLS, ROW_READ_BY_FIELD, ROW_NO_RECORD = " << +python_api::row_in_cells << ", "
+     << +python_api::row_read_by_field << ", " << +python_api::row_no_record << "\n\n\n"
      << "class buffer:\n"
      << "    \"\"\"A ``char*`` the library writes up to TEXT_CAPACITY bytes into: None, or a\n"
      << "    char array of at least that size (``text_buffer()``). A shorter array or an\n"

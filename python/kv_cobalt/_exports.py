@@ -11,9 +11,15 @@ number = ctypes.c_double
 boolean = ctypes.c_bool
 handle_out = ctypes.POINTER(ctypes.c_uint64)
 count_out = ctypes.POINTER(ctypes.c_int)
+numbers_out = ctypes.POINTER(ctypes.c_double)
+bytes_out = ctypes.POINTER(ctypes.c_uint8)
 
 #: Bytes of every text buffer the library writes into (1023 bytes and a NUL).
 TEXT_CAPACITY = 1024
+
+#: What py_get_columns_inkvList writes per cell and per row.
+CELL_ABSENT, CELL_INT, CELL_DOUBLE = 0, 1, 2
+ROW_IN_CELLS, ROW_READ_BY_FIELD, ROW_NO_RECORD = 0, 1, 2
 
 
 class buffer:
@@ -70,6 +76,7 @@ POOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {
     "py_get_ptr_inkvobj": (address, [handle, text]),
     "py_get_string_inkvobj": (None, [handle, text, buffer]),
     "py_get_key_inkvObj": (None, [handle, integer, buffer, buffer]),
+    "py_get_columns_inkvList": (integer, [handle, text, integer, integer, numbers_out, bytes_out, bytes_out]),
 }
 
 LIST_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {

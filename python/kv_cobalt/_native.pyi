@@ -92,6 +92,8 @@ class Library(ctypes.CDLL):
         """Writes a text field of a record, else an empty text."""
     def py_get_key_inkvObj(self, handle: int, index: int, keyOut: ctypes.Array[ctypes.c_char], typeOut: ctypes.Array[ctypes.c_char]) -> None:
         """Writes the key and type name of the record's index-th present field; else two empty texts."""
+    def py_get_columns_inkvList(self, handle: int, keys: bytes, first: int, count: int, valuesOut: Optional[ctypes.Array[ctypes.c_double]], kindsOut: Optional[ctypes.Array[ctypes.c_uint8]], rowsOut: Optional[ctypes.Array[ctypes.c_uint8]]) -> int:
+        """Copies the numeric fields named in keys (comma-separated) of the records first to first+count-1 of a record list into columns: the cell of key k and row r at k*count+r of valuesOut (0 when absent) and of kindsOut (0 absent, 1 integer, 2 number); rowsOut per row: 0 the cells are the record's present fields in key order, 1 it holds others (read it by field), 2 no record. Returns the rows written, 0 for no list; a null buffer is not written."""
     def py_GetTrackItemList(self, projID: Optional[int], handleOut: Any) -> bool:
         """Every track of the project, in order."""
     def py_GetTrackItemChildList(self, track: Optional[int], handleOut: Any, countOut: Any) -> bool:

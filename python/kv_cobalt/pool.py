@@ -12,7 +12,7 @@ import functools
 import weakref
 from typing import Any, Dict, List, Optional, Tuple, Union
 
-from . import _native
+from . import _exports, _native
 from ._native import decode, encode, text_buffer
 
 Value = Union[bool, int, float, str, bytes, None, ctypes.c_void_p]
@@ -352,32 +352,113 @@ class RecordList(Pooled):
 
     @_locked
     def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
-        """Every record's present fields as plain values (None for a released record)."""
+        """Every record's present fields as plain values (None for a released record).
+
+        The numeric fields come in columns, a block of rows a call; a record
+        holding anything else (a text, an address, other keys) is read field by field."""
         n = self._native.unlocked  # the lock is held for the whole list
-        size, key_of, record_at = n.py_get_obj_size, n.py_get_key_inkvObj, n.py_get_ptr_inarray
-        # One reader per type name and two key buffers for the whole list.
-        text_value = text_buffer()
-
-        def read_text(handle: int, key: bytes) -> str:
-            n.py_get_string_inkvobj(handle, key, text_value)
-            return decode(text_value.value)
-
-        readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
-                   b"string": read_text, b"MediaTrack*": n.py_get_ptr_inkvobj}
-        key, type_name = text_buffer(), text_buffer()
-        names: Dict[bytes, str] = {}
-        result: List[Optional[Dict[str, Any]]] = []
         records = self.handle
-        for index in range(len(self)):
-            handle = record_at(records, index)
-            if handle is None:
-                result.append(None)
-                continue
-            fields = {}
-            for position in range(size(handle)):
-                key_of(handle, position, key, type_name)
-                raw = key.value
-                name = names.get(raw) or names.setdefault(raw, decode(raw))
-                fields[name] = readers[type_name.value](handle, raw)
-            result.append(fields)
+        total = n.py_get_obj_size(records) if records else 0
+        by_field = _field_reader(n)
+        names = _numeric_keys(n, records, total, by_field)
+        if names is None:
+            return [by_field(h) if h else None for h in (n.py_get_ptr_inarray(records, i) for i in range(total))]
+        joined = b",".join(encode(name) for name in names)
+        result: List[Optional[Dict[str, Any]]] = []
+        for first in range(0, total, _BLOCK_ROWS):
+            count = min(_BLOCK_ROWS, total - first)
+            values = (ctypes.c_double * (len(names) * count))()
+            kinds = (ctypes.c_uint8 * (len(names) * count))()
+            rows = (ctypes.c_uint8 * count)()
+            got = n.py_get_columns_inkvList(records, joined, first, count, values, kinds, rows)
+            result.extend(_block_dicts(n, records, first, names, count, got, values, kinds, bytes(rows)[:got],
+                                       by_field))
         return result
+
+
+# Rows a columns call copies: buffers of a few MB, however long the list.
+_BLOCK_ROWS = 1 << 16
+
+
+def _field_reader(n):
+    """Reads a record's present fields with one call per field and key: the
+    way for records that columns do not hold."""
+    text_value = text_buffer()
+
+    def read_text(handle: int, key: bytes) -> str:
+        n.py_get_string_inkvobj(handle, key, text_value)
+        return decode(text_value.value)
+
+    readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
+               b"string": read_text, b"MediaTrack*": n.py_get_ptr_inkvobj}
+    key, type_name = text_buffer(), text_buffer()
+    names: Dict[bytes, str] = {}
+
+    def fields_of(handle: int) -> List[Tuple[str, bytes, bytes]]:
+        found = []
+        for position in range(n.py_get_obj_size(handle)):
+            n.py_get_key_inkvObj(handle, position, key, type_name)
+            raw = key.value
+            found.append((names.get(raw) or names.setdefault(raw, decode(raw)), raw, type_name.value))
+        return found
+
+    def read(handle: int) -> Dict[str, Any]:
+        return {name: readers[kind](handle, raw) for name, raw, kind in fields_of(handle)}
+
+    read.fields_of = fields_of  # type: ignore[attr-defined]
+    return read
+
+
+def _numeric_keys(n, records: int, total: int, by_field) -> Optional[List[str]]:
+    """The present fields of the list's first record, in key order: the columns
+    asked for. None when one is no number: such lists (tracks) are read by field."""
+    for index in range(total):
+        handle = n.py_get_ptr_inarray(records, index)
+        if handle:
+            fields = by_field.fields_of(handle)
+            if any(kind not in (b"int", b"double") for _, _, kind in fields):
+                return None
+            return [name for name, _, _ in fields]
+    return []
+
+
+def _block_dicts(n, records, first, names, count, got, values, kinds, rows, by_field):
+    """The dicts of one block of rows from its columns."""
+    numbers = memoryview(values).cast("B").cast("d")
+    kind_bytes = bytes(kinds)
+    columns, column_kinds = [], []
+    for k in range(len(names)):
+        column = numbers[k * count:k * count + got]
+        cells = kind_bytes[k * count:k * count + got]
+        if cells.count(_exports.CELL_INT):
+            column = [int(v) if c == _exports.CELL_INT else v for v, c in zip(column, cells)]
+        columns.append(column)
+        column_kinds.append(cells)
+    # Most lists: every row in cells, each column present in all rows or in none.
+    absent = [cells.count(_exports.CELL_ABSENT) for cells in column_kinds]
+    if rows.count(_exports.ROW_IN_CELLS) == got and all(a in (0, got) for a in absent):
+        present = [k for k, a in enumerate(absent) if a == 0]
+        if not present:
+            return [{} for _ in range(got)]
+        return _dict_builder(tuple(names[k] for k in present))([columns[k] for k in present])
+    block: List[Optional[Dict[str, Any]]] = []
+    for row, kind in enumerate(rows):
+        if kind == _exports.ROW_NO_RECORD:
+            block.append(None)
+        elif kind == _exports.ROW_IN_CELLS:
+            block.append({names[k]: columns[k][row] for k in range(len(names))
+                          if column_kinds[k][row] != _exports.CELL_ABSENT})
+        else:
+            handle = n.py_get_ptr_inarray(records, first + row)
+            block.append(by_field(handle) if handle else None)
+    return block
+
+
+@functools.lru_cache(maxsize=None)
+def _dict_builder(names: Tuple[str, ...]):
+    """columns -> one dict per row, keys in this order. A comprehension with
+    the keys as literals makes each dict in one step, twice as fast as
+    dict(zip(...)); repr makes any key a literal, so only these keys get in."""
+    values = "".join("v%d, " % i for i in range(len(names)))
+    entries = ", ".join("%r: v%d" % (name, i) for i, name in enumerate(names))
+    return eval("lambda columns: [{%s} for %s in zip(*columns)]" % (entries, values))  # noqa: S307

@@ -8,10 +8,11 @@ import sys
 import tempfile
 import threading
 import unittest
+from unittest import mock
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "python"))
 import kv_cobalt  # noqa: E402
-from kv_cobalt import _native  # noqa: E402
+from kv_cobalt import _native, pool  # noqa: E402
 
 host = ctypes.CDLL(os.environ["KVHOST_LIBRARY"])
 host.kvhost_get_func.restype = ctypes.c_void_p
@@ -285,7 +286,7 @@ class Package(unittest.TestCase):
                     elif len(words) > 1 and words[1].startswith("py_"):
                         declared.add(words[1].rstrip(","))
         self.assertEqual(declared, set(_native.POOL_FUNCTIONS) | set(_native.LIST_FUNCTIONS))
-        self.assertEqual(len(declared), 51)
+        self.assertEqual(len(declared), 52)
 
     def test_lists_come_back_as_plain_values(self):
         c = self.cobalt
@@ -303,6 +304,31 @@ class Package(unittest.TestCase):
         ok, peaks = c.GetMediaItemPeakList(add_voice_item(a, 0.25))
         self.assertEqual((ok, len(peaks), sorted(peaks[0])), (True, 250, ["MaxPeak", "MinPeak", "Time"]))
         self.assertEqual(peaks[249]["Time"], 0.249)
+
+    def test_columns_give_the_dicts_of_the_field_by_field_reads(self):
+        c = self.cobalt
+        with c.record_list() as mixed:
+            for kind in ("kv_Midi", "kv_Peak", "TrackDetail", "kv_Peak"):
+                mixed.append(kind)
+            mixed[1].release()
+            self.assertEqual(mixed.to_dicts(), [{}, None, {}, {}])
+        handle = ctypes.c_uint64(0)
+        self.assertTrue(lib.py_GetMediaItemPeakList(add_voice_item(add_tracks(0)[0], 1.0), ctypes.byref(handle)))
+        with kv_cobalt.RecordList(lib, handle.value, new=True) as peaks:
+            for index in (0, 17, 999):  # None in the columns' rows and at a block's edge
+                peaks[index].release()
+            peaks.append("kv_Midi")  # no present field: {}
+            by_field = [record.to_dict() if record is not None else None for record in peaks]
+            bulk = peaks.to_dicts()
+            self.assertEqual((len(bulk), bulk[-1]), (1001, {}))
+            self.assertEqual(bulk, by_field)
+            with mock.patch.object(pool, "_BLOCK_ROWS", 7):
+                self.assertEqual(peaks.to_dicts(), by_field, "in blocks")
+            with mock.patch.object(pool, "_numeric_keys", lambda *_: ["Time", "MinPeak"]):
+                self.assertEqual(peaks.to_dicts(), by_field, "rows the columns do not hold, read by field")
+            self.assertEqual([list(row) for row in bulk[1:3]], [["Time", "MaxPeak", "MinPeak"]] * 2, "key order")
+            self.assertEqual({type(v) for row in bulk if row for v in row.values()}, {float})
+            self.assertEqual((bulk[0], bulk[1]["Time"], bulk[998]["Time"]), (None, 0.001, 0.998))
 
     def test_pooled_objects_are_released_by_with_and_by_collection(self):
         c = self.cobalt

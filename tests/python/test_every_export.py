@@ -53,6 +53,8 @@ class EveryExport(unittest.TestCase):
             return [False, True]
         if annotation == "bytes":
             return [None, b"", b"Time", b"kv_Peak", b"x" * (1 << 20)]
+        if annotation.startswith("Optional[ctypes.Array[ctypes.c_"):  # columns: (count) cells
+            return [None, getattr(ctypes, annotation.split(".")[-1].rstrip("]")) * 4]
         if annotation.startswith("ctypes.Array"):
             return [None, "buffer"]
         if annotation == "Any":  # an out-pointer
@@ -61,7 +63,7 @@ class EveryExport(unittest.TestCase):
 
     def test_no_export_crashes_on_any_argument(self):
         exports = declared_exports()
-        self.assertEqual(len(exports), 51)
+        self.assertEqual(len(exports), 52)
         handles = self.pool_handles()
         live = set(handles[2:6])
         for name, parameters in exports:
@@ -72,7 +74,9 @@ class EveryExport(unittest.TestCase):
                     arguments[position] = value
                     outs = []
                     for i, argument in enumerate(arguments):
-                        if argument == "buffer":
+                        if isinstance(argument, type):
+                            arguments[i] = argument()
+                        elif argument == "buffer":
                             arguments[i] = ctypes.create_string_buffer(_native.TEXT_CAPACITY)
                         elif argument == "out":
                             outs.append(ctypes.c_uint64(0) if parameters[i][0] == "handleOut" else ctypes.c_int(0))

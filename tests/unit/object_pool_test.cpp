@@ -152,4 +152,44 @@ TEST(object_pool, map_reads_by_position_follow_key_order_whatever_the_order_of_r
   py_release_obj(fresh);
 }
 
+// Columns carry a row only when they are the whole record in key order; any
+// other row is marked to be read by field, and a released record as none.
+TEST(object_pool, columns_hold_whole_numeric_rows_and_mark_every_other_row) {
+  using kv_object::kv_Midi;
+  const std::uint64_t list = py_create_kvList_array();
+  const std::uint64_t note = py_create_kvObj_inarray(list, "kv_Midi");
+  kv_Midi::pool.at(note)->fields().Index.fill(3);
+  kv_Midi::pool.at(note)->fields().StartPos.fill(0.5);
+  const std::uint64_t pitched = py_create_kvObj_inarray(list, "kv_Midi");
+  kv_Midi::pool.at(pitched)->fields().Pitch.fill(60);  // a key not asked for
+  const std::uint64_t named = py_create_kvObj_inarray(list, "TrackDetail");
+  kv_object::TrackDetail::pool.at(named)->fields().Index.fill(1);
+  kv_object::TrackDetail::pool.at(named)->fields().Name.fill("Lead");  // a text
+  ASSERT_TRUE(py_release_obj(py_create_kvObj_inarray(list, "kv_Peak")));
+  py_create_kvObj_inarray(list, "kv_Peak");  // no present field
+
+  constexpr int count = 6;  // one row more than the list holds
+  double values[2 * count];
+  std::uint8_t kinds[2 * count], rows[count];
+  std::fill(std::begin(values), std::end(values), -1.0);
+  std::fill(std::begin(kinds), std::end(kinds), 9);
+  std::fill(std::begin(rows), std::end(rows), 9);
+  ASSERT_EQ(py_get_columns_inkvList(list, "Index,StartPos", 0, count, values, kinds, rows), 5);
+  EXPECT_EQ(std::vector<int>(rows, rows + count), (std::vector<int>{0, 1, 1, 2, 0, 9}));
+  EXPECT_EQ((std::vector<double>{values[0], values[count]}), (std::vector<double>{3.0, 0.5}));
+  EXPECT_EQ((std::vector<int>{kinds[0], kinds[count], kinds[4], kinds[count + 4]}),
+            (std::vector<int>{python_api::cell_int, python_api::cell_double, 0, 0}));
+  EXPECT_EQ(values[4], 0.0);
+
+  ASSERT_EQ(py_get_columns_inkvList(list, "StartPos,Index", 0, 1, values, kinds, rows), 1);
+  EXPECT_EQ(rows[0], python_api::row_read_by_field) << "out of key order";
+  ASSERT_EQ(py_get_columns_inkvList(list, "", 3, count, nullptr, nullptr, rows), 2);
+  EXPECT_EQ((std::vector<int>{rows[0], rows[1]}), (std::vector<int>{python_api::row_no_record, 0}));
+  EXPECT_EQ(py_get_columns_inkvList(list, "Index", 5, 1, values, kinds, rows), 0) << "beyond the list";
+  EXPECT_EQ(py_get_columns_inkvList(list, "Index", -1, 1, values, kinds, rows), 0);
+  EXPECT_EQ(py_get_columns_inkvList(note, "Index", 0, 1, values, kinds, rows), 0) << "a record is no list";
+  EXPECT_EQ(py_get_columns_inkvList(list, nullptr, 0, 2, nullptr, nullptr, nullptr), 2);
+  EXPECT_TRUE(py_release_obj(list));
+}
+
 }  // namespace

@@ -119,4 +119,16 @@ bool release_obj_inpool2(std::uint64_t handle);
 // An array's pointer element, or the record handle at index in a record list.
 void* get_ptr_inarray(std::uint64_t handle, int index);
 
+// Where py_get_columns_inkvList writes: cells column by column, count rows a
+// column; a null pointer is not written.
+struct column_buffers {
+  double* values;
+  std::uint8_t* kinds;
+  std::uint8_t* rows;
+};
+// Copies the numeric fields named by keys of rows first to first+count-1 of a
+// record list into the buffers; returns the rows written, 0 for no list.
+int get_columns_inkvList(std::uint64_t handle, const std::vector<std::string>& keys, int first, int count,
+                         const column_buffers& out);
+
 }  // namespace python_utility

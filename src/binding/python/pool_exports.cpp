@@ -1,7 +1,9 @@
 // The object pool for Python: creation, typed access, size and release.
 // Nothing unwinds out of an export: a failure gives the default result.
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "binding/python/object_pool.hpp"
 #include "binding/python/python_exports.hpp"
@@ -171,5 +173,18 @@ void py_get_key_inkvObj(std::uint64_t handle, int index, char* keyOut, char* typ
     if (record && index >= 0 && index < record->get_size()) info = record->get_key_info(index);
     write_text(keyOut, info.first);
     write_text(typeOut, info.second);
+  });
+}
+int py_get_columns_inkvList(std::uint64_t handle, const char* keys, int first, int count, double* valuesOut,
+                            std::uint8_t* kindsOut, std::uint8_t* rowsOut) noexcept {
+  return shielded(0, [&] {
+    std::vector<std::string> names;
+    const std::string all = text(keys);
+    for (std::size_t from = 0; !all.empty() && from <= all.size();) {
+      const std::size_t comma = std::min(all.find(',', from), all.size());
+      names.push_back(all.substr(from, comma - from));
+      from = comma + 1;
+    }
+    return python_utility::get_columns_inkvList(handle, names, first, count, {valuesOut, kindsOut, rowsOut});
   });
 }

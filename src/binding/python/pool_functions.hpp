@@ -9,6 +9,11 @@
 namespace python_api {
 // Bytes of every caller buffer a text is written to.
 inline constexpr int text_capacity = 1024;
+
+// What py_get_columns_inkvList writes per cell (a key of a row)...
+enum cell_kind : std::uint8_t { cell_absent = 0, cell_int = 1, cell_double = 2 };
+// ...and per row: whether the cells are the whole record, in key order.
+enum row_kind : std::uint8_t { row_in_cells = 0, row_read_by_field = 1, row_no_record = 2 };
 }  // namespace python_api
 
 // X(return type, name, parameters, description)
@@ -73,4 +78,12 @@ inline constexpr int text_capacity = 1024;
   X(void, py_get_string_inkvobj, (std::uint64_t handle, const char* key, char* valueOut),                         \
     "Writes a text field of a record, else an empty text.")                                                        \
   X(void, py_get_key_inkvObj, (std::uint64_t handle, int index, char* keyOut, char* typeOut),                     \
-    "Writes the key and type name of the record's index-th present field; else two empty texts.")
+    "Writes the key and type name of the record's index-th present field; else two empty texts.")                 \
+  X(int, py_get_columns_inkvList,                                                                               \
+    (std::uint64_t handle, const char* keys, int first, int count, double* valuesOut, std::uint8_t* kindsOut,   \
+     std::uint8_t* rowsOut),                                                                                     \
+    "Copies the numeric fields named in keys (comma-separated) of the records first to first+count-1 of a "      \
+    "record list into columns: the cell of key k and row r at k*count+r of valuesOut (0 when absent) and of "     \
+    "kindsOut (0 absent, 1 integer, 2 number); rowsOut per row: 0 the cells are the record's present fields in "  \
+    "key order, 1 it holds others (read it by field), 2 no record. Returns the rows written, 0 for no list; "     \
+    "a null buffer is not written.")
