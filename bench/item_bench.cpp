@@ -71,7 +71,8 @@ void* (*host_get_func)(const char*) = nullptr;
 
 enum : int {
 #define KV_ID(name, ret, params) id_##name,
-  KV_SWS_FUNCTIONS(KV_ID) id_GetMediaItemTake_Peaks, id_Main_OnCommandEx
+  KV_SWS_FUNCTIONS(KV_ID) id_GetMediaItemTake_Peaks,
+  id_Main_OnCommandEx
 #undef KV_ID
 };
 

@@ -40,7 +40,8 @@ struct routes {
       local plugins = reaper.GetResourcePath() .. "/UserPlugins"
       direct = assert(package.loadlib(plugins .. "/reaper_KELVARO_COBALT.so", "luaopen_reaper_KELVARO_COBALT")())
       package.path = plugins .. "/?.lua;" .. package.path
-      through_host = require("reaper_KELVARO_COBALT"))", error);
+      through_host = require("reaper_KELVARO_COBALT"))",
+                                             error);
     if (!opened) throw std::runtime_error(error);
     direct_seconds = 1e9;
     for (int i = 0; i < 3; ++i) {

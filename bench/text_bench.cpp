@@ -34,10 +34,10 @@ struct linear_case {
 
 const std::vector<linear_case>& linear_cases() {
   static const std::vector<linear_case> cases = {
-      {"(a|b)*", repeated("baa", megabyte)},  {"(.)*", repeated("baa", megabyte)},
-      {"(?:ab)*", repeated("ab", megabyte)},  {"a.*b", "a" + repeated("x", megabyte) + "b"},
-      {"[0-9]+", prose(megabyte)},            {"\\s+", prose(megabyte)},
-      {"(\\w+) (\\w+)", prose(megabyte)},     {"", repeated("x", megabyte)},
+      {"(a|b)*", repeated("baa", megabyte)}, {"(.)*", repeated("baa", megabyte)},
+      {"(?:ab)*", repeated("ab", megabyte)}, {"a.*b", "a" + repeated("x", megabyte) + "b"},
+      {"[0-9]+", prose(megabyte)},           {"\\s+", prose(megabyte)},
+      {"(\\w+) (\\w+)", prose(megabyte)},    {"", repeated("x", megabyte)},
       {"(a|b)*c", repeated("ab", megabyte)},  // no "c": every position fails
   };
   return cases;
@@ -64,10 +64,8 @@ struct catastrophic_case {
 
 const std::vector<catastrophic_case>& catastrophic_cases() {
   static const std::vector<catastrophic_case> cases = {
-      {"(a+)+b", std::string(40, 'a') + "cb"},
-      {"(x+x+)+y", std::string(4000, 'x') + "zy"},
-      {"(a|aa)*c", std::string(100, 'a') + "bc"},
-      {"(\\w+\\s?)+$", prose(megabyte) + "!"},
+      {"(a+)+b", std::string(40, 'a') + "cb"},    {"(x+x+)+y", std::string(4000, 'x') + "zy"},
+      {"(a|aa)*c", std::string(100, 'a') + "bc"}, {"(\\w+\\s?)+$", prose(megabyte) + "!"},
       {"a*a*(b|c)", repeated("a", megabyte)},  // quadratic over all positions
   };
   return cases;

@@ -83,16 +83,23 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (!script.empty() || !code.empty()) args.push_back(a);
+    if (!script.empty() || !code.empty())
+      args.push_back(a);
     else if (a == "-h" || a == "--help") {
       std::fputs(usage, stdout);
       return 0;
-    } else if (a == "--extension") extension_path = value();
-    else if (a == "--no-extension") with_extension = false;
-    else if (a == "--hide") kvhost::hide_function(value());
-    else if (a == "--no-sws") kvhost::hide_sws_functions();
-    else if (a == "--trace") kvhost::trace_stopped_exceptions(true);
-    else if (a == "--resource-path") kvhost::set_resource_path(value());
+    } else if (a == "--extension")
+      extension_path = value();
+    else if (a == "--no-extension")
+      with_extension = false;
+    else if (a == "--hide")
+      kvhost::hide_function(value());
+    else if (a == "--no-sws")
+      kvhost::hide_sws_functions();
+    else if (a == "--trace")
+      kvhost::trace_stopped_exceptions(true);
+    else if (a == "--resource-path")
+      kvhost::set_resource_path(value());
     else if (a == "--export-lua") {
       if (LUA_VERSION_NUM != 504) return refuse("--export-lua runs Lua 5.4 only");
       if (!lua_exported) run_flavour("kvhost-export-lua", argc, argv, i, 1);
@@ -102,12 +109,13 @@ int main(int argc, char** argv) {
       if (lua_exported && version == "5.3") return refuse("--export-lua runs Lua 5.4 only");
       const bool running = version == (LUA_VERSION_NUM == 503 ? "5.3" : "5.4");
       if (!running) run_flavour(version == "5.3" ? "kvhost-lua5.3" : "kvhost", argc, argv, i - 1, 2);
-    }
-    else if (a == "-e") code = value();
+    } else if (a == "-e")
+      code = value();
     else if (!a.empty() && a[0] == '-') {
       std::fprintf(stderr, "kvhost: unknown option %s\n%s", a.c_str(), usage);
       return 2;
-    } else script = a;
+    } else
+      script = a;
   }
   if (script.empty() && code.empty()) {
     std::fputs(usage, stderr);

@@ -48,7 +48,8 @@ std::vector<std::string> declared_names(std::ifstream& in) {
   for (std::string line; std::getline(in, line);) {
     if (!in_list) in_list = std::regex_search(line, list_start);
     if (!in_list) continue;
-    for (std::sregex_iterator m(line.begin(), line.end(), row), end; m != end; ++m) names.push_back("KV_" + (*m)[1].str());
+    for (std::sregex_iterator m(line.begin(), line.end(), row), end; m != end; ++m)
+      names.push_back("KV_" + (*m)[1].str());
     in_list = line.ends_with('\\');
   }
   return names;

@@ -11,8 +11,8 @@
 namespace kv_docs {
 
 struct function_group {
-  std::string title;    // from the header's name: track_color_operations.hpp -> Track color
-  std::string summary;  // the header's opening comment, as one paragraph
+  std::string title;                           // from the header's name: track_color_operations.hpp -> Track color
+  std::string summary;                         // the header's opening comment, as one paragraph
   std::vector<documented_function> functions;  // in registry order
 
   std::string anchor() const;  // as GitHub makes it of the heading: track-color

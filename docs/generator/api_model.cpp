@@ -11,10 +11,10 @@ namespace {
 
 // Lua names a script cannot take for a local without hiding something it needs.
 bool taken_in_lua(const std::string& name) {
-  static const std::set<std::string> taken{"and",   "break", "do",    "else", "end",   "false",  "for",    "function",
-                                           "goto",  "if",    "in",    "local", "nil",  "not",    "or",     "repeat",
-                                           "return", "then", "true",  "until", "while", "string", "table",  "type",
-                                           "next",  "select", "error", "print", "math", "io",     "os",     "utf8"};
+  static const std::set<std::string> taken{"and",    "break",  "do",    "else",  "end",   "false",  "for",   "function",
+                                           "goto",   "if",     "in",    "local", "nil",   "not",    "or",    "repeat",
+                                           "return", "then",   "true",  "until", "while", "string", "table", "type",
+                                           "next",   "select", "error", "print", "math",  "io",     "os",    "utf8"};
   return taken.contains(name);
 }
 
@@ -81,12 +81,14 @@ std::string documented_function::lua_form() const {
 std::vector<documented_function> registered_functions(std::vector<std::string>& problems) {
   const auto& table = KV_COBALT::api_define_list;
   const auto docs = operation_docs();
-  if (docs.size() != static_cast<std::size_t>(table.count)) problems.push_back("registry and documentation differ in size");
+  if (docs.size() != static_cast<std::size_t>(table.count))
+    problems.push_back("registry and documentation differ in size");
   std::vector<documented_function> functions;
   for (int row = 0; row < table.count && static_cast<std::size_t>(row) < docs.size(); ++row) {
     const auto definition = kvhost::parse_definition(table.records[row].definition);
     const std::string name = "KV_" + std::string(docs[row].name);
-    if (std::string(table.records[row].api_key) != "API_" + name) problems.push_back(name + ": out of step with the registry");
+    if (std::string(table.records[row].api_key) != "API_" + name)
+      problems.push_back(name + ": out of step with the registry");
     if (!*docs[row].description) problems.push_back(name + ": its declaration says nothing of what it does");
     functions.push_back({name, definition.result, definition.parameters, definition.help, docs[row].description});
   }

@@ -89,19 +89,21 @@ generated_file api_markdown(const documentation& docs) {
     md << "\n## " << group.title << "\n\n" << group.summary << "\n";
     for (const auto& f : group.functions) {
       md << "\n### " << f.name << "\n\n"
-         << "```c\n" << f.c_signature() << "\n```\n\n"
-         << "```lua\n" << f.lua_form() << "\n```\n\n"
+         << "```c\n"
+         << f.c_signature() << "\n```\n\n"
+         << "```lua\n"
+         << f.lua_form() << "\n```\n\n"
          << f.description << "\n\n"
          << "Help text: `" << f.help << "`\n";
     }
   }
   md << "\n## Lua module\n\n" << lua_module_intro << "\n";
   for (const auto& f : docs.lists)
-    md << "\n### KV_COBALT.KV_" << f.name << "\n\n```lua\n" << f.lua_form() << "\n```\n\n" << f.description
-       << " The list holds " << list_content(f) << ".\n";
+    md << "\n### KV_COBALT.KV_" << f.name << "\n\n```lua\n"
+       << f.lua_form() << "\n```\n\n"
+       << f.description << " The list holds " << list_content(f) << ".\n";
   md << "\n## C interface for Python\n\n" << python_intro << "\n\n### List functions\n";
-  for (const auto& f : docs.lists)
-    md << "\n```c\n" << f.c_signature() << "\n```\n\n" << f.description << "\n";
+  for (const auto& f : docs.lists) md << "\n```c\n" << f.c_signature() << "\n```\n\n" << f.description << "\n";
   md << "\n### Pool functions\n";
   for (const auto& f : docs.pool) md << "\n```c\n" << f.c_signature() << "\n```\n\n" << f.description << "\n";
   return {"docs/api.md", md.str()};
@@ -111,14 +113,14 @@ generated_file api_html(const documentation& docs) {
   std::ostringstream html;
   // An entry is what the filter shows or hides, by its data-name.
   auto entry = [&](const std::string& id, const std::string& name, const std::string& heading) {
-    html << "<article class=\"entry\"" << (id.empty() ? "" : " id=\"" + id + "\"") << " data-name=\"" << name
-         << "\">\n" << (heading.empty() ? "" : "<h3>" + html_escaped(heading) + "</h3>\n");
+    html << "<article class=\"entry\"" << (id.empty() ? "" : " id=\"" + id + "\"") << " data-name=\"" << name << "\">\n"
+         << (heading.empty() ? "" : "<h3>" + html_escaped(heading) + "</h3>\n");
   };
   auto code = [&](const std::string& text) { html << "<pre><code>" << html_escaped(text) << "</code></pre>\n"; };
   html << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
        << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-       << "<link rel=\"icon\" href=\"data:,\">\n<title>" << page_title << "</title>\n<style>\n" << stylesheet
-       << "</style>\n</head>\n<body>\n<h1>" << page_title << "</h1>\n"
+       << "<link rel=\"icon\" href=\"data:,\">\n<title>" << page_title << "</title>\n<style>\n"
+       << stylesheet << "</style>\n</head>\n<body>\n<h1>" << page_title << "</h1>\n"
        << "<p>Generated from the library's declarations; do not edit.</p>\n"
        << "<p>" << docs.registered.size() << " functions registered with REAPER for Lua, EEL and Python ReaScripts, in "
        << docs.groups.size() << " groups. " << html_text(calling_convention) << "</p>\n"
@@ -214,7 +216,8 @@ generated_file lua_definitions(const documentation& docs) {
   lua << "---@meta\n-- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER, for the Lua language\n"
       << "-- server. Generated from the library's declarations; do not edit.\n\n";
   for (const auto& type : handle_types) lua << "---@class " << type << ": lightuserdata\n";
-  for (const auto& type : record_types) lua << "---@class " << type << ": table<string, any> a record: its present fields by name\n";
+  for (const auto& type : record_types)
+    lua << "---@class " << type << ": table<string, any> a record: its present fields by name\n";
   lua << "\nreaper = reaper or {}\n" << body.str();
   return {"docs/luals/reaper_KELVARO_COBALT.lua", lua.str()};
 }

@@ -34,9 +34,12 @@ std::string element_of() {
   using traits = list_binding::builder_traits<Builder>;
   using element = typename traits::element;
   constexpr auto shape = list_binding::shape_of<element>();
-  if constexpr (shape == list_binding::shape::texts) return "string";
-  else if constexpr (shape == list_binding::shape::records) return element::type_name;
-  else return "MediaTrack";
+  if constexpr (shape == list_binding::shape::texts)
+    return "string";
+  else if constexpr (shape == list_binding::shape::records)
+    return element::type_name;
+  else
+    return "MediaTrack";
 }
 
 template <auto Builder>
@@ -72,8 +75,7 @@ std::vector<kvhost::parameter> documented_list_function::inputs() const {
 std::string documented_list_function::lua_form() const {
   std::string arguments;
   for (const auto& p : inputs()) arguments += (arguments.empty() ? "" : ", ") + p.name;
-  return std::string("local ok, list") + (counted ? ", count" : "") + " = KV_COBALT.KV_" + name + "(" + arguments +
-         ")";
+  return std::string("local ok, list") + (counted ? ", count" : "") + " = KV_COBALT.KV_" + name + "(" + arguments + ")";
 }
 
 std::string documented_list_function::c_signature() const {

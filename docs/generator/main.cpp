@@ -35,16 +35,17 @@ int main(int argc, char** argv) {
   auto groups = kv_docs::function_groups(root, registered, problems);
   const kv_docs::documentation docs{std::move(registered), std::move(groups), kv_docs::list_functions(),
                                     kv_docs::pool_functions()};
-  const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs), kv_docs::api_html(docs),
+  const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs),    kv_docs::api_html(docs),
                                            kv_docs::lua_definitions(docs), kv_docs::python_exports(docs),
-                                           kv_docs::python_stub(docs), kv_docs::lua_module_file(docs)};
+                                           kv_docs::python_stub(docs),     kv_docs::lua_module_file(docs)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {
       fs::create_directories(target.parent_path());
       std::ofstream(target, std::ios::binary) << file.text;
     } else if (!fs::exists(target) || read_file(target) != file.text) {
-      problems.push_back(file.path + " is not what the declarations generate: run `cmake --build build --target generated`");
+      problems.push_back(file.path +
+                         " is not what the declarations generate: run `cmake --build build --target generated`");
     }
   }
   for (const auto& problem : problems) std::fprintf(stderr, "kv_docgen: %s\n", problem.c_str());

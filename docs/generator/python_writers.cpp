@@ -82,9 +82,11 @@ generated_file python_exports(const documentation& docs) {
      << "    def from_param(cls, value):\n"
      << "        if value is None:\n"
      << "            return None\n"
-     << "        if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= TEXT_CAPACITY:\n"
+     << "        if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= "
+        "TEXT_CAPACITY:\n"
      << "            return value\n"
-     << "        raise TypeError(\"the library writes up to %d bytes here: pass text_buffer() or None\" % TEXT_CAPACITY)\n\n\n"
+     << "        raise TypeError(\"the library writes up to %d bytes here: pass text_buffer() or None\" % "
+        "TEXT_CAPACITY)\n\n\n"
      << "# name: (result type, argument types)\nPOOL_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {\n";
   for (const auto& f : docs.pool) declare(py, f.name, f.result, f.parameters);
   py << "}\n\nLIST_FUNCTIONS: Dict[str, Tuple[Optional[type], List[type]]] = {\n";

@@ -8,11 +8,20 @@ std::string html_escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -21,8 +30,8 @@ std::string html_escaped(const std::string& text) {
 std::string html_text(const std::string& markdown) {
   std::string out;
   std::string::size_type at = 0;
-  for (std::string::size_type open, close;
-       (open = markdown.find('`', at)) != std::string::npos && (close = markdown.find('`', open + 1)) != std::string::npos;
+  for (std::string::size_type open, close; (open = markdown.find('`', at)) != std::string::npos &&
+                                           (close = markdown.find('`', open + 1)) != std::string::npos;
        at = close + 1)
     out += html_escaped(markdown.substr(at, open - at)) + "<code>" +
            html_escaped(markdown.substr(open + 1, close - open - 1)) + "</code>";

@@ -55,7 +55,8 @@ int Envelope_Evaluate(TrackEnvelope* envelope, double time, double samplerate, i
   const auto& points = member->points;
   const auto next = std::upper_bound(points.begin(), points.end(), time,
                                      [](double t, const envelope_point& point) { return t < point.time; });
-  if (next != points.begin() && next != points.end() && std::prev(next)->shape != 1 && next->time > std::prev(next)->time)
+  if (next != points.begin() && next != points.end() && std::prev(next)->shape != 1 &&
+      next->time > std::prev(next)->time)
     slope = (next->value - std::prev(next)->value) / (next->time - std::prev(next)->time);
   if (next != points.end() && samplerate > 0 && std::isfinite(samplerate)) {
     const double until_next = std::floor((next->time - time) * samplerate);

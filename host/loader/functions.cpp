@@ -13,7 +13,7 @@ namespace {
 const std::map<std::string, callable>& host_functions() {
   static const std::map<std::string, callable> table = [] {
     std::map<std::string, callable> functions;
-#define KVHOST_CALLABLE(name, ret, params)                                                       \
+#define KVHOST_CALLABLE(name, ret, params)                                                                 \
   functions[#name] = callable{#name, reinterpret_cast<void*>(&api::name), kv_registry::vararg<&api::name>, \
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
@@ -47,10 +47,14 @@ void record(const std::string& key, void* value) {
   std::string bare = withdraw ? key.substr(1) : key;
   static const std::string api = "API_", def = "APIdef_", var = "APIvararg_";
   std::string name;
-  if (starts_with(bare, api)) name = bare.substr(api.size());
-  else if (starts_with(bare, def)) name = bare.substr(def.size());
-  else if (starts_with(bare, var)) name = bare.substr(var.size());
-  else return;
+  if (starts_with(bare, api))
+    name = bare.substr(api.size());
+  else if (starts_with(bare, def))
+    name = bare.substr(def.size());
+  else if (starts_with(bare, var))
+    name = bare.substr(var.size());
+  else
+    return;
   if (withdraw) {
     if (s.registered.erase(name)) std::erase(s.order, name);
     return;
@@ -58,9 +62,12 @@ void record(const std::string& key, void* value) {
   if (!s.registered.count(name)) s.order.push_back(name);
   callable& entry = s.registered[name];
   entry.name = name;
-  if (starts_with(bare, api)) entry.address = value;
-  else if (starts_with(bare, def)) entry.definition = static_cast<const char*>(value);
-  else entry.vararg = reinterpret_cast<vararg_function>(value);
+  if (starts_with(bare, api))
+    entry.address = value;
+  else if (starts_with(bare, def))
+    entry.definition = static_cast<const char*>(value);
+  else
+    entry.vararg = reinterpret_cast<vararg_function>(value);
 }
 
 }  // namespace

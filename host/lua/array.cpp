@@ -34,10 +34,14 @@ void range_arguments(lua_State* L, const script_array& a, int index, lua_Integer
 int new_array(lua_State* L) {
   lua_Integer size = 0;
   const int source_type = lua_type(L, 1);
-  if (source_type == LUA_TNUMBER) size = luaL_checkinteger(L, 1);
-  else if (source_type == LUA_TTABLE) size = luaL_optinteger(L, 2, static_cast<lua_Integer>(lua_rawlen(L, 1)));
-  else if (source_type == LUA_TUSERDATA) size = luaL_optinteger(L, 2, check_array(L, 1).size);
-  else luaL_argerror(L, 1, "size, table or array expected");
+  if (source_type == LUA_TNUMBER)
+    size = luaL_checkinteger(L, 1);
+  else if (source_type == LUA_TTABLE)
+    size = luaL_optinteger(L, 2, static_cast<lua_Integer>(lua_rawlen(L, 1)));
+  else if (source_type == LUA_TUSERDATA)
+    size = luaL_optinteger(L, 2, check_array(L, 1).size);
+  else
+    luaL_argerror(L, 1, "size, table or array expected");
   luaL_argcheck(L, size >= 0 && size <= max_capacity, source_type == LUA_TNUMBER ? 1 : 2, "size out of range");
   auto* made = static_cast<script_array*>(lua_newuserdata(L, sizeof(script_array)));
   made->data = new (std::nothrow) double[static_cast<std::size_t>(std::max<lua_Integer>(size, 1))]();

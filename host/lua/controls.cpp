@@ -98,8 +98,10 @@ void* project_argument(lua_State* L, int index) {
 }
 
 void push_handle(lua_State* L, void* handle) {
-  if (handle) lua_pushlightuserdata(L, handle);
-  else lua_pushnil(L);
+  if (handle)
+    lua_pushlightuserdata(L, handle);
+  else
+    lua_pushnil(L);
 }
 
 // kvhost.case(name, fn): runs fn protected; a failure is reported with the

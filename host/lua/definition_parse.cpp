@@ -35,7 +35,8 @@ parsed_definition parse_definition(const char* definition) {
   parsed.result = fields[0];
   auto types = split_commas(fields[1]);
   auto names = split_commas(fields[2]);
-  for (std::size_t i = 0; i < types.size(); ++i) parsed.parameters.push_back({types[i], i < names.size() ? names[i] : ""});
+  for (std::size_t i = 0; i < types.size(); ++i)
+    parsed.parameters.push_back({types[i], i < names.size() ? names[i] : ""});
   parsed.help = fields[3];
   return parsed;
 }

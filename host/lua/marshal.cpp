@@ -87,8 +87,7 @@ int int_from_number(double value) {
 
 int integer_argument(lua_State* L, int arg, const parameter& p) {
   if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
-  if (!lua_isnumber(L, arg))
-    throw bad_argument(L, arg, p, "number");
+  if (!lua_isnumber(L, arg)) throw bad_argument(L, arg, p, "number");
   int isinteger = 0;
   const lua_Integer value = lua_tointegerx(L, arg, &isinteger);
   // An integer keeps its low 32 bits, as a host slot does.
@@ -97,8 +96,7 @@ int integer_argument(lua_State* L, int arg, const parameter& p) {
 
 double number_argument(lua_State* L, int arg, const parameter& p) {
   if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
-  if (!lua_isnumber(L, arg))
-    throw bad_argument(L, arg, p, "number");
+  if (!lua_isnumber(L, arg)) throw bad_argument(L, arg, p, "number");
   return lua_tonumber(L, arg);
 }
 
@@ -121,26 +119,33 @@ void* value_in_argument(lua_State* L, int arg, const parameter& p, cell& c) {
 
 const char* text_argument(lua_State* L, int arg, const parameter& p) {
   if (lua_isnoneornil(L, arg)) return nullptr;
-  if (!lua_isstring(L, arg))
-    throw bad_argument(L, arg, p, "string");
+  if (!lua_isstring(L, arg)) throw bad_argument(L, arg, p, "string");
   return lua_tostring(L, arg);
 }
 
 void push_pointer(lua_State* L, void* value) {
-  if (value) lua_pushlightuserdata(L, value);
-  else lua_pushnil(L);
+  if (value)
+    lua_pushlightuserdata(L, value);
+  else
+    lua_pushnil(L);
 }
 
 void push_output(lua_State* L, const parameter& p, const cell& c) {
   if (p.type == "char*" && c.big) {
     const std::string text = c.big->result();
     lua_pushlstring(L, text.data(), text.size());
-  } else if (p.type == "char*") lua_pushstring(L, c.buffer.c_str());
-  else if (p.type == "int*") lua_pushinteger(L, c.integer);
-  else if (p.type == "bool*") lua_pushboolean(L, c.flag);
-  else if (p.type == "double*") lua_pushnumber(L, c.number);
-  else if (p.type == "const char**") c.text ? (void)lua_pushstring(L, c.text) : lua_pushnil(L);
-  else lua_pushnil(L);
+  } else if (p.type == "char*")
+    lua_pushstring(L, c.buffer.c_str());
+  else if (p.type == "int*")
+    lua_pushinteger(L, c.integer);
+  else if (p.type == "bool*")
+    lua_pushboolean(L, c.flag);
+  else if (p.type == "double*")
+    lua_pushnumber(L, c.number);
+  else if (p.type == "const char**")
+    c.text ? (void)lua_pushstring(L, c.text) : lua_pushnil(L);
+  else
+    lua_pushnil(L);
 }
 
 int marshal_and_call(lua_State* L, const bound_function* fn) {
@@ -176,10 +181,14 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
       }
       outputs.push_back(i);
     } else if (role == parameter_role::output) {
-      if (p.type == "int*") slots[i] = &c.integer;
-      else if (p.type == "bool*") slots[i] = &c.flag;
-      else if (p.type == "double*") slots[i] = &c.number;
-      else if (p.type == "const char**") slots[i] = &c.text;
+      if (p.type == "int*")
+        slots[i] = &c.integer;
+      else if (p.type == "bool*")
+        slots[i] = &c.flag;
+      else if (p.type == "double*")
+        slots[i] = &c.number;
+      else if (p.type == "const char**")
+        slots[i] = &c.text;
       outputs.push_back(i);
     } else if (p.type == "int") {
       slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(integer_argument(L, arg++, p)));
@@ -203,12 +212,18 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
 
   int pushed = 1;
   const std::string& type = fn->definition.result;
-  if (type == "void") pushed = 0;
-  else if (type == "bool") lua_pushboolean(L, result != nullptr);
-  else if (type == "int") lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
-  else if (type == "double") result == &number_result ? lua_pushnumber(L, number_result) : lua_pushnil(L);
-  else if (type == "const char*") result ? (void)lua_pushstring(L, static_cast<const char*>(result)) : lua_pushnil(L);
-  else push_pointer(L, result);
+  if (type == "void")
+    pushed = 0;
+  else if (type == "bool")
+    lua_pushboolean(L, result != nullptr);
+  else if (type == "int")
+    lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
+  else if (type == "double")
+    result == &number_result ? lua_pushnumber(L, number_result) : lua_pushnil(L);
+  else if (type == "const char*")
+    result ? (void)lua_pushstring(L, static_cast<const char*>(result)) : lua_pushnil(L);
+  else
+    push_pointer(L, result);
   for (std::size_t i : outputs) push_output(L, params[i], cells[i]);
   return pushed + static_cast<int>(outputs.size());
 }

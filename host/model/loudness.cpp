@@ -59,8 +59,8 @@ std::optional<loudness> measure(const take& played, bool with_true_peak) {
   std::vector<float> chunk(static_cast<std::size_t>(std::min(momentary_frames, peak_frames)) * channels);
   maximum momentary, short_term, true_peak;
   for (std::int64_t at = 0; at < total;) {
-    const std::int64_t next = std::min({next_multiple(at, momentary_frames), next_multiple(at, short_frames),
-                                        next_multiple(at, peak_frames), total});
+    const std::int64_t next = std::min(
+        {next_multiple(at, momentary_frames), next_multiple(at, short_frames), next_multiple(at, peak_frames), total});
     const auto count = static_cast<std::size_t>(next - at);
     player.read(at, next - at, chunk.data());
     if (ebur128_add_frames_float(state.get(), chunk.data(), count) != EBUR128_SUCCESS) return std::nullopt;
@@ -68,19 +68,22 @@ std::optional<loudness> measure(const take& played, bool with_true_peak) {
       double peak = 0;
       for (unsigned c = 0; c < channels; ++c) {
         double channel_peak = 0;
-        if (ebur128_prev_true_peak(state.get(), c, &channel_peak) == EBUR128_SUCCESS) peak = std::max(peak, channel_peak);
+        if (ebur128_prev_true_peak(state.get(), c, &channel_peak) == EBUR128_SUCCESS)
+          peak = std::max(peak, channel_peak);
       }
       if (peak > true_peak.value) {
         // Within the chunk, the loudest sample marks the place.
-        const auto loudest = std::max_element(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(count * channels),
-                                              [](float a, float b) { return std::abs(a) < std::abs(b); });
+        const auto loudest =
+            std::max_element(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(count * channels),
+                             [](float a, float b) { return std::abs(a) < std::abs(b); });
         true_peak.value = peak;
         true_peak.index = at + (loudest - chunk.begin()) / static_cast<std::ptrdiff_t>(channels);
       }
     }
     at = next;
     double value = 0;
-    if ((at % momentary_frames == 0 || at == total) && ebur128_loudness_momentary(state.get(), &value) == EBUR128_SUCCESS)
+    if ((at % momentary_frames == 0 || at == total) &&
+        ebur128_loudness_momentary(state.get(), &value) == EBUR128_SUCCESS)
       momentary.offer(floored(value), (at - 1) / momentary_frames);
     if ((at % short_frames == 0 || at == total) && ebur128_loudness_shortterm(state.get(), &value) == EBUR128_SUCCESS)
       short_term.offer(floored(value), (at - 1) / short_frames);

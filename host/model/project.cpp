@@ -22,9 +22,7 @@ auto* at_or_null(const std::vector<Pointer>& list, int index) {
 
 project::project(const std::string& label) : path(label), master_(*this, true) {}
 
-track* project::track_at(int index) {
-  return at_or_null(tracks_, index);
-}
+track* project::track_at(int index) { return at_or_null(tracks_, index); }
 
 track& project::insert_track(int index) {
   const int position = std::clamp(index, 0, track_count());
@@ -125,7 +123,6 @@ void project::refresh_selection() {
   selection_valid_ = true;
 }
 
-
 item& project::add_item(track& owner_track) {
   item_order_valid_ = false;
   return *owner_track.items.emplace_back(std::make_unique<item>(owner_track));
@@ -133,7 +130,8 @@ item& project::add_item(track& owner_track) {
 
 void project::remove_item(item& removed) {
   auto& items = removed.owner->items;
-  const auto found = std::find_if(items.begin(), items.end(), [&](const auto& member) { return member.get() == &removed; });
+  const auto found =
+      std::find_if(items.begin(), items.end(), [&](const auto& member) { return member.get() == &removed; });
   if (found == items.end()) return;
   item_order_valid_ = false;
   items.erase(found);

@@ -20,7 +20,7 @@ struct dialog_record {
 struct command_record {
   int command = 0;
   int flag = 0;
-  ReaProject* project = nullptr;  // never null: a null argument is the current project
+  ReaProject* project = nullptr;           // never null: a null argument is the current project
   std::vector<MediaItem*> selected_items;  // the project's item selection when it ran
 };
 

@@ -33,8 +33,10 @@ std::shared_ptr<const sound> read_sound_file(const std::string& path) {
     decoded = std::make_shared<sound>();
     decoded->rate = info.samplerate;
     decoded->channels = info.channels;
-    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0) decoded = nullptr;
-    else decoded->samples.resize(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0)
+      decoded = nullptr;
+    else
+      decoded->samples.resize(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
   } catch (const std::bad_alloc&) {
     decoded = nullptr;
   }

@@ -66,7 +66,9 @@ std::unique_ptr<T> release_from(std::vector<std::unique_ptr<T>>& owners, const T
 inline project& owner_project(item& member) { return *member.owner->owner; }
 
 // A handle as the number "P_PROJECT" and "P_ITEM" report.
-inline double handle_number(const void* handle) { return static_cast<double>(reinterpret_cast<std::uintptr_t>(handle)); }
+inline double handle_number(const void* handle) {
+  return static_cast<double>(reinterpret_cast<std::uintptr_t>(handle));
+}
 
 inline ReaProject* handle(project* object) { return reinterpret_cast<ReaProject*>(object); }
 inline MediaTrack* handle(track* object) { return reinterpret_cast<MediaTrack*>(object); }

@@ -3,9 +3,9 @@
 #include "api/item/hand_automation_operations.hpp"
 #include "api/item/item_action_operations.hpp"
 #include "api/item/loudness_operations.hpp"
-#include "api/text/file_operations.hpp"
-#include "api/project/marker_operations.hpp"
 #include "api/number/number_operations.hpp"
+#include "api/project/marker_operations.hpp"
+#include "api/text/file_operations.hpp"
 #include "api/text/path_operations.hpp"
 #include "api/text/string_operations.hpp"
 #include "api/track/track_color_operations.hpp"
@@ -17,15 +17,17 @@
 #include "api/track/track_switch_operations.hpp"
 #include "api/track/track_volume_operations.hpp"
 
-#define KV_TRACK_OPERATIONS(X)                                                                       \
-  KV_TRACK_LOOKUP_OPERATIONS(X) KV_TRACK_INSERT_OPERATIONS(X) KV_TRACK_INDEX_OPERATIONS(X)           \
-  KV_TRACK_SWITCH_OPERATIONS(X) KV_TRACK_COLOR_OPERATIONS(X) KV_TRACK_DEPTH_OPERATIONS(X)            \
-  KV_TRACK_NAME_OPERATIONS(X) KV_TRACK_SELECT_OPERATIONS(X) KV_TRACK_VOLUME_OPERATIONS(X)            \
+// clang-format off
+#define KV_TRACK_OPERATIONS(X)                                                           \
+  KV_TRACK_LOOKUP_OPERATIONS(X) KV_TRACK_INSERT_OPERATIONS(X) KV_TRACK_INDEX_OPERATIONS(X) \
+  KV_TRACK_SWITCH_OPERATIONS(X) KV_TRACK_COLOR_OPERATIONS(X) KV_TRACK_DEPTH_OPERATIONS(X)  \
+  KV_TRACK_NAME_OPERATIONS(X) KV_TRACK_SELECT_OPERATIONS(X) KV_TRACK_VOLUME_OPERATIONS(X)  \
   KV_TRACK_DELETE_OPERATIONS(X)
+// clang-format on
 
-#define KV_ITEM_OPERATIONS(X)                                                                        \
-  KV_HAND_AUTOMATION_OPERATIONS(X) KV_LOUDNESS_OPERATIONS(X) KV_ITEM_ACTION_OPERATIONS(X)                    \
-  KV_ITEM_RENDER_OPERATIONS(X) KV_ENVELOPE_OFF_OPERATIONS(X)
+#define KV_ITEM_OPERATIONS(X)      \
+  KV_HAND_AUTOMATION_OPERATIONS(X) \
+  KV_LOUDNESS_OPERATIONS(X) KV_ITEM_ACTION_OPERATIONS(X) KV_ITEM_RENDER_OPERATIONS(X) KV_ENVELOPE_OFF_OPERATIONS(X)
 
 #define KV_ALL_OPERATIONS(X) \
   KV_TRACK_OPERATIONS(X)     \

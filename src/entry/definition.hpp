@@ -24,9 +24,11 @@ struct fixed_string {
 // The C spelling of every type that may cross the script interface.
 template <class T>
 struct type_name;
-#define KV_TYPE_NAME(...) \
-  template <>             \
-  struct type_name<__VA_ARGS__> { static constexpr std::string_view value = #__VA_ARGS__; };
+#define KV_TYPE_NAME(...)                                   \
+  template <>                                               \
+  struct type_name<__VA_ARGS__> {                           \
+    static constexpr std::string_view value = #__VA_ARGS__; \
+  };
 KV_TYPE_NAME(void)
 KV_TYPE_NAME(bool)
 KV_TYPE_NAME(int)

@@ -61,8 +61,10 @@ std::string locale_word() {
 }
 
 void set_localize() {
-  if (locale_word() == "ja_JP") kv_app::message_list = std::make_unique<kv_app::message_jp>();
-  else kv_app::message_list = std::make_unique<kv_app::message_en>();
+  if (locale_word() == "ja_JP")
+    kv_app::message_list = std::make_unique<kv_app::message_jp>();
+  else
+    kv_app::message_list = std::make_unique<kv_app::message_en>();
 }
 
 }  // namespace message_util

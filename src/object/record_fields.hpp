@@ -82,15 +82,19 @@ std::pair<std::string, std::string> key_info(const Fields& fields, int i) {
 template <class Fields>
 pyvar value(const Fields& fields, const std::string& key) {
   pyvar found;
-  std::apply([&](const auto&... field) { (void)((key == field.key ? (found = to_pyvar(field.holder.value), true) : false) || ...); },
-             fields);
+  std::apply(
+      [&](const auto&... field) {
+        (void)((key == field.key ? (found = to_pyvar(field.holder.value), true) : false) || ...);
+      },
+      fields);
   return found;
 }
 
 template <class Fields>
 void set(const Fields& fields, const std::string& key, const pyvar& new_value) {
-  std::apply([&](const auto&... field) { (void)((key == field.key ? (store(field.holder, new_value), true) : false) || ...); },
-             fields);
+  std::apply(
+      [&](const auto&... field) { (void)((key == field.key ? (store(field.holder, new_value), true) : false) || ...); },
+      fields);
 }
 
 }  // namespace kv_object::record_fields

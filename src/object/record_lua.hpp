@@ -92,8 +92,7 @@ void read(const Fields& fields, lua_State* L, int index) {
   walk_string_keys(L, index, [&](std::string_view key) {
     std::apply(
         [&](const auto&... field) {
-          (void)((field.read_from_lua && key == field.key ? (read_field_value(L, field.holder), true) : false) ||
-                 ...);
+          (void)((field.read_from_lua && key == field.key ? (read_field_value(L, field.holder), true) : false) || ...);
         },
         fields);
   });

@@ -27,13 +27,20 @@ std::string literal(unsigned char c) {
 
 std::optional<unsigned char> control_escape(char c) {
   switch (c) {
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
-    case '0': return '\0';
-    default: return std::nullopt;
+    case 'f':
+      return '\f';
+    case 'n':
+      return '\n';
+    case 'r':
+      return '\r';
+    case 't':
+      return '\t';
+    case 'v':
+      return '\v';
+    case '0':
+      return '\0';
+    default:
+      return std::nullopt;
   }
 }
 
@@ -300,9 +307,12 @@ class translator {
         }
         if (after_set) throw failure{};
         if (pending) {
-          if (next.kind == class_token::byte) add_range(*pending, next.value);
-          else if (next.kind == class_token::dash) add_range(*pending, '-');
-          else throw failure{};
+          if (next.kind == class_token::byte)
+            add_range(*pending, next.value);
+          else if (next.kind == class_token::dash)
+            add_range(*pending, '-');
+          else
+            throw failure{};
           first = false;
           continue;
         }

@@ -21,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::string plain = std::to_string(num);
     const std::string magnitude = std::to_string(std::llabs(static_cast<long long>(num)));
     const std::size_t width = static_cast<std::size_t>(digit);
-    check(text == (plain.size() >= width ? plain
-                                        : (num < 0 ? "-" : "") + std::string(width - magnitude.size(), '0') + magnitude));
+    check(text == (plain.size() >= width
+                       ? plain
+                       : (num < 0 ? "-" : "") + std::string(width - magnitude.size(), '0') + magnitude));
   }
   return 0;
 }

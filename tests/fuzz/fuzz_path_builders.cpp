@@ -17,8 +17,10 @@ bool host_answers = true;
 // The host writes at most the size the library's buffers have (4096 bytes).
 bool GetSetProjectInfo_String(ReaProject*, const char* desc, char* value, bool is_set) {
   if (!host_answers || std::string(desc) != "RECORD_PATH") return false;
-  if (is_set) record_path = value;
-  else value[record_path.copy(value, 4095)] = '\0';
+  if (is_set)
+    record_path = value;
+  else
+    value[record_path.copy(value, 4095)] = '\0';
   return true;
 }
 

@@ -56,8 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (auto expected_format = simple_format(format, pattern))
       check(*replaced == find_and_replace(text, pattern, *expected_format));
 
-  const bool done =
-      KV_COBALT::ReplaceSearchString(text.c_str(), pattern.c_str(), format.c_str(), out.data(), out.size);
+  const bool done = KV_COBALT::ReplaceSearchString(text.c_str(), pattern.c_str(), format.c_str(), out.data(), out.size);
   if (done && out.written()) check(out.text().size() < static_cast<std::size_t>(out.size));
   return 0;
 }

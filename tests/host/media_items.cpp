@@ -64,9 +64,15 @@ TEST_F(media_items, selected_items_stay_right_through_changes_and_look_ups_in_an
   for (int step = 0; step < 4000; ++step) {
     MediaItem* some = all[random() % all.size()];
     switch (random() % 12) {
-      case 0: SetMediaItemInfo_Value(some, "B_UISEL", random() % 2); break;
-      case 1: SetMediaItemInfo_Value(some, "D_POSITION", random() % 20); break;
-      case 2: if (random() % 10 == 0) SelectAllMediaItems(nullptr, random() % 2); break;
+      case 0:
+        SetMediaItemInfo_Value(some, "B_UISEL", random() % 2);
+        break;
+      case 1:
+        SetMediaItemInfo_Value(some, "D_POSITION", random() % 20);
+        break;
+      case 2:
+        if (random() % 10 == 0) SelectAllMediaItems(nullptr, random() % 2);
+        break;
       case 3:
         if (random() % 4 == 0 && all.size() > 10) {
           DeleteTrackMediaItem(GetMediaItem_Track(some), some);
@@ -75,7 +81,8 @@ TEST_F(media_items, selected_items_stay_right_through_changes_and_look_ups_in_an
           add();
         }
         break;
-      default: SetMediaItemSelected(some, random() % 2);
+      default:
+        SetMediaItemSelected(some, random() % 2);
     }
     std::vector<MediaItem*> expected;
     for (int i = 0; i < CountMediaItems(nullptr); ++i)
@@ -148,7 +155,8 @@ TEST_F(media_items, dead_and_foreign_handles_are_refused) {
     EXPECT_EQ(GetTakeName(as_take), nullptr);
     EXPECT_EQ(GetMediaItemTake_Peaks(as_take, 100, 0, 1, 1, 0, nullptr), 0);
     EXPECT_EQ(CountTakeEnvelopes(as_take), 0);
-    EXPECT_FALSE(NF_AnalyzeTakeLoudness2(as_take, true, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_FALSE(
+        NF_AnalyzeTakeLoudness2(as_take, true, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(CountEnvelopePoints(as_envelope), 0);
     EXPECT_EQ(BR_EnvAlloc(as_envelope, false), nullptr);
   }

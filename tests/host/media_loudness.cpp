@@ -15,7 +15,8 @@ std::vector<float> tone_with_a_loud_window() {
   std::vector<float> samples(4 * rate);
   for (int i = static_cast<int>(1.2 * rate); i < 4 * rate; ++i) {
     const double amplitude = i >= 2 * rate && i < static_cast<int>(2.4 * rate) ? 0.2 : 0.1;
-    samples[static_cast<std::size_t>(i)] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * 1000 * i / rate));
+    samples[static_cast<std::size_t>(i)] =
+        static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * 1000 * i / rate));
   }
   return samples;
 }

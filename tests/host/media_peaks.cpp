@@ -15,7 +15,8 @@ constexpr int count_bits = 0xFFFFF;
 TEST_F(media_peaks, block_extremes_from_project_time) {
   // 1000 Hz source: block i of 10 frames holds i*10 ... i*10+9, sign alternating.
   std::vector<float> samples(100);
-  for (int i = 0; i < 100; ++i) samples[static_cast<std::size_t>(i)] = (i % 2 ? -1.0f : 1.0f) * static_cast<float>(i) / 100;
+  for (int i = 0; i < 100; ++i)
+    samples[static_cast<std::size_t>(i)] = (i % 2 ? -1.0f : 1.0f) * static_cast<float>(i) / 100;
   MediaItem* item = item_of(samples, 2.0, 0.1);
   MediaItem_Take* take = GetActiveTake(item);
   std::vector<double> buf(3 * 12, -9);
@@ -53,10 +54,10 @@ TEST_F(media_peaks, channels_fold_or_stay_apart) {
   MediaItem_Take* take = GetActiveTake(item);
   double buf[8] = {};
   ASSERT_EQ(GetMediaItemTake_Peaks(take, 500, 0, 2, 2, 0, buf), 2);
-  EXPECT_FLOAT_EQ(buf[0], 0.5f);     // block 0 left max
-  EXPECT_FLOAT_EQ(buf[1], -0.05f);   // block 0 right max
-  EXPECT_FLOAT_EQ(buf[2], 0.3f);     // block 1 left max
-  EXPECT_FLOAT_EQ(buf[5], -0.25f);   // block 0 right min
+  EXPECT_FLOAT_EQ(buf[0], 0.5f);    // block 0 left max
+  EXPECT_FLOAT_EQ(buf[1], -0.05f);  // block 0 right max
+  EXPECT_FLOAT_EQ(buf[2], 0.3f);    // block 1 left max
+  EXPECT_FLOAT_EQ(buf[5], -0.25f);  // block 0 right min
   ASSERT_EQ(GetMediaItemTake_Peaks(take, 250, 0, 1, 1, 0, buf), 1);
   EXPECT_FLOAT_EQ(buf[0], 0.5f);
   EXPECT_FLOAT_EQ(buf[1], -0.25f);
@@ -105,7 +106,8 @@ TEST_F(media_peaks, real_speech_peaks_match_its_samples) {
   ASSERT_EQ(GetMediaItemTake_Peaks(GetActiveTake(item), 1000, 0, 1, blocks, 0, buf.data()), blocks);
   const auto per_block = static_cast<std::size_t>(rate / 1000);
   for (std::size_t i = 0; i < static_cast<std::size_t>(blocks); i += 97) {
-    const auto [low, high] = std::minmax_element(samples.begin() + i * per_block, samples.begin() + (i + 1) * per_block);
+    const auto [low, high] =
+        std::minmax_element(samples.begin() + i * per_block, samples.begin() + (i + 1) * per_block);
     EXPECT_EQ(buf[i], *high) << i;
     EXPECT_EQ(buf[blocks + i], *low) << i;
   }

@@ -129,9 +129,9 @@ TEST_F(media_sws, found_by_name_and_hidden_as_if_not_installed) {
   EXPECT_EQ(kvhost::get_func("BR_EnvAlloc"), reinterpret_cast<void*>(&BR_EnvAlloc));
   EXPECT_EQ(kvhost::get_func("NF_AnalyzeTakeLoudness2"), reinterpret_cast<void*>(&NF_AnalyzeTakeLoudness2));
   kvhost::hide_sws_functions();
-  for (const char* name : {"BR_EnvAlloc", "BR_EnvCountPoints", "BR_EnvDeletePoint", "BR_EnvFree", "BR_EnvGetPoint",
-                           "BR_EnvSetPoint", "BR_EnvGetProperties", "BR_EnvSetProperties", "BR_EnvSortPoints",
-                           "NF_AnalyzeTakeLoudness2"})
+  for (const char* name :
+       {"BR_EnvAlloc", "BR_EnvCountPoints", "BR_EnvDeletePoint", "BR_EnvFree", "BR_EnvGetPoint", "BR_EnvSetPoint",
+        "BR_EnvGetProperties", "BR_EnvSetProperties", "BR_EnvSortPoints", "NF_AnalyzeTakeLoudness2"})
     EXPECT_EQ(kvhost::get_func(name), nullptr) << name;
   EXPECT_NE(kvhost::get_func("GetActiveTake"), nullptr);
   kvhost::show_all_functions();

@@ -19,17 +19,21 @@ TEST(point_list, behaves_as_a_plain_vector_under_any_mix_of_edits) {
     const std::size_t id = random() % (plain.size() + 2);
     const double value = step;
     switch (random() % 8) {
-      case 0: case 1:
+      case 0:
+      case 1:
         list.erase(id);
         if (id < plain.size()) plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(id));
         break;
-      case 2: case 3:
+      case 2:
+      case 3:
         list.push_back({static_cast<double>(random() % 9), value});
         plain.push_back({list.at(list.size() - 1)->time, value});
         break;
       case 5:
-        if (id < plain.size()) plain[id].value = list.at(id)->value = value;
-        else EXPECT_EQ(list.at(id), nullptr);
+        if (id < plain.size())
+          plain[id].value = list.at(id)->value = value;
+        else
+          EXPECT_EQ(list.at(id), nullptr);
         break;
       case 6:
         if (step % 50 == 0) {

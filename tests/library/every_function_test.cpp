@@ -184,14 +184,22 @@ TEST_F(every_function, survives_every_hostile_argument) {
     // The value each parameter takes in an ordinary call.
     auto ordinary = [&](call_arguments& args, std::size_t i) {
       const parameter& p = params[i];
-      if (is_buffer_size(params, i)) args.slots[i] = as_slot(buffer_capacity);
-      else if (p.type == "int") args.slots[i] = as_slot(0);
-      else if (p.type == "bool") args.slots[i] = as_slot(1);
-      else if (p.type == "double") args.slots[i] = args.number(0.5);
-      else if (p.type == "const char*") args.slots[i] = const_cast<char*>(ordinary_text(p));
-      else if (p.type == "char*") args.slots[i] = &args;  // sized to its claim when called
-      else if (is_handle(p)) args.slots[i] = ordinary_handle(p);
-      else args.slots[i] = args.guard(sizeof(double));  // an out-value
+      if (is_buffer_size(params, i))
+        args.slots[i] = as_slot(buffer_capacity);
+      else if (p.type == "int")
+        args.slots[i] = as_slot(0);
+      else if (p.type == "bool")
+        args.slots[i] = as_slot(1);
+      else if (p.type == "double")
+        args.slots[i] = args.number(0.5);
+      else if (p.type == "const char*")
+        args.slots[i] = const_cast<char*>(ordinary_text(p));
+      else if (p.type == "char*")
+        args.slots[i] = &args;  // sized to its claim when called
+      else if (is_handle(p))
+        args.slots[i] = ordinary_handle(p);
+      else
+        args.slots[i] = args.guard(sizeof(double));  // an out-value
     };
     // The hostile values of one parameter, each a way of filling its slot.
     auto hostile = [&](std::size_t i) {
@@ -211,7 +219,8 @@ TEST_F(every_function, survives_every_hostile_argument) {
         for (double value : {nan, inf, -inf, 1e308, -1.0})
           values.push_back([value](call_arguments& args) { return args.number(value); });
       } else if (p.type == "const char*") {
-        for (const std::string* text : {&empty_text, &huge_text, &folder_text}) constant(const_cast<char*>(text->c_str()));
+        for (const std::string* text : {&empty_text, &huge_text, &folder_text})
+          constant(const_cast<char*>(text->c_str()));
         constant(nullptr);
       } else if (is_handle(p)) {
         for (void* handle : handle_values(p)) constant(handle);
@@ -261,14 +270,22 @@ TEST_F(every_function, survives_every_hostile_argument) {
     call_arguments extreme(params.size());
     for (std::size_t i = 0; i < params.size(); ++i) {
       const auto& p = params[i];
-      if (is_buffer_size(params, i)) extreme.slots[i] = as_slot(1);
-      else if (p.type == "int") extreme.slots[i] = as_slot(INT_MIN);
-      else if (p.type == "double") extreme.slots[i] = extreme.number(nan);
-      else if (p.type == "const char*") extreme.slots[i] = huge_text.data();
-      else if (p.type == "char*") extreme.slots[i] = &extreme;
-      else if (is_handle(p)) extreme.slots[i] = stale_track;
-      else if (p.type.ends_with("*")) extreme.slots[i] = extreme.guard(sizeof(double));
-      else extreme.slots[i] = as_slot(1);
+      if (is_buffer_size(params, i))
+        extreme.slots[i] = as_slot(1);
+      else if (p.type == "int")
+        extreme.slots[i] = as_slot(INT_MIN);
+      else if (p.type == "double")
+        extreme.slots[i] = extreme.number(nan);
+      else if (p.type == "const char*")
+        extreme.slots[i] = huge_text.data();
+      else if (p.type == "char*")
+        extreme.slots[i] = &extreme;
+      else if (is_handle(p))
+        extreme.slots[i] = stale_track;
+      else if (p.type.ends_with("*"))
+        extreme.slots[i] = extreme.guard(sizeof(double));
+      else
+        extreme.slots[i] = as_slot(1);
     }
     call(extreme, "every argument extreme");
   }

@@ -35,14 +35,15 @@ std::vector<double> window_levels(MediaItem* item) {
   const int n = static_cast<int>(std::lround(api::GetMediaItemInfo_Value(item, "D_LENGTH") * 1000));
   std::vector<double> peaks(2 * static_cast<std::size_t>(n));
   EXPECT_EQ(api::GetMediaItemTake_Peaks(api::GetActiveTake(item), 1000, api::GetMediaItemInfo_Value(item, "D_POSITION"),
-                                        1, n, 0, peaks.data()) & 0xFFFFF,
+                                        1, n, 0, peaks.data()) &
+                0xFFFFF,
             n);
   std::vector<double> levels;
   for (int start = 0; start + 10 <= n; start += 10) {
     double loudest = 0.0001;
     for (int i = start; i < start + 10; ++i)
-      loudest = std::max({loudest, std::fabs(peaks[static_cast<std::size_t>(i)]),
-                          std::fabs(peaks[static_cast<std::size_t>(n + i)])});
+      loudest = std::max(
+          {loudest, std::fabs(peaks[static_cast<std::size_t>(i)]), std::fabs(peaks[static_cast<std::size_t>(n + i)])});
     levels.push_back(std::max(0.0, -20 * std::log10(loudest)));
   }
   return levels;
@@ -61,8 +62,8 @@ double mean_below(const std::vector<double>& values, double bound) {
 }
 
 TEST_F(item_media, hand_automation_brings_loud_speech_closer_to_its_target) {
-  const std::string speech = (std::filesystem::temp_directory_path() /
-                              ("kv_speech_" + std::to_string(::getpid()) + ".wav")).string();
+  const std::string speech =
+      (std::filesystem::temp_directory_path() / ("kv_speech_" + std::to_string(::getpid()) + ".wav")).string();
   ASSERT_EQ(std::system(("espeak-ng -a 200 -w '" + speech +
                          "' 'Riding the fader by hand keeps a voice even. Loud words come down, quiet ones stay.'")
                             .c_str()),
@@ -106,7 +107,7 @@ TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) 
   constexpr int rate = 8000;
   constexpr int milliseconds = 21 * 60 * 1000;
   std::vector<float> samples(static_cast<std::size_t>(rate) * milliseconds / 1000, 0.25f);
-  samples.back() = 0.5f;                                     // the last millisecond
+  samples.back() = 0.5f;                                             // the last millisecond
   samples[static_cast<std::size_t>(rate) * 1048575 / 1000] = -1.0f;  // just past 2^20 - 1 milliseconds
   MediaItem* item = kvhost::add_item(track, 2, milliseconds / 1000.0, kvhost::create_source(rate, 1, samples));
   kv_object::peak_list peaks;
@@ -116,8 +117,7 @@ TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) 
   EXPECT_EQ(peaks[1048574].value(field::MinPeak), -12.0412);
   EXPECT_EQ(peaks[milliseconds - 1].value(field::MaxPeak), -6.0206);
   EXPECT_DOUBLE_EQ(peaks[milliseconds - 1].value(field::Time), (milliseconds - 1) * 0.001);
-  for (std::size_t i = 0; i < peaks.size(); i += 65521)
-    ASSERT_EQ(peaks[i].value(field::MaxPeak), -12.0412) << i;
+  for (std::size_t i = 0; i < peaks.size(); i += 65521) ASSERT_EQ(peaks[i].value(field::MaxPeak), -12.0412) << i;
   (void)item;
 }
 

@@ -134,9 +134,9 @@ TEST(Locale, OnlyExactlyJaJpIsJapanese) {
     const char* value;
     bool japanese;
   };
-  for (auto [value, japanese] : {example{"ja_JP", true}, example{"ja_JP.UTF-8", true}, example{"ja_JP@euro", true},
-                                 example{"ja_JPX", false}, example{"ja", false}, example{"en_US.UTF-8", false},
-                                 example{"C", false}}) {
+  for (auto [value, japanese] :
+       {example{"ja_JP", true}, example{"ja_JP.UTF-8", true}, example{"ja_JP@euro", true}, example{"ja_JPX", false},
+        example{"ja", false}, example{"en_US.UTF-8", false}, example{"C", false}}) {
     setenv("LC_ALL", value, 1);
     message_util::set_localize();
     EXPECT_EQ(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()) != nullptr, japanese) << value;

@@ -3,10 +3,10 @@
 // with a log of every call that changes something, so a test sees the exact
 // sequence an operation runs.
 #include <algorithm>
-#include <stdexcept>
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,7 +30,7 @@ struct item {
   int takes = 1;
   double position = 0, length = 0, volume = 1;
   std::vector<double> maxima, minima;  // one raw peak value per millisecond
-  std::deque<envelope> envelopes;       // of the active take
+  std::deque<envelope> envelopes;      // of the active take
   bool has_volume_envelope() const {
     return std::any_of(envelopes.begin(), envelopes.end(), [](const envelope& e) { return e.name == "Volume"; });
   }
@@ -81,8 +81,9 @@ inline double GetMediaItemInfo_Value(MediaItem* h, const char* key) {
   if (!h) return 0;
   const std::string k = key;
   if (k == "P_PROJECT")
-    return index_of(h) >= 0 || gone_items_read_a_project ? static_cast<double>(reinterpret_cast<std::uintptr_t>(project))
-                                                         : 0;
+    return index_of(h) >= 0 || gone_items_read_a_project
+               ? static_cast<double>(reinterpret_cast<std::uintptr_t>(project))
+               : 0;
   if (k == "D_POSITION") return of(h)->position;
   if (k == "D_LENGTH") return of(h)->length;
   if (k == "D_VOL") return of(h)->volume;
@@ -218,8 +219,8 @@ inline void BR_EnvSetProperties(BR_Envelope* e, bool active, bool visible, bool 
        (kept ? "" : " CHANGED"));
 }
 inline void BR_EnvSortPoints(BR_Envelope*) { note("sort"); }
-inline bool NF_AnalyzeTakeLoudness2(MediaItem_Take* take, bool true_peak, double*, double*, double*, double*,
-                                    double*, double* momentary, double*, double* momentary_position) {
+inline bool NF_AnalyzeTakeLoudness2(MediaItem_Take* take, bool true_peak, double*, double*, double*, double*, double*,
+                                    double* momentary, double*, double* momentary_position) {
   note(std::string("analyse") + (true_peak ? " true peak" : ""));
   if (!take || !analysis_ok) return false;
   *momentary = momentary_max;
@@ -227,10 +228,9 @@ inline bool NF_AnalyzeTakeLoudness2(MediaItem_Take* take, bool true_peak, double
   return true;
 }
 
-inline const char* const sws_names[] = {"BR_EnvAlloc",         "BR_EnvCountPoints",  "BR_EnvDeletePoint",
-                                        "BR_EnvFree",          "BR_EnvGetPoint",     "BR_EnvSetPoint",
-                                        "BR_EnvGetProperties", "BR_EnvSetProperties", "BR_EnvSortPoints",
-                                        "NF_AnalyzeTakeLoudness2"};
+inline const char* const sws_names[] = {
+    "BR_EnvAlloc",    "BR_EnvCountPoints",   "BR_EnvDeletePoint",   "BR_EnvFree",       "BR_EnvGetPoint",
+    "BR_EnvSetPoint", "BR_EnvGetProperties", "BR_EnvSetProperties", "BR_EnvSortPoints", "NF_AnalyzeTakeLoudness2"};
 
 // Every name asked of GetFunc after load.
 inline std::vector<std::string> lookups;
@@ -258,17 +258,19 @@ inline void install() {
   peaks_fail = false;
   gone_items_read_a_project = false;
   fake_host::install();
+  // clang-format off
 #define KV_FAKE(name) fake_host::functions[#name] = reinterpret_cast<void*>(&name);
   KV_FAKE(GetMediaItem) KV_FAKE(CountSelectedMediaItems) KV_FAKE(GetSelectedMediaItem)
   KV_FAKE(GetMediaItemInfo_Value) KV_FAKE(SetMediaItemInfo_Value) KV_FAKE(SetMediaItemSelected)
-  KV_FAKE(SelectAllMediaItems) KV_FAKE(GetItemProjectContext) KV_FAKE(ValidatePtr2) KV_FAKE(GetActiveTake) KV_FAKE(CountTakes)
-  KV_FAKE(GetMediaItemTake_Peaks) KV_FAKE(GetTakeEnvelopeByName) KV_FAKE(CountTakeEnvelopes)
+  KV_FAKE(SelectAllMediaItems) KV_FAKE(GetItemProjectContext) KV_FAKE(ValidatePtr2) KV_FAKE(GetActiveTake)
+  KV_FAKE(CountTakes) KV_FAKE(GetMediaItemTake_Peaks) KV_FAKE(GetTakeEnvelopeByName) KV_FAKE(CountTakeEnvelopes)
   KV_FAKE(GetTakeEnvelope) KV_FAKE(Main_OnCommandEx) KV_FAKE(UpdateArrange) KV_FAKE(BR_EnvAlloc)
   KV_FAKE(BR_EnvCountPoints) KV_FAKE(BR_EnvDeletePoint) KV_FAKE(BR_EnvFree) KV_FAKE(BR_EnvGetPoint)
   KV_FAKE(BR_EnvSetPoint) KV_FAKE(BR_EnvGetProperties) KV_FAKE(BR_EnvSetProperties) KV_FAKE(BR_EnvSortPoints)
   KV_FAKE(NF_AnalyzeTakeLoudness2)
 #undef KV_FAKE
   ReaperPluginEntry(nullptr, &record);
+  // clang-format on
   lookups.clear();
 }
 

@@ -1,6 +1,6 @@
 // Copy, write, read and list real files in a temporary folder.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -124,8 +124,7 @@ TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
 
 TEST(WriteFile, RefusesUnknownModesAndUnwritableTargets) {
   temp_folder folder;
-  for (int mode : {3, -1, 1000})
-    EXPECT_FALSE(WriteFile((folder / "never").c_str(), "m.txt", "x", mode)) << mode;
+  for (int mode : {3, -1, 1000}) EXPECT_FALSE(WriteFile((folder / "never").c_str(), "m.txt", "x", mode)) << mode;
   EXPECT_FALSE(fs::exists(folder / "never")) << "an unknown mode makes no folder";
   write_bytes(folder / "file", "a file");
   EXPECT_FALSE(WriteFile((folder / "file").c_str(), "inner.txt", "x", 0)) << "a file where the folder belongs";

@@ -14,9 +14,9 @@
 #include "fake_media.hpp"
 
 using namespace KV_COBALT;
+using fake_media::calls;
 using fake_media::handle;
 using fake_media::items;
-using fake_media::calls;
 using strings = std::vector<std::string>;
 
 namespace {
@@ -44,7 +44,7 @@ TEST_F(item_operations, action_runs_on_the_item_alone_and_restores_the_selection
   auto& x = fake_media::add_item(false);
   EXPECT_TRUE(ActionMediaItemSelectKeep(handle(x), 1234));
   EXPECT_EQ(calls, (strings{"unselect 2", "unselect 1", "unselect 0", "select 3", "command 1234 on 3", "unselect 3",
-                          "select 2", "select 1", "select 0", "update"}));
+                            "select 2", "select 1", "select 0", "update"}));
   EXPECT_EQ(selection(), (strings{"0", "1", "2"}));
 
   calls.clear();
@@ -176,7 +176,8 @@ TEST_F(item_operations, without_sws_each_call_asks_once_naming_the_function_call
   ASSERT_EQ(fake_host::messages.size(), std::size(results));
   for (std::size_t i = 0; i < std::size(results); ++i) {
     EXPECT_FALSE(results[i].result) << results[i].name;
-    EXPECT_EQ(fake_host::messages[i].find(std::string("To use ") + results[i].name + ","), 0u) << fake_host::messages[i];
+    EXPECT_EQ(fake_host::messages[i].find(std::string("To use ") + results[i].name + ","), 0u)
+        << fake_host::messages[i];
   }
   EXPECT_TRUE(calls.empty());
   EXPECT_EQ(out, 7);
@@ -353,8 +354,8 @@ TEST_F(item_operations, loudness_refuses_what_it_cannot_measure) {
   fake_media::analysis_ok = false;
   refused("failed analysis");
   fake_media::analysis_ok = true;
-  for (double silent : {-150.0, -200.0, -std::numeric_limits<double>::infinity(),
-                        std::numeric_limits<double>::quiet_NaN()}) {
+  for (double silent :
+       {-150.0, -200.0, -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     fake_media::momentary_max = silent;
     refused("silence");
   }

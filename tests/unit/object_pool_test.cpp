@@ -132,11 +132,21 @@ TEST(object_pool, map_reads_by_position_follow_key_order_whatever_the_order_of_r
   for (int step = 0; step < 20000; ++step) {
     const int size_now = static_cast<int>(expected.size());
     switch (random() % 6) {
-      case 0: set("k" + std::to_string(random() % 100000), step); break;  // mostly a new key
-      case 1: set(std::next(expected.begin(), position)->first, step); break;  // a new value only
-      case 2: position = static_cast<int>(random() % static_cast<unsigned>(size_now)); break;
-      case 3: --position; break;
-      default: ++position; break;
+      case 0:
+        set("k" + std::to_string(random() % 100000), step);
+        break;  // mostly a new key
+      case 1:
+        set(std::next(expected.begin(), position)->first, step);
+        break;  // a new value only
+      case 2:
+        position = static_cast<int>(random() % static_cast<unsigned>(size_now));
+        break;
+      case 3:
+        --position;
+        break;
+      default:
+        ++position;
+        break;
     }
     check(position);
     position = std::clamp(position, 0, static_cast<int>(expected.size()) - 1);

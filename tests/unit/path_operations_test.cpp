@@ -27,8 +27,10 @@ void GetProjectPath(char* bufOut, int bufOut_sz) { kv_utility::strcpy(bufOut, bu
 const char* GetResourcePath() { return resource_folder.c_str(); }
 bool GetSetProjectInfo_String(ReaProject*, const char* desc, char* value, bool is_set) {
   if (!knows_project || std::string(desc) != "RECORD_PATH") return false;
-  if (is_set) record_path = value;
-  else kv_utility::strcpy(value, 4096, record_path);
+  if (is_set)
+    record_path = value;
+  else
+    kv_utility::strcpy(value, 4096, record_path);
   return true;
 }
 std::tm now() { return time; }

@@ -36,8 +36,7 @@ struct peak_analysis : ::testing::Test {
 
   // Windows cut straight from dB readings, one sample per millisecond: each
   // sample's maximum, and its minimum (the same as the maximum when none given).
-  static std::vector<hand_automation::window> cut(const std::vector<double>& max_dB,
-                                                  std::vector<double> min_dB = {}) {
+  static std::vector<hand_automation::window> cut(const std::vector<double>& max_dB, std::vector<double> min_dB = {}) {
     if (min_dB.empty()) min_dB = max_dB;
     peak_list peaks;
     for (std::size_t i = 0; i < max_dB.size(); ++i) peaks.table().add_peak(i * 0.001, max_dB[i], min_dB[i]);
@@ -221,8 +220,7 @@ TEST_F(peak_analysis, lifts_end_at_their_level_and_time_bounds) {
                       {0.25, 27}}),
             (std::vector<double>{-2.5, -2.5, 2.5, 2.5, 4, 0, 2, 0}));
   // u = 10, L = 6, M = 4: a window exactly at M is no loud peak and is lifted (here cut) towards L.
-  EXPECT_EQ(gains_of({{0.05, 4}, {0.05, 6}, {0.05, 8}, {0.05, 14}, {0.05, 18}}),
-            (std::vector<double>{-2, 0, 2, 4, 4}));
+  EXPECT_EQ(gains_of({{0.05, 4}, {0.05, 6}, {0.05, 8}, {0.05, 14}, {0.05, 18}}), (std::vector<double>{-2, 0, 2, 4, 4}));
 }
 
 TEST_F(peak_analysis, the_flat_pass_marks_points_within_half_a_decibel_of_both_neighbours) {
@@ -248,7 +246,8 @@ TEST_F(peak_analysis, of_two_points_at_one_time_the_one_nearer_unity_goes) {
   EXPECT_EQ(after({{0, 1}, {0.1, 0.8}, {0.1, 1.0}}), (std::vector<double>{1, 0.8}));
   EXPECT_EQ(after({{0, 1}, {0.1, 1.0}, {0.1, 0.8}}), (std::vector<double>{1, 0.8}));
   EXPECT_EQ(after({{0, 1}, {0.1, 0.5}, {0.1, 1.5}}), (std::vector<double>{1, 0.5, 1.5}));
-  EXPECT_EQ(after({{0.1, 1}, {0.1, 0.8}, {0.2, 1}}), (std::vector<double>{1, 0.8, 1})) << "pair (1, 0) is never compared";
+  EXPECT_EQ(after({{0.1, 1}, {0.1, 0.8}, {0.2, 1}}), (std::vector<double>{1, 0.8, 1}))
+      << "pair (1, 0) is never compared";
   EXPECT_EQ(after({{0, 1}, {0.1, 0.9}, {0.1, 1.0}, {0.1, 0.7}}), (std::vector<double>{1, 0.7}))
       << "the survivor of a pair meets the point before it";
 }
@@ -270,8 +269,10 @@ std::vector<hand_automation::point> edited_point_by_point(const std::vector<hand
     for (int a = static_cast<int>(list.size()) - 1; a >= 2; --a) {
       if (list[a].pos != list[a - 1].pos) continue;
       const double later = std::fabs(1 - list[a].value), earlier = std::fabs(1 - list[a - 1].value);
-      if (later < earlier) erase(a);
-      else if (earlier < later) erase(a - 1);
+      if (later < earlier)
+        erase(a);
+      else if (earlier < later)
+        erase(a - 1);
     }
   return list;
 }

@@ -12,8 +12,8 @@ class temp_folder {
  public:
   temp_folder() {
     static int made = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("kv-test-" + std::to_string(getpid()) + "-" + std::to_string(++made));
+    path_ =
+        std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(getpid()) + "-" + std::to_string(++made));
     std::filesystem::create_directories(path_);
   }
   ~temp_folder() {

@@ -90,9 +90,9 @@ TEST_F(track_host_boundary, mute_reads_only_zero_and_one) {
     bool written;
   };
   const double not_a_number = std::numeric_limits<double>::quiet_NaN();
-  for (auto [stored, result, written] : {reading{0, false, true}, reading{1, true, true}, reading{2, false, false},
-                                         reading{0.5, false, false}, reading{-1, false, false},
-                                         reading{not_a_number, false, false}}) {
+  for (auto [stored, result, written] :
+       {reading{0, false, true}, reading{1, true, true}, reading{2, false, false}, reading{0.5, false, false},
+        reading{-1, false, false}, reading{not_a_number, false, false}}) {
     stub_value(stored);
     bool muted = !result;  // the opposite of what a write would leave
     EXPECT_EQ(GetTrackItemMute(some_track, &muted), result) << stored;

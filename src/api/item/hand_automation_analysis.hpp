@@ -9,8 +9,8 @@
 namespace KV_COBALT::hand_automation {
 
 struct window {
-  double pos;    // time of the window's envelope point, seconds from the item start
-  double level;  // dB below full scale of the window's loudest sample (smaller is louder), never below 0
+  double pos;           // time of the window's envelope point, seconds from the item start
+  double level;         // dB below full scale of the window's loudest sample (smaller is louder), never below 0
   double gain = 0;      // dB given to the window; 0 when none
   bool written = true;  // whether the adjustment rewrites the window's point
 };

@@ -90,11 +90,11 @@ bool ride_volume(MediaItem* item, int ratioType, const char* caller) {
 
 bool hand_automation_of(MediaItem* item, int ratioType, const char* caller) {
   if (!item_address::project_of(item)) return false;
-  return sws::with(caller,
-                   {&sws::BR_EnvAlloc, &sws::BR_EnvSortPoints, &sws::BR_EnvCountPoints, &sws::BR_EnvDeletePoint,
-                    &sws::BR_EnvFree, &sws::BR_EnvGetPoint, &sws::BR_EnvSetPoint, &sws::BR_EnvGetProperties,
-                    &sws::BR_EnvSetProperties},
-                   [&] { return ride_volume(item, ratioType, caller); });
+  return sws::with(
+      caller,
+      {&sws::BR_EnvAlloc, &sws::BR_EnvSortPoints, &sws::BR_EnvCountPoints, &sws::BR_EnvDeletePoint, &sws::BR_EnvFree,
+       &sws::BR_EnvGetPoint, &sws::BR_EnvSetPoint, &sws::BR_EnvGetProperties, &sws::BR_EnvSetProperties},
+      [&] { return ride_volume(item, ratioType, caller); });
 }
 
 }  // namespace

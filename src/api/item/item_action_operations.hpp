@@ -7,30 +7,29 @@
 #include "entry/operation.hpp"
 
 // X(return type, name, parameters, help text, what it does and returns on failure)
-#define KV_ITEM_ACTION_OPERATIONS(X)                                                                      \
-  X(bool, ActionMediaItemSelectKeep, (MediaItem* item, int cmdID), "[KV:API]Action MediaItem SelectKeep", \
-    "Runs the action cmdID on this item alone and then restores the item selection as it was; false, "    \
-    "with nothing run, for a null item or one of no project (a deleted item).")                           \
-  X(bool, ActionMediaIdSelectKeep, (ReaProject* projID, int itemID, int cmdID),                           \
-    "[KV:API]Action MediaID SelectKeep",                                                                  \
-    "As KV_ActionMediaItemSelectKeep for the item at itemID among all items of the project; false "       \
-    "when the index names no item.")                                                                      \
-  X(bool, ActionSelectedMediaIdSelectKeep, (ReaProject* projID, int selectItemID, int cmdID),             \
-    "[KV:API]Action Select MediaID SelectKeep",                                                           \
-    "As KV_ActionMediaItemSelectKeep for the selected item at selectItemID; false when the index "        \
+#define KV_ITEM_ACTION_OPERATIONS(X)                                                                                  \
+  X(bool, ActionMediaItemSelectKeep, (MediaItem * item, int cmdID), "[KV:API]Action MediaItem SelectKeep",            \
+    "Runs the action cmdID on this item alone and then restores the item selection as it was; false, "                \
+    "with nothing run, for a null item or one of no project (a deleted item).")                                       \
+  X(bool, ActionMediaIdSelectKeep, (ReaProject * projID, int itemID, int cmdID), "[KV:API]Action MediaID SelectKeep", \
+    "As KV_ActionMediaItemSelectKeep for the item at itemID among all items of the project; false "                   \
+    "when the index names no item.")                                                                                  \
+  X(bool, ActionSelectedMediaIdSelectKeep, (ReaProject * projID, int selectItemID, int cmdID),                        \
+    "[KV:API]Action Select MediaID SelectKeep",                                                                       \
+    "As KV_ActionMediaItemSelectKeep for the selected item at selectItemID; false when the index "                    \
     "names no item.")
 
-#define KV_ITEM_RENDER_OPERATIONS(X)                                                                    \
-  X(bool, RenderMediaItemActiveTake, (MediaItem* item), "[KV:API]RenderMediaItemActiveTake",            \
-    "Crops the item to its active take when it has several, then renders the active take with its "     \
-    "envelopes to a new take, keeping the item selection; false, with nothing run, for a null item "    \
-    "or one of no project (a deleted item).")                                                           \
-  X(bool, RenderMediaIdActiveTake, (ReaProject* projID, int itemID), "[KV:API]RenderMediaIdActiveTake", \
-    "As KV_RenderMediaItemActiveTake for the item at itemID among all items of the project; false "     \
-    "when the index names no item.")                                                                    \
-  X(bool, RenderSelectedMediaIdActiveTake, (ReaProject* projID, int selectItemID),                      \
-    "[KV:API]RenderSelectedMediaIdActiveTake",                                                          \
-    "As KV_RenderMediaItemActiveTake for the selected item at selectItemID; false when the index "      \
+#define KV_ITEM_RENDER_OPERATIONS(X)                                                                     \
+  X(bool, RenderMediaItemActiveTake, (MediaItem * item), "[KV:API]RenderMediaItemActiveTake",            \
+    "Crops the item to its active take when it has several, then renders the active take with its "      \
+    "envelopes to a new take, keeping the item selection; false, with nothing run, for a null item "     \
+    "or one of no project (a deleted item).")                                                            \
+  X(bool, RenderMediaIdActiveTake, (ReaProject * projID, int itemID), "[KV:API]RenderMediaIdActiveTake", \
+    "As KV_RenderMediaItemActiveTake for the item at itemID among all items of the project; false "      \
+    "when the index names no item.")                                                                     \
+  X(bool, RenderSelectedMediaIdActiveTake, (ReaProject * projID, int selectItemID),                      \
+    "[KV:API]RenderSelectedMediaIdActiveTake",                                                           \
+    "As KV_RenderMediaItemActiveTake for the selected item at selectItemID; false when the index "       \
     "names no item.")
 
 namespace KV_COBALT {

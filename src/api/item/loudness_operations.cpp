@@ -19,8 +19,8 @@ bool normalise(MediaItem* item, double target, double* maxMomentaryOut, const ch
     if (!std::isfinite(target)) return false;
     MediaItem_Take* take = host::GetActiveTake(item);
     if (!take) return false;
-    double integrated = 0, range = 0, true_peak = 0, true_peak_position = 0, short_term_max = 0,
-           momentary_max = 0, short_term_max_position = 0, momentary_max_position = 0;
+    double integrated = 0, range = 0, true_peak = 0, true_peak_position = 0, short_term_max = 0, momentary_max = 0,
+           short_term_max_position = 0, momentary_max_position = 0;
     if (!sws::NF_AnalyzeTakeLoudness2(take, false, &integrated, &range, &true_peak, &true_peak_position,
                                       &short_term_max, &momentary_max, &short_term_max_position,
                                       &momentary_max_position))
@@ -46,8 +46,7 @@ bool SetMediaItemLoudnessMaxMomentary(MediaItem* item, double setMaxMomentary, d
   return normalise(item, setMaxMomentary, maxMomentaryOut, KV_REGISTERED_NAME(SetMediaItemLoudnessMaxMomentary));
 }
 
-bool SetMediaIdLoudnessMaxMomentary(ReaProject* projID, int itemID, double setMaxMomentary,
-                                    double* maxMomentaryOut) {
+bool SetMediaIdLoudnessMaxMomentary(ReaProject* projID, int itemID, double setMaxMomentary, double* maxMomentaryOut) {
   return normalise(item_address::by_index(projID, itemID), setMaxMomentary, maxMomentaryOut,
                    KV_REGISTERED_NAME(SetMediaIdLoudnessMaxMomentary));
 }

@@ -10,23 +10,23 @@
 #include "entry/operation.hpp"
 
 // X(return type, name, parameters, help text, what it does and returns on failure)
-#define KV_LOUDNESS_OPERATIONS(X)                                                                               \
-  X(bool, SetMediaItemLoudnessMaxMomentary, (MediaItem* item, double setMaxMomentary, double* maxMomentaryOut), \
-    "[KV:API]Set Media Item Momenatary",                                                                        \
-    "Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, "           \
-    "and writes the project time of that loudest 400 ms window. False, the volume unchanged and "               \
-    "nothing written, for a target that is not a finite number or so low that the volume would fall to "        \
-    "0, a null item or one of no project (a deleted item), an item without an active take, a silent "           \
-    "item, a failed analysis, or without the SWS extension.")                                                   \
-  X(bool, SetMediaIdLoudnessMaxMomentary,                                                                       \
-    (ReaProject* projID, int itemID, double setMaxMomentary, double* maxMomentaryOut),                          \
-    "[KV:API]Set Media Id Momenatary",                                                                          \
-    "As KV_SetMediaItemLoudnessMaxMomentary for the item at itemID among all items of the project; "            \
-    "false when the index names no item.")                                                                      \
-  X(bool, SetSelectedMediaIdLoudnessMaxMomentary,                                                               \
-    (ReaProject* projID, int selectItemID, double setMaxMomentary, double* maxMomentaryOut),                    \
-    "[KV:API]Set Selected Media Id Momenatary",                                                                 \
-    "As KV_SetMediaItemLoudnessMaxMomentary for the selected item at selectItemID; false when the "             \
+#define KV_LOUDNESS_OPERATIONS(X)                                                                                \
+  X(bool, SetMediaItemLoudnessMaxMomentary, (MediaItem * item, double setMaxMomentary, double* maxMomentaryOut), \
+    "[KV:API]Set Media Item Momenatary",                                                                         \
+    "Changes the item's volume so that its loudest momentary loudness becomes setMaxMomentary LUFS, "            \
+    "and writes the project time of that loudest 400 ms window. False, the volume unchanged and "                \
+    "nothing written, for a target that is not a finite number or so low that the volume would fall to "         \
+    "0, a null item or one of no project (a deleted item), an item without an active take, a silent "            \
+    "item, a failed analysis, or without the SWS extension.")                                                    \
+  X(bool, SetMediaIdLoudnessMaxMomentary,                                                                        \
+    (ReaProject * projID, int itemID, double setMaxMomentary, double* maxMomentaryOut),                          \
+    "[KV:API]Set Media Id Momenatary",                                                                           \
+    "As KV_SetMediaItemLoudnessMaxMomentary for the item at itemID among all items of the project; "             \
+    "false when the index names no item.")                                                                       \
+  X(bool, SetSelectedMediaIdLoudnessMaxMomentary,                                                                \
+    (ReaProject * projID, int selectItemID, double setMaxMomentary, double* maxMomentaryOut),                    \
+    "[KV:API]Set Selected Media Id Momenatary",                                                                  \
+    "As KV_SetMediaItemLoudnessMaxMomentary for the selected item at selectItemID; false when the "              \
     "index names no item.")
 
 namespace KV_COBALT {

@@ -39,8 +39,8 @@ bool GetMediaItemPeakList(MediaItem* item, kv_object::peak_list& peakList) {
     for (int start = 0; start < n; start += peak_levels::chunk) {
       const int count = std::min(peak_levels::chunk, n - start);
       std::fill(buffer.begin(), buffer.end(), 0.0);
-      reported |= host::GetMediaItemTake_Peaks(take, 1000.0, position + start / 1000.0, 1, count, 115,
-                                               buffer.data()) & 0xFFFFF;
+      reported |=
+          host::GetMediaItemTake_Peaks(take, 1000.0, position + start / 1000.0, 1, count, 115, buffer.data()) & 0xFFFFF;
       for (int i = 0; i < count; ++i)
         table.add_peak((start + i) * 0.001, peak_levels::to_dB(buffer[i]), peak_levels::to_dB(buffer[count + i]));
     }

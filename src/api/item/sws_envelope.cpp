@@ -18,10 +18,9 @@ void envelope_object::commit() { sws::BR_EnvFree(std::exchange(object_, nullptr)
 void envelope_object::show(bool on) const {
   bool active = false, visible = false, armed = false, in_lane = false, fader_scaling = false;
   int lane_height = 0, default_shape = 0, item_options = 0;
-  sws::BR_EnvGetProperties(object_, &active, &visible, &armed, &in_lane, &lane_height, &default_shape, nullptr,
-                           nullptr, nullptr, nullptr, &fader_scaling, &item_options);
-  sws::BR_EnvSetProperties(object_, on, on, armed, in_lane, lane_height, default_shape, fader_scaling,
-                           &item_options);
+  sws::BR_EnvGetProperties(object_, &active, &visible, &armed, &in_lane, &lane_height, &default_shape, nullptr, nullptr,
+                           nullptr, nullptr, &fader_scaling, &item_options);
+  sws::BR_EnvSetProperties(object_, on, on, armed, in_lane, lane_height, default_shape, fader_scaling, &item_options);
 }
 
 void envelope_object::set_point(int id, double position, double value) const {

@@ -97,8 +97,8 @@ bool SetRegionMarkerName(ReaProject* projID, int regionID, const char* setName) 
   });
 }
 
-bool AddRegionMarker(ReaProject* projID, double setStartPos, double setEndPos, const char* setName,
-                     int setRegionIndex, int setColor, int* regionIndexOut) {
+bool AddRegionMarker(ReaProject* projID, double setStartPos, double setEndPos, const char* setName, int setRegionIndex,
+                     int setColor, int* regionIndexOut) {
   const int number =
       host::AddProjectMarker2(projID, true, setStartPos, setEndPos, setName, setRegionIndex, setColor | custom_color);
   kv_utility::write_out(regionIndexOut, number);

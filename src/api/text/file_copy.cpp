@@ -78,8 +78,10 @@ class tree_copy {
     if (fs::is_directory(status)) return copy_folder(from, to, top);
     if (!fs::is_symlink(status) && !fs::is_regular_file(status)) return false;  // no pipes, sockets or devices
     const bool existed = exists(to);
-    if (fs::is_symlink(status)) fs::copy_symlink(from, to, error);
-    else fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+    if (fs::is_symlink(status))
+      fs::copy_symlink(from, to, error);
+    else
+      fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
     if (!existed && exists(to)) made_.push_back(to);
     return !error;
   }

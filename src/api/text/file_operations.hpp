@@ -17,9 +17,9 @@
     "new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode "          \
     "or when the file cannot be written.")                                                                      \
   X(bool, ReadFile, (const char* directory, const char* filename, char* textOutNeedBig, int textOutNeedBig_sz), \
-    "[KV:API]Read a whole text file; the output grows to hold it where the host can grow it",                  \
-    "Copies the text of filename in directory into the buffer, grown to the text's size through the host's"    \
-    " realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or"     \
+    "[KV:API]Read a whole text file; the output grows to hold it where the host can grow it",                   \
+    "Copies the text of filename in directory into the buffer, grown to the text's size through the host's"     \
+    " realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or"      \
     " there is no buffer.")
 
 namespace KV_COBALT {

@@ -26,8 +26,7 @@ std::optional<std::string> dated_name(const std::string& name, int timeType, con
     case 2:
       return kv_utility::format("%s_%02d%02d_%02d%02d%02d", name.c_str(), month, day, hour, minute, second);
     case 3:
-      return kv_utility::format("%s_%lld%02d%02d_%02d%02d%02d", name.c_str(), year, month, day, hour, minute,
-                                second);
+      return kv_utility::format("%s_%lld%02d%02d_%02d%02d%02d", name.c_str(), year, month, day, hour, minute, second);
     default:
       return std::nullopt;
   }

@@ -79,8 +79,8 @@ bool SetProjectInfoRecAddPath(ReaProject* projID, const char* path, char* before
   return write_record_path(projID, afterPathOut_sz > 0 ? as_buffer_holds(after, afterPathOut_sz) : after);
 }
 
-bool SetProjectPathFolder(const char* folderName, int timeType, char* fullPathOut, int fullPathOut_sz,
-                          char* addPathOut, int addPathOut_sz) {
+bool SetProjectPathFolder(const char* folderName, int timeType, char* fullPathOut, int fullPathOut_sz, char* addPathOut,
+                          int addPathOut_sz) {
   std::array<char, host_path_size> project_path{};
   host::GetProjectPath(project_path.data(), host_path_size);
   project_path.back() = '\0';
@@ -88,8 +88,8 @@ bool SetProjectPathFolder(const char* folderName, int timeType, char* fullPathOu
                         addPathOut_sz);
 }
 
-bool SetResoucePathFolder(const char* folderName, int timeType, char* fullPathOut, int fullPathOut_sz,
-                          char* addPathOut, int addPathOut_sz) {
+bool SetResoucePathFolder(const char* folderName, int timeType, char* fullPathOut, int fullPathOut_sz, char* addPathOut,
+                          int addPathOut_sz) {
   const char* resource_path = host::GetResourcePath();
   return make_folder_in(resource_path ? resource_path : "", folderName, timeType, fullPathOut, fullPathOut_sz,
                         addPathOut, addPathOut_sz);

@@ -57,7 +57,8 @@ void append_formatted(bounded_text& out, std::string_view text, std::size_t pref
       ++next;
     } else if (is_digit(kind)) {
       std::size_t group = static_cast<std::size_t>(kind - '0');
-      if (++next < format.size() && is_digit(format[next])) group = group * 10 + static_cast<std::size_t>(format[next++] - '0');
+      if (++next < format.size() && is_digit(format[next]))
+        group = group * 10 + static_cast<std::size_t>(format[next++] - '0');
       if (group < found.size()) out.append(part_of(text, found[group]));
     } else {
       out.append('$');

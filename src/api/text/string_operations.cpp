@@ -46,8 +46,8 @@ bool CheckIncludePerfectString(const char* textString, const char* checkString, 
   return kv_utility::write_out(checkOut, contains(textString, checkString));
 }
 
-bool ReplaceSearchString(const char* textString, const char* searchString, const char* replaceString,
-                         char* stringOut, int stringOut_sz) {
+bool ReplaceSearchString(const char* textString, const char* searchString, const char* replaceString, char* stringOut,
+                         int stringOut_sz) {
   if (!stringOut) return false;
   // Only what the buffer shows is built: a short buffer never costs a huge result.
   const std::size_t shown = stringOut_sz > 0 ? static_cast<std::size_t>(stringOut_sz) - 1 : 0;

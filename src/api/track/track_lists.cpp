@@ -79,7 +79,8 @@ bool GetTrackDepthList(ReaProject* project, track_detail_list& list) {
 }
 
 bool GetSamePerfectTrackNameList(ReaProject* project, std::string name, track_detail_list& list) {
-  return append_named(project, [&](const std::string& track_name) { return track_name == name; }, list);
+  return append_named(
+      project, [&](const std::string& track_name) { return track_name == name; }, list);
 }
 
 bool GetIncludePerfectTrackNameList(ReaProject* project, std::string text, track_detail_list& list) {

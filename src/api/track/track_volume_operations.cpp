@@ -49,8 +49,7 @@ bool SetSelectedTrackIdVolume(ReaProject* projID, int selectTrackID, double setV
 
 // Works in unrounded decibels; a silent track (-inf dB) stays silent.
 bool SetTrackItemAddVolume(MediaTrack* track, double addVolume) {
-  return track &&
-         write_gain(track, kv_utility::to_reaper_volume(kv_utility::to_dB(gain_of(track)) + addVolume));
+  return track && write_gain(track, kv_utility::to_reaper_volume(kv_utility::to_dB(gain_of(track)) + addVolume));
 }
 
 bool SetTrackIdAddVolume(ReaProject* projID, int trackID, double addVolume) {

@@ -6,12 +6,14 @@
 #include <lua.hpp>
 
 // Every Lua function the library uses, by its C name.
-#define KV_LUA_FUNCTIONS(X)                                                                       \
-  X(lua_createtable) X(lua_checkstack) X(luaL_setfuncs) X(lua_setglobal) X(lua_pushboolean)         \
-  X(lua_pushinteger) X(lua_pushnumber) X(lua_pushstring) X(lua_pushlightuserdata) X(lua_pushnil)   \
-  X(lua_pushvalue) X(lua_settable) X(lua_settop) X(lua_gettop) X(lua_topointer) X(lua_touserdata) \
-  X(lua_tointegerx) X(lua_tonumberx) X(lua_tolstring) X(lua_next) X(lua_type) X(lua_pcallk)               \
+// clang-format off
+#define KV_LUA_FUNCTIONS(X)                                                                            \
+  X(lua_createtable) X(lua_checkstack) X(luaL_setfuncs) X(lua_setglobal) X(lua_pushboolean)            \
+  X(lua_pushinteger) X(lua_pushnumber) X(lua_pushstring) X(lua_pushlightuserdata) X(lua_pushnil)       \
+  X(lua_pushvalue) X(lua_settable) X(lua_settop) X(lua_gettop) X(lua_topointer) X(lua_touserdata)      \
+  X(lua_tointegerx) X(lua_tonumberx) X(lua_tolstring) X(lua_next) X(lua_type) X(lua_pcallk)            \
   X(lua_pushcclosure) X(lua_error)
+// clang-format on
 
 namespace lua_api {
 

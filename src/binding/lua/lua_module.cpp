@@ -32,7 +32,7 @@ struct call_state {
   typename traits::list result;
   int count = 0;
   bool ok = false;
-  bool failed = false;  // a C++ failure: the call answers false and an empty list
+  bool failed = false;         // a C++ failure: the call answers false and an empty list
   const char* name = nullptr;  // for the record of a caught exception
 };
 
@@ -63,10 +63,12 @@ template <auto Builder>
 int read_arguments(lua_State* L) noexcept {
   auto& state = *static_cast<call_state<Builder>*>(lua_api::lua.lua_touserdata(L, 1));
   try {
-    std::apply([&](auto&... input) {
-      int index = 2;
-      (read_argument(L, index++, input), ...);
-    }, state.inputs);
+    std::apply(
+        [&](auto&... input) {
+          int index = 2;
+          (read_argument(L, index++, input), ...);
+        },
+        state.inputs);
   } catch (...) {
     kv_registry::record_caught_exception(state.name);
     state.failed = true;
@@ -155,7 +157,11 @@ int call(lua_State* L, const char* name) noexcept {
 
 namespace KV_COBALT {
 #define KV_LUA_LIST_FUNCTION(name, params, args, description) \
-  int l_##name(lua_State* L) noexcept { return call<&name>(L, "KV_COBALT." "KV_" #name); }
+  int l_##name(lua_State* L) noexcept {                       \
+    return call<&name>(L,                                     \
+                       "KV_COBALT."                           \
+                       "KV_" #name);                          \
+  }
 KV_LIST_FUNCTIONS(KV_LUA_LIST_FUNCTION)
 #undef KV_LUA_LIST_FUNCTION
 

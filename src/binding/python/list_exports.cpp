@@ -32,7 +32,9 @@ T from_c(c_input<T> value) {
 
 template <class Traits, class Args, std::size_t... I>
 auto owned_inputs(const Args& args, std::index_sequence<I...>) {
-  static_assert((std::is_same_v<std::tuple_element_t<I, std::remove_cvref_t<Args>>, c_input<typename Traits::template input<I>>> && ...),
+  static_assert((std::is_same_v<std::tuple_element_t<I, std::remove_cvref_t<Args>>,
+                                c_input<typename Traits::template input<I>>> &&
+                 ...),
                 "the export takes the builder's inputs");
   return std::tuple<typename Traits::template input<I>...>(
       from_c<typename Traits::template input<I>>(std::get<I>(args))...);

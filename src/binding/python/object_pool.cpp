@@ -16,7 +16,7 @@ const pyvar_map::entries::value_type& pyvar_map::at_position(std::size_t positio
   const auto target = static_cast<offset>(position);
   auto from = entries_.cbegin();
   offset steps = target;
-  if (const offset from_end = target - static_cast<offset>(entries_.size()); -from_end < steps) {
+  if (const offset from_end = target - static_cast<offset>(entries_.size()); - from_end < steps) {
     from = entries_.cend();
     steps = from_end;
   }

@@ -80,8 +80,8 @@ template <auto Builder, class... In>
 struct transport<Builder, std::tuple<In...>> {
   using traits = builder_traits<Builder>;
 
-  static bool run(std::tuple<In...> inputs, int* countOut, int* handlesOut, int* listSizeOut,
-                  char* listOutNeedBig, int listOutNeedBig_sz) {
+  static bool run(std::tuple<In...> inputs, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
+                  int listOutNeedBig_sz) {
     pending = {};
     typename traits::list result;
     int count = 0;
@@ -105,8 +105,7 @@ struct transport<Builder, std::tuple<In...>> {
                       int listOutNeedBig_sz) {
     return run(std::tuple<In...>(in...), countOut, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
-  static bool plain(c_type<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
-                    int listOutNeedBig_sz) {
+  static bool plain(c_type<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig, int listOutNeedBig_sz) {
     return run(std::tuple<In...>(in...), nullptr, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
   static constexpr auto function = [] {
@@ -139,7 +138,8 @@ constexpr void write_transport_names(std::string_view exported, bool counted, kv
   kv_registry::write_parameter_names(exported, names);
   constexpr std::string_view stop = "handleOut";
   std::size_t inputs_end = 0;
-  while (inputs_end < names.length && std::string_view(all + inputs_end, names.length - inputs_end).substr(0, stop.size()) != stop)
+  while (inputs_end < names.length &&
+         std::string_view(all + inputs_end, names.length - inputs_end).substr(0, stop.size()) != stop)
     ++inputs_end;
   w.put('(');
   for (std::size_t i = 0; i < inputs_end; ++i) w.put(all[i]);
@@ -166,14 +166,13 @@ constexpr const char* definition_of() {
   return kv_registry::definition<function_type, Names, Help>::text.data();
 }
 
-#define KV_TRANSPORT_KEYS(registered)                                                             \
-  "API_" registered, "APIdef_" registered, "APIvararg_" registered, "-API_" registered,            \
-      "-APIdef_" registered, "-APIvararg_" registered
+#define KV_TRANSPORT_KEYS(registered)                                                                          \
+  "API_" registered, "APIdef_" registered, "APIvararg_" registered, "-API_" registered, "-APIdef_" registered, \
+      "-APIvararg_" registered
 
 template <auto F, kv_registry::fixed_string Name, kv_registry::fixed_string Names, kv_registry::fixed_string Help>
 constexpr api_record row(const char* api, const char* definition_key, const char* vararg_key,
-                         const char* unregister_api, const char* unregister_definition,
-                         const char* unregister_vararg) {
+                         const char* unregister_api, const char* unregister_definition, const char* unregister_vararg) {
   return api_record{reinterpret_cast<void*>(&kv_registry::guarded<F, Name>::call),
                     kv_registry::vararg<&kv_registry::guarded<F, Name>::call>,
                     definition_of<F, Names, Help>(),
@@ -185,16 +184,15 @@ constexpr api_record row(const char* api, const char* definition_key, const char
                     unregister_vararg};
 }
 
-#define KV_TRANSPORT_ROW(name, params, args, description)                                       \
-  row<transport<&name>::function, "KV_COBALT_" #name,                                           \
-      transport_names<#params, builder_traits<&name>::counted>(),                               \
-      "[KV:LUA]The Lua module's KV_" #name " inside REAPER; scripts call KV_COBALT.KV_" #name>( \
+#define KV_TRANSPORT_ROW(name, params, args, description)                                                         \
+  row<transport<&name>::function, "KV_COBALT_" #name, transport_names<#params, builder_traits<&name>::counted>(), \
+      "[KV:LUA]The Lua module's KV_" #name " inside REAPER; scripts call KV_COBALT.KV_" #name>(                   \
       KV_TRANSPORT_KEYS("KV_COBALT_" #name)),
 
 const api_record records[] = {
     KV_LIST_FUNCTIONS(KV_TRANSPORT_ROW)
-    row<&ListText, "KV_COBALT_ListText", "(offset, textOutNeedBig, textOutNeedBig_sz)",
-        "[KV:LUA]The rest of the last list's bytes for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
+        row<&ListText, "KV_COBALT_ListText", "(offset, textOutNeedBig, textOutNeedBig_sz)",
+            "[KV:LUA]The rest of the last list's bytes for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
     row<&ListTrack, "KV_COBALT_ListTrack", "(index)", "[KV:LUA]A track of the last list for the Lua module">(
         KV_TRANSPORT_KEYS("KV_COBALT_ListTrack"))};
 #undef KV_TRANSPORT_ROW
