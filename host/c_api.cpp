@@ -38,6 +38,7 @@ KVHOST_EXPORT int kvhost_run_lua(const char* code, char* error, int error_size) 
 }
 
 KVHOST_EXPORT void kvhost_reset(void) { kvhost::reset(); }
+KVHOST_EXPORT void kvhost_set_resource_path(const char* path) { kvhost::set_resource_path(path ? path : ""); }
 KVHOST_EXPORT void* kvhost_current_project(void) { return kvhost::current_project(); }
 KVHOST_EXPORT void* kvhost_create_project(void) { return kvhost::create_project(); }
 KVHOST_EXPORT int kvhost_set_current_project(void* project) {

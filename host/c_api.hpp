@@ -18,6 +18,8 @@ void kvhost_show_all_functions(void);
 // success, 0 with the message and traceback copied into error.
 int kvhost_run_lua(const char* code, char* error, int error_size);
 void kvhost_reset(void);
+// REAPER's resource folder (empty or null: a new temporary folder).
+void kvhost_set_resource_path(const char* path);
 void* kvhost_current_project(void);
 void* kvhost_create_project(void);
 int kvhost_set_current_project(void* project);

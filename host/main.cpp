@@ -1,8 +1,9 @@
-// kvhost: runs a Lua script in a simulated REAPER with the extension loaded.
+// kvhost: runs a Lua or Python script in a simulated REAPER with the extension loaded.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -17,7 +18,7 @@
 namespace {
 
 const char* usage =
-    "usage: kvhost [options] script.lua [args...]\n"
+    "usage: kvhost [options] script.lua|script.py [args...]\n"
     "\n"
     "Runs a ReaScript-style Lua script in a simulated REAPER with the\n"
     "reaper_KELVARO_COBALT extension loaded. In the script, reaper.<Name> calls\n"
@@ -26,6 +27,10 @@ const char* usage =
     "\n"
     "Like REAPER 7 it runs Lua 5.4 and keeps its Lua's C API to itself; the\n"
     "resource folder's UserPlugins holds the loaded extension and its Lua file.\n"
+    "\n"
+    "A script ending in .py is a Python ReaScript: python3 runs it with\n"
+    "reaper_python's RPR_ functions and rpr_getfp, REAPER's conventions, and\n"
+    "the extension loaded in the same process (--trace and --lua do not apply).\n"
     "\n"
     "options:\n"
     "  --extension PATH   load this extension file instead of the built one\n"
@@ -62,6 +67,32 @@ const char* usage =
 
 constexpr bool lua_exported = KVHOST_LUA_EXPORTED;
 
+// A Python ReaScript runs in python3, which loads the host's C library in its
+// own process through ctypes, as REAPER's module calls the host in process;
+// the options travel in the environment.
+[[noreturn]] void run_python(const std::string& script, const std::vector<std::string>& args,
+                             const std::string& extension, const std::vector<std::string>& hidden, bool no_sws,
+                             const std::string& resource_path) {
+  std::string hide;
+  for (const auto& name : hidden) hide += name + "\n";
+  const std::string python_path =
+      std::string(KVHOST_PYTHON_DIR) + (std::getenv("PYTHONPATH") ? std::string(":") + std::getenv("PYTHONPATH") : "");
+  ::setenv("KVHOST_LIBRARY", KVHOST_C_LIBRARY, 1);
+  ::setenv("KVHOST_EXTENSION", extension.c_str(), 1);
+  ::setenv("KVHOST_HIDE", hide.c_str(), 1);
+  ::setenv("KVHOST_RESOURCE_PATH", resource_path.c_str(), 1);
+  if (no_sws) ::setenv("KVHOST_NO_SWS", "1", 1);
+  ::setenv("PYTHONPATH", python_path.c_str(), 1);
+  const std::string runner = std::string(KVHOST_PYTHON_DIR) + "/kvhost_run.py";
+  std::vector<char*> argv{const_cast<char*>("python3"), const_cast<char*>(runner.c_str()),
+                          const_cast<char*>(script.c_str())};
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  ::execvp("python3", argv.data());
+  std::fprintf(stderr, "kvhost: cannot run python3: %s\n", std::strerror(errno));
+  std::exit(2);
+}
+
 int refuse(const char* reason) {
   std::fprintf(stderr, "kvhost: %s\n", reason);
   return 2;
@@ -71,8 +102,9 @@ int refuse(const char* reason) {
 
 int main(int argc, char** argv) {
   std::string extension_path = kvhost::default_extension_path();
-  bool with_extension = true;
-  std::string code, script;
+  bool with_extension = true, no_sws = false;
+  std::string code, script, resource_path;
+  std::vector<std::string> hidden;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
@@ -92,15 +124,18 @@ int main(int argc, char** argv) {
       extension_path = value();
     else if (a == "--no-extension")
       with_extension = false;
-    else if (a == "--hide")
-      kvhost::hide_function(value());
-    else if (a == "--no-sws")
+    else if (a == "--hide") {
+      hidden.push_back(value());
+      kvhost::hide_function(hidden.back());
+    } else if (a == "--no-sws") {
+      no_sws = true;
       kvhost::hide_sws_functions();
-    else if (a == "--trace")
+    } else if (a == "--trace")
       kvhost::trace_stopped_exceptions(true);
-    else if (a == "--resource-path")
-      kvhost::set_resource_path(value());
-    else if (a == "--export-lua") {
+    else if (a == "--resource-path") {
+      resource_path = value();
+      kvhost::set_resource_path(resource_path);
+    } else if (a == "--export-lua") {
       if (LUA_VERSION_NUM != 504) return refuse("--export-lua runs Lua 5.4 only");
       if (!lua_exported) run_flavour("kvhost-export-lua", argc, argv, i, 1);
     } else if (a == "--lua") {
@@ -121,6 +156,8 @@ int main(int argc, char** argv) {
     std::fputs(usage, stderr);
     return 2;
   }
+  if (code.empty() && script.ends_with(".py"))
+    run_python(script, args, with_extension ? extension_path : "", hidden, no_sws, resource_path);
   try {
     if (with_extension) kvhost::load_extension(extension_path);
   } catch (const std::exception& e) {

@@ -27,5 +27,6 @@ generated_file lua_definitions(const documentation& docs);
 generated_file python_exports(const documentation& docs);
 generated_file python_stub(const documentation& docs);
 generated_file lua_module_file(const documentation& docs);
+generated_file reaper_python_functions(const documentation& docs);
 
 }  // namespace kv_docs

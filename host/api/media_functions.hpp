@@ -56,6 +56,7 @@ struct type_name<AudioAccessor*> {
     (TrackEnvelope * envelope, double time, double value, int shape, double tension, bool selected,             \
      bool* noSortInOptional))                                                                                   \
   X(GetEnvelopeName, bool, (TrackEnvelope * env, char* bufOut, int bufOut_sz))                                  \
+  X(ValidatePtr, bool, (void* pointer, const char* ctypename))                                                  \
   X(Envelope_Evaluate, int,                                                                                     \
     (TrackEnvelope * envelope, double time, double samplerate, int samplesRequested, double* valueOut,          \
      double* dVdSOut, double* ddVdSOut, double* dddVdSOut))

@@ -46,4 +46,6 @@ bool ValidatePtr2(ReaProject* proj, void* pointer, const char* ctypename) {
   return home && home == find_project(proj);
 }
 
+bool ValidatePtr(void* pointer, const char* ctypename) { return ValidatePtr2(nullptr, pointer, ctypename); }
+
 }  // namespace kvhost::api
