@@ -35,10 +35,14 @@ int main(int argc, char** argv) {
   auto groups = kv_docs::function_groups(root, registered, problems);
   const kv_docs::documentation docs{std::move(registered), std::move(groups), kv_docs::list_functions(),
                                     kv_docs::pool_functions()};
-  const kv_docs::generated_file files[] = {
-      kv_docs::api_markdown(docs),           kv_docs::api_html(docs),    kv_docs::lua_definitions(docs),
-      kv_docs::python_exports(docs),         kv_docs::python_stub(docs), kv_docs::lua_module_file(docs),
-      kv_docs::reaper_python_functions(docs)};
+  const kv_docs::generated_file files[] = {kv_docs::api_markdown(docs),
+                                           kv_docs::api_html(docs),
+                                           kv_docs::lua_definitions(docs),
+                                           kv_docs::python_exports(docs),
+                                           kv_docs::python_stub(docs),
+                                           kv_docs::lua_module_file(docs),
+                                           kv_docs::reaper_python_functions(docs),
+                                           kv_docs::extension_python_module(docs)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {

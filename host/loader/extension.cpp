@@ -117,7 +117,8 @@ void link_user_plugins(const std::string& resource_folder) {
   const fs::path plugins = fs::path(resource_folder) / "UserPlugins";
   fs::create_directories(plugins, ignored);
   const fs::path library = fs::absolute(loaded->path(), ignored);
-  for (const fs::path& file : {library, fs::path(library).replace_extension(".lua")}) {
+  const fs::path python_module = library.parent_path() / (library.stem().string() + "_python.py");
+  for (const fs::path& file : {library, fs::path(library).replace_extension(".lua"), python_module}) {
     const fs::path link = plugins / file.filename();
     if (!fs::exists(file, ignored) || fs::read_symlink(link, ignored) == file) continue;
     fs::remove(link, ignored);

@@ -33,12 +33,14 @@ class ReaPackIndex(unittest.TestCase):
         self.assertTrue(version.get("author"))
         self.assertRegex(version.get("time"), r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}Z$")
         self.assertTrue(version.findtext("changelog", "").strip())
-        sources = {s.get("platform"): s for s in version.findall("source")}
-        # The module's Lua file, for every platform, beside the library.
-        self.assertEqual(set(sources), set(PLATFORMS) | {None})
+        sources = {s.get("platform"): s for s in version.findall("source") if s.get("platform")}
+        self.assertEqual(set(sources), set(PLATFORMS))
+        # The module's Lua file and the Python ReaScript wrapper, for every platform, beside the library.
         stem = EXTENSION.rsplit(".", 1)[0]
-        self.assertEqual(sources[None].get("file"), stem + ".lua")
-        self.assertRegex(sources[None].text, r"^https://\S+/v" + re.escape(VERSION) + "/" + stem + r"\.lua$")
+        shared = [s for s in version.findall("source") if not s.get("platform")]
+        self.assertEqual([s.get("file") for s in shared], [stem + ".lua", stem + "_python.py"])
+        for source in shared:
+            self.assertRegex(source.text, r"^https://\S+/v" + re.escape(VERSION) + "/" + re.escape(source.get("file")) + "$")
         for platform, suffix in PLATFORMS.items():
             source = sources[platform]
             self.assertEqual(source.get("file"), stem + suffix)

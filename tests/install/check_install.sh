@@ -13,6 +13,7 @@ trap 'rm -rf "$home"' EXIT
 loads() {
   [ -f "$1" ] || { echo "not installed: $1"; exit 1; }
   [ -f "$(dirname "$1")/reaper_KELVARO_COBALT.lua" ] || { echo "no Lua file beside $1"; exit 1; }
+  [ -f "$(dirname "$1")/reaper_KELVARO_COBALT_python.py" ] || { echo "no Python module beside $1"; exit 1; }
   "$kvhost" --resource-path "$(dirname "$(dirname "$1")")" --extension "$1" -e '
     local ok, text = reaper.KV_FormatNumDigit(7, 3)
     assert(ok and text == "007", "the installed extension does not answer")
