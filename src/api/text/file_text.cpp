@@ -31,7 +31,13 @@ enum write_mode { overwrite = 0, create_new = 1, append = 2 };
 
 // An absolute file name stands alone; otherwise it lies in directory.
 fs::path full_path(const char* directory, const char* filename) {
-  return kv_utility::path_from_utf8(directory) / kv_utility::path_from_utf8(filename);
+  const fs::path name = kv_utility::path_from_utf8(filename);
+#ifdef _WIN32
+  // GCC 12 sees no root in \\server\share\... or \\?\C:\... and would put them under the directory's drive.
+  const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+  if (name.native().size() >= 2 && separator(name.native()[0]) && separator(name.native()[1])) return name;
+#endif
+  return kv_utility::path_from_utf8(directory) / name;
 }
 
 bool ensure_folder(const fs::path& folder) {
