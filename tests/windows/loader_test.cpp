@@ -105,6 +105,12 @@ int main(int argc, char** argv) {
             fs::exists(folder / "device.txt"),
         "a \\\\?\\ name stands alone");
 
+  int drawn = 0;
+  check(call("GetRandomNumInteger", {reinterpret_cast<void*>(std::intptr_t{5}),
+                                     reinterpret_cast<void*>(std::intptr_t{9}), &drawn}) != nullptr &&
+            drawn >= 5 && drawn <= 9,
+        "a random number from the system's source");
+
   check(entry(library, nullptr) == 0 && count("-APIvararg_KV_") == functions, "it withdraws on unload");
   check(FreeLibrary(library) != 0, "the DLL unloads");
   fs::remove_all(folder);
