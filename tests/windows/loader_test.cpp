@@ -105,6 +105,12 @@ int main(int argc, char** argv) {
             fs::exists(folder / "device.txt"),
         "a \\\\?\\ name stands alone");
 
+  // The same folder spelled in another letter case is still the same folder.
+  fs::create_directories(folder / "Source");
+  check(call("SetCopyFile", {text(utf8(folder / "Source")), text(utf8(folder / "SOURCE" / "inner"))}) == nullptr &&
+            !fs::exists(folder / "Source" / "inner"),
+        "a folder copy into itself in another letter case is refused");
+
   int drawn = 0;
   check(call("GetRandomNumInteger", {reinterpret_cast<void*>(std::intptr_t{5}),
                                      reinterpret_cast<void*>(std::intptr_t{9}), &drawn}) != nullptr &&
