@@ -68,6 +68,7 @@ std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
                              : -1;
   if (descriptor < 0) {
     CloseHandle(handle);
+    errno = EINVAL;  // not EEXIST: a new-name search stops here
     return nullptr;
   }
   std::FILE* file = _fdopen(descriptor, mode);
