@@ -1,5 +1,11 @@
 #include "entry/dependency.hpp"
 
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+// windows_api.hpp first: shellapi.h needs its types.
+#include <shellapi.h>
+#endif
+
 #include "entry/host_import.hpp"
 #include "entry/messages.hpp"
 #include "utility/utility.hpp"
@@ -18,12 +24,19 @@ void assert_not_installed(const char* functionName, const char* /*productName*/,
 }
 
 void open_url(const char* url) {
+#ifdef _WIN32
+  // The system's handler for the address, with no console window; the path
+  // helper only turns UTF-8 into wide text.
+  const std::wstring address = kv_utility::path_from_utf8(url ? url : "").wstring();
+  ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+#else
 #ifdef __APPLE__
   const char* opener = "open %s";
 #else
   const char* opener = "xdg-open %s";
 #endif
   kv_utility::exec_command(kv_utility::format(opener, kv_utility::shell_quote(url ? url : "").c_str()));
+#endif
 }
 
 }  // namespace dependency_manager

@@ -3,6 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <algorithm>
+#include <filesystem>
+
+#include "utility/utility.hpp"
+#include "utility/windows_api.hpp"
+#endif
+
 namespace kv_app {
 
 std::unique_ptr<message> message_list;
@@ -40,7 +48,14 @@ const char* message_jp::MSG_LUA_NOT_EXPORTED() const {
 namespace message_util {
 
 std::string locale_word() {
-#ifdef __APPLE__
+#ifdef _WIN32
+  // "ja-JP" from the user's settings; the environment is not where Windows keeps it.
+  wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+  if (GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) <= 0) return "";
+  std::string word = kv_utility::utf8_from_path(std::filesystem::path(name));
+  std::replace(word.begin(), word.end(), '-', '_');
+  return word;
+#elif defined(__APPLE__)
   std::string word;
   if (FILE* pipe = popen("defaults read -g AppleLocale", "r")) {
     char buffer[16] = {};

@@ -2,7 +2,11 @@
 // Load and unload of the extension by the host.
 #include "host_types.hpp"
 
+#ifdef _WIN32
+#define KV_EXPORT extern "C" __declspec(dllexport)
+#else
 #define KV_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace KV_COBALT {
 

@@ -3,7 +3,11 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#else
 #include <time.h>
+#endif
 
 #include <chrono>
 #include <string>
@@ -19,9 +23,16 @@ struct thread_clock {
   using duration = std::chrono::nanoseconds;
   using time_point = std::chrono::time_point<thread_clock>;
   static time_point now() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return time_point();
+    const auto ticks = [](const FILETIME& t) { return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    return time_point(std::chrono::nanoseconds((ticks(kernel) + ticks(user)) * 100));  // 100 ns units
+#else
     timespec spent{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spent);
     return time_point(std::chrono::seconds(spent.tv_sec) + std::chrono::nanoseconds(spent.tv_nsec));
+#endif
   }
 };
 using clock = thread_clock;

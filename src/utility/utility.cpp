@@ -47,6 +47,24 @@ bool match_intail(const std::string& text, const std::string& tail) {
 std::string multi_to_utf8(const std::string& text) { return text; }
 std::string utf8_to_multi(const std::string& text) { return text; }
 
+// A narrow path is in the system's code page on Windows, not UTF-8.
+std::filesystem::path path_from_utf8(const std::string& name) {
+#ifdef _WIN32
+  return std::filesystem::path(std::u8string(name.begin(), name.end()));
+#else
+  return std::filesystem::path(name);
+#endif
+}
+
+std::string utf8_from_path(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const std::u8string name = path.u8string();
+  return std::string(name.begin(), name.end());
+#else
+  return path.string();
+#endif
+}
+
 int exec_command(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return 1;

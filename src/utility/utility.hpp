@@ -1,5 +1,6 @@
 #pragma once
 // Small helpers the operations share. They hold no state.
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -35,6 +36,11 @@ bool match_intail(const std::string& text, const std::string& tail);
 
 std::string multi_to_utf8(const std::string& text);
 std::string utf8_to_multi(const std::string& text);
+
+// Names cross into the file system here: UTF-8 outside, the system's own form
+// inside (Windows' wide names; the very same bytes on POSIX).
+std::filesystem::path path_from_utf8(const std::string& name);
+std::string utf8_from_path(const std::filesystem::path& path);
 
 // 0 when the shell started the command (it is waited for), 1 when it did not.
 int exec_command(const std::string& command);

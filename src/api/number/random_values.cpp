@@ -13,7 +13,11 @@ namespace {
 // Every draw has its own generator, seeded from the system's random device.
 int draw(int low, int high) {
   if (low > high) std::swap(low, high);
+#ifdef _WIN32
+  std::random_device device("rand_s");  // the system's cryptographic source
+#else
   std::random_device device("/dev/urandom");
+#endif
   std::mt19937 generator(device());
   return std::uniform_int_distribution<int>(low, high)(generator);
 }

@@ -1,3 +1,7 @@
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#endif
+
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -78,10 +82,16 @@ class tree_copy {
     if (fs::is_directory(status)) return copy_folder(from, to, top);
     if (!fs::is_symlink(status) && !fs::is_regular_file(status)) return false;  // no pipes, sockets or devices
     const bool existed = exists(to);
-    if (fs::is_symlink(status))
-      fs::copy_symlink(from, to, error);
+    if (fs::is_symlink(status)) fs::copy_symlink(from, to, error);
+#ifdef _WIN32
+    // GCC 12's copy_file takes any existing target for the source itself (no
+    // inode numbers on Windows) and refuses to overwrite it.
+    else if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
+      error = std::error_code(static_cast<int>(GetLastError()), std::system_category());
+#else
     else
       fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+#endif
     if (!existed && exists(to)) made_.push_back(to);
     return !error;
   }
@@ -114,7 +124,7 @@ class tree_copy {
 }  // namespace
 
 bool SetCopyFile(const char* copyFilePath, const char* pasteFilePath) {
-  const fs::path from(kv_utility::utf8_to_multi(copyFilePath)), to(kv_utility::utf8_to_multi(pasteFilePath));
+  const fs::path from = kv_utility::path_from_utf8(copyFilePath), to = kv_utility::path_from_utf8(pasteFilePath);
   if (inside_itself(from, to)) return false;
   return tree_copy().run(from, to);
 }

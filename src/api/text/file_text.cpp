@@ -1,6 +1,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+
+#include "utility/windows_api.hpp"
+#endif
 
 #include <algorithm>
 #include <array>
@@ -26,7 +31,13 @@ enum write_mode { overwrite = 0, create_new = 1, append = 2 };
 
 // An absolute file name stands alone; otherwise it lies in directory.
 fs::path full_path(const char* directory, const char* filename) {
-  return fs::path(kv_utility::utf8_to_multi(directory)) / kv_utility::utf8_to_multi(filename);
+  const fs::path name = kv_utility::path_from_utf8(filename);
+#ifdef _WIN32
+  // GCC 12 sees no root in \\server\share\... or \\?\C:\... and would put them under the directory's drive.
+  const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+  if (name.native().size() >= 2 && separator(name.native()[0]) && separator(name.native()[1])) return name;
+#endif
+  return kv_utility::path_from_utf8(directory) / name;
 }
 
 bool ensure_folder(const fs::path& folder) {
@@ -39,6 +50,32 @@ bool ensure_folder(const fs::path& folder) {
 
 // Scripts run on the host's main thread: a pipe or a socket, which could wait
 // for the other side forever, is refused, and opening never waits.
+#ifdef _WIN32
+std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
+  const DWORD access = (flags & O_WRONLY) ? GENERIC_WRITE : GENERIC_READ;
+  DWORD disposition = (flags & O_TRUNC) ? TRUNCATE_EXISTING : OPEN_EXISTING;
+  if (flags & O_CREAT) disposition = (flags & O_EXCL) ? CREATE_NEW : (flags & O_TRUNC) ? CREATE_ALWAYS : OPEN_ALWAYS;
+  constexpr DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    errno = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? EEXIST : EACCES;
+    return nullptr;
+  }
+  const DWORD type = GetFileType(handle);
+  const int descriptor = type == FILE_TYPE_DISK || type == FILE_TYPE_CHAR
+                             ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags & (O_WRONLY | O_APPEND))
+                             : -1;
+  if (descriptor < 0) {
+    CloseHandle(handle);
+    errno = EINVAL;  // not EEXIST: a new-name search stops here
+    return nullptr;
+  }
+  std::FILE* file = _fdopen(descriptor, mode);
+  if (!file) _close(descriptor);
+  return file;
+}
+#else
 std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
   const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
   if (descriptor < 0) return nullptr;
@@ -49,13 +86,14 @@ std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
   if (!file) ::close(descriptor);
   return file;
 }
+#endif
 
 // The first of name, name(1).ext, name(2).ext, ... that does not exist yet,
 // opened exclusively so that nothing existing is ever overwritten.
 std::FILE* open_new_file(fs::path path) {
-  const auto [stem, extension] = kv_utility::split_extension(path.filename().string());
+  const auto [stem, extension] = kv_utility::split_extension(kv_utility::utf8_from_path(path.filename()));
   for (unsigned long long k = 0;; ++k) {
-    if (k > 0) path.replace_filename(stem + "(" + std::to_string(k) + ")." + extension);
+    if (k > 0) path.replace_filename(kv_utility::path_from_utf8(stem + "(" + std::to_string(k) + ")." + extension));
     if (std::FILE* file = open_file(path, O_WRONLY | O_CREAT | O_EXCL, "wb")) return file;
     if (errno != EEXIST) return nullptr;
   }

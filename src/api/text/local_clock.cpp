@@ -6,7 +6,11 @@ namespace {
 std::tm system_now() {
   std::time_t seconds = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
   localtime_r(&seconds, &local);
+#endif
   return local;
 }
 
