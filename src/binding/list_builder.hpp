@@ -44,6 +44,10 @@ struct builder_traits<Builder> {
   }
 };
 
+// The C type a builder input crosses a C interface as: texts as C strings.
+template <class T>
+using c_input = std::conditional_t<std::is_same_v<T, std::string>, const char*, T>;
+
 enum class shape { tracks, records, texts };
 
 template <class Element>

@@ -1,5 +1,6 @@
 #pragma once
 // Text outputs into NeedBig buffers, which the host passes small.
+#include <cstddef>
 #include <string_view>
 
 namespace KV_COBALT {
@@ -12,5 +13,10 @@ void write_need_big(char*& buffer, int& size, std::string_view text);
 
 // Whether a NeedBig output can take more than it was given.
 bool need_big_can_grow();
+
+// Asks the host for a buffer of wanted bytes. On true the old buffer is gone
+// and buffer and size name the new one (of the size the host gave); on
+// false both are as they were.
+bool grow_need_big(char*& buffer, int& size, std::size_t wanted);
 
 }  // namespace KV_COBALT

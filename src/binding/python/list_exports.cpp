@@ -18,10 +18,9 @@ using list_binding::shape;
 // A pooled copy of a record and its entry in the pool and the list.
 constexpr std::size_t pooled_bytes_per_record = 120;
 
-// The C type a builder input arrives as: texts as C strings, null read as empty.
-template <class T>
-using c_input = std::conditional_t<std::is_same_v<T, std::string>, const char*, T>;
+using list_binding::c_input;
 
+// Null reads as an empty text.
 template <class T>
 T from_c(c_input<T> value) {
   if constexpr (std::is_same_v<T, std::string>)

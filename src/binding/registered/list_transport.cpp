@@ -13,7 +13,6 @@
 #include "binding/list_functions.hpp"
 #include "binding/registered/list_encoding.hpp"
 #include "entry/definition.hpp"
-#include "entry/host_import.hpp"
 #include "entry/need_big.hpp"
 #include "entry/operation.hpp"
 #include "utility/utility.hpp"
@@ -22,6 +21,7 @@ namespace KV_COBALT {
 namespace {
 
 using list_binding::builder_traits;
+using list_binding::c_input;
 using list_binding::shape;
 
 // The last list, until the next: its handles and what the NeedBig buffer
@@ -47,17 +47,14 @@ void encode(const List& list, list_encoding::list_encoder& encoder) {
 
 // The list's bytes behind a mark: "R" when the host grew the buffer to hold
 // them exactly, "E" escaped free of NUL bytes for a buffer read up to its
-// first NUL (then the part that did not fit stays pending).
+// first NUL (then the part that did not fit stays pending). A buffer grown
+// to another size than asked is written as any other.
 int deliver(std::string bytes, char*& buffer, int& size) {
-  if (bytes.size() < INT_MAX && need_big_can_grow()) {
-    char* grown = buffer;
-    int grown_size = size;
-    if (buffer && host::realloc_cmd_ptr(&grown, &grown_size, static_cast<int>(bytes.size()) + 1) &&
-        grown_size == static_cast<int>(bytes.size()) + 1) {
-      grown[0] = 'R';
-      std::copy(bytes.begin(), bytes.end(), grown + 1);
-      return grown_size;
-    }
+  const std::size_t marked = bytes.size() + 1;
+  if (grow_need_big(buffer, size, marked) && buffer && static_cast<std::size_t>(size) == marked) {
+    buffer[0] = 'R';
+    std::copy(bytes.begin(), bytes.end(), buffer + 1);
+    return size;
   }
   std::string escaped = "E" + list_encoding::escape(bytes);
   if (escaped.size() >= INT_MAX) throw std::length_error("list too long for a script");
@@ -69,10 +66,6 @@ int deliver(std::string bytes, char*& buffer, int& size) {
 // The record's Lua table, as the C module's, and its bytes in the buffer
 // and in the Lua strings that carry them.
 constexpr std::size_t lua_bytes_per_record = 190 + 3 * 48;
-
-// How a builder input crosses the script interface.
-template <class T>
-using c_type = std::conditional_t<std::is_same_v<T, std::string>, const char*, T>;
 
 template <auto Builder, class Inputs = typename builder_traits<Builder>::inputs>
 struct transport;
@@ -101,11 +94,11 @@ struct transport<Builder, std::tuple<In...>> {
     return ok;
   }
 
-  static bool counted(c_type<In>... in, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
+  static bool counted(c_input<In>... in, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
                       int listOutNeedBig_sz) {
     return run(std::tuple<In...>(in...), countOut, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
-  static bool plain(c_type<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig, int listOutNeedBig_sz) {
+  static bool plain(c_input<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig, int listOutNeedBig_sz) {
     return run(std::tuple<In...>(in...), nullptr, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
   }
   static constexpr auto function = [] {
