@@ -6,7 +6,7 @@ import unittest
 import xml.etree.ElementTree as ET
 
 GENERATED, COMMITTED, VERSION, EXTENSION = sys.argv[1:5]
-PLATFORMS = {"linux64": ".so", "darwin64": ".dylib", "darwin-arm64": ".dylib"}
+PLATFORMS = {"linux64": ".so", "win64": ".dll", "darwin64": ".dylib", "darwin-arm64": ".dylib"}
 
 
 class ReaPackIndex(unittest.TestCase):
