@@ -14,8 +14,10 @@ short, and texts (str as UTF-8, or bytes) holding a NUL raise ValueError for the
 same reason.
 
 Projects, tracks and items are addresses (int) or None. Inside a REAPER Python
-ReaScript (REAPER's module ``reaper_python`` already imported, with
-``rpr_getfp`` and ``RPR_ValidatePtr2``) they are REAPER's handle strings too:
+ReaScript they are REAPER's handle strings too. The package knows it is there
+when REAPER's module ``reaper_python`` is already imported (REAPER imports it
+before any script runs; the package never imports it) and has ``rpr_getfp``
+and ``RPR_ValidatePtr2``:
 
     cobalt = kv_cobalt.Cobalt()              # the library in REAPER's UserPlugins
     ok, tracks = cobalt.GetTrackItemList(None)
@@ -74,7 +76,8 @@ class Cobalt:
         self.native = _native.load(path or os.environ.get(LIBRARY_VARIABLE) or self._handles.library())
 
     def address(self, handle: Handle, type_name: str) -> Union[int, ctypes.c_void_p, None]:
-        """The address of a "MediaTrack*", "MediaItem*" or "ReaProject*" handle, checked as the functions check it."""
+        """The address of a handle of type_name ("MediaTrack*", "MediaItem*", "ReaProject*", or
+        another type ValidatePtr2 knows, such as "MediaItem_Take*"), checked as the functions check it."""
         return self._handles.address(handle, type_name)
 
     def handle(self, address: Optional[int], type_name: str) -> Union[int, str, None]:

@@ -49,7 +49,7 @@ class Handles:
         return self.reaper.RPR_GetResourcePath() + "/UserPlugins/reaper_KELVARO_COBALT" + _LIBRARY_SUFFIX
 
     def address(self, value: Handle, type_name: str) -> Union[int, ctypes.c_void_p, None]:
-        """The address of a handle of type_name ("MediaTrack*", "MediaItem*", "ReaProject*").
+        """The address of a handle of type_name ("MediaTrack*", "MediaItem*", "ReaProject*", ...).
 
         Inside REAPER, REAPER's ValidatePtr2 confirms every address, given as a
         string or as an int, before the library gets it: a track or item of the
