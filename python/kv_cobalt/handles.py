@@ -60,6 +60,10 @@ class Handles:
         if self.reaper is None or value is None:
             return value
         address = value.value if isinstance(value, ctypes.c_void_p) else value
+        if address is None:
+            return None
+        if not isinstance(address, int):
+            raise TypeError("%r is no %s handle" % (address, type_name))
         if not address:
             return None
         if address not in _ADDRESSES:
