@@ -9,9 +9,28 @@ values (addresses as int or None, texts as str, records as dicts of their
 present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
-Project, track and item handles are addresses (int) or None; integers beyond
-32 bits raise OverflowError rather than reach the library cut short, and texts
-(str as UTF-8, or bytes) holding a NUL raise ValueError for the same reason.
+Integers beyond 32 bits raise OverflowError rather than reach the library cut
+short, and texts (str as UTF-8, or bytes) holding a NUL raise ValueError for the
+same reason.
+
+Projects, tracks and items are addresses (int) or None. Inside a REAPER Python
+ReaScript they are REAPER's handle strings too. The package knows it is there
+when REAPER's module ``reaper_python`` is already imported (REAPER imports it
+before any script runs; the package never imports it) and has ``rpr_getfp``
+and ``RPR_ValidatePtr2``:
+
+    cobalt = kv_cobalt.Cobalt()              # the library in REAPER's UserPlugins
+    ok, tracks = cobalt.GetTrackItemList(None)
+    RPR_GetTrackName(tracks[0], "", 512)     # "(MediaTrack*)0x..." as RPR_ functions take it
+
+There the functions take ``"(MediaTrack*)0x..."``, ``"(MediaItem*)0x..."`` and
+``"(ReaProject*)0x..."`` strings or addresses, each confirmed live by REAPER's
+ValidatePtr2 first (ValueError when it is not, or the string is malformed;
+TypeError for a handle of another type), and hand tracks back as strings;
+``Cobalt(handle_strings=False)`` hands back addresses there too. Outside
+REAPER nothing can confirm a handle string, so only addresses are taken.
+The pooled objects of your own hold addresses as they are (a str stored
+there is text): ``address()`` and ``handle()`` convert.
 
 Threads may share a Cobalt. The library's pools have no lock of their own, so
 every call into a loaded library runs under that library's one lock (shared by
@@ -28,26 +47,42 @@ thread sees another's object half made or freed. Not covered:
   dialog), every other thread's call into the library waits for it.
 """
 import ctypes
-from typing import Any, Callable, Dict, List, Optional, Tuple
+import os
+from typing import Any, Callable, Dict, List, Optional, Tuple, Union
 
 from . import _native
-from ._native import encode
+from ._native import LIBRARY_VARIABLE, encode
+from .handles import Handle, Handles
 from .pool import RECORD_TYPES, Array, Map, Record, RecordList, _check_int
 
 __all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES"]
 
-Address = Optional[int]
+Track = Union[int, str, None]
+TRACK, PROJECT = "MediaTrack*", "ReaProject*"
 Records = List[Optional[Dict[str, Any]]]
 
 
 class Cobalt:
-    """The library loaded from ``path`` (else ``$KV_COBALT_LIBRARY``).
+    """The library loaded from ``path`` (else ``$KV_COBALT_LIBRARY``, else,
+    inside REAPER's Python, the one in REAPER's UserPlugins folder).
 
     List functions that need the host answer False unless the library runs
-    inside one (REAPER, or the headless host that loaded the same file)."""
+    inside one (REAPER, or the headless host that loaded the same file).
+    handle_strings: None hands tracks back as handle strings inside REAPER's
+    Python and as addresses elsewhere; False as addresses everywhere."""
 
-    def __init__(self, path: Optional[str] = None):
-        self.native = _native.load(path)
+    def __init__(self, path: Optional[str] = None, handle_strings: Optional[bool] = None):
+        self._handles = Handles(handle_strings)
+        self.native = _native.load(path or os.environ.get(LIBRARY_VARIABLE) or self._handles.library())
+
+    def address(self, handle: Handle, type_name: str) -> Union[int, ctypes.c_void_p, None]:
+        """The address of a handle of type_name ("MediaTrack*", "MediaItem*", "ReaProject*", or
+        another type ValidatePtr2 knows, such as "MediaItem_Take*"), checked as the functions check it."""
+        return self._handles.address(handle, type_name)
+
+    def handle(self, address: Optional[int], type_name: str) -> Union[int, str, None]:
+        """An address as the functions hand it back: REAPER's handle string inside REAPER."""
+        return self._handles.handle(address, type_name)
 
     # Pooled objects of your own
 
@@ -70,8 +105,8 @@ class Cobalt:
     # The list functions
 
     def _run(self, name: str, read: Callable[[Any], list], *arguments, counted: bool = False):
-        """Calls the export, reads the pooled result with read (an Array or
-        RecordList method) and releases it."""
+        """Calls the export, reads the pooled result with read (_tracks, _records
+        or Array.texts) and releases it."""
         handle = ctypes.c_uint64(0)
         count = ctypes.c_int(0)
         extra = (ctypes.byref(count),) if counted else ()
@@ -79,40 +114,49 @@ class Cobalt:
         with self.native.lock:
             ok = getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra)
             if handle.value:
-                kind = RecordList if read is RecordList.to_dicts else Array
+                kind = RecordList if read == self._records else Array
                 with kind(self.native, handle.value, new=True) as pooled:
                     values = read(pooled)
         return (ok, values, count.value) if counted else (ok, values)
 
-    def GetTrackItemList(self, project: Address) -> Tuple[bool, List[Address]]:
+    def _tracks(self, pooled: Array) -> List[Track]:
+        return [self.handle(address, TRACK) for address in pooled.addresses()]
+
+    def _records(self, pooled: RecordList) -> Records:
+        return pooled.to_dicts(self._handles.handle if self._handles.strings else None)
+
+    def GetTrackItemList(self, project: Handle) -> Tuple[bool, List[Track]]:
         """Every track of the project (None: the current one), in order."""
-        return self._run("py_GetTrackItemList", Array.addresses, project)
+        return self._run("py_GetTrackItemList", self._tracks, self.address(project, PROJECT))
 
-    def GetTrackItemChildList(self, track: Address) -> Tuple[bool, List[Address], int]:
+    def GetTrackItemChildList(self, track: Handle) -> Tuple[bool, List[Track], int]:
         """The direct children of a track, and their count."""
-        return self._run("py_GetTrackItemChildList", Array.addresses, track, counted=True)
+        return self._run("py_GetTrackItemChildList", self._tracks, self.address(track, TRACK), counted=True)
 
-    def GetTrackIdChildList(self, project: Address, track_index: int) -> Tuple[bool, List[Address], int]:
+    def GetTrackIdChildList(self, project: Handle, track_index: int) -> Tuple[bool, List[Track], int]:
         """The direct children of the track at an index (the top level when there is none), and their count."""
-        return self._run("py_GetTrackIdChildList", Array.addresses, project, _check_int(track_index),
-                         counted=True)
+        return self._run("py_GetTrackIdChildList", self._tracks, self.address(project, PROJECT),
+                         _check_int(track_index), counted=True)
 
-    def GetSelectedTrackIdChildList(self, project: Address, selected_index: int) -> Tuple[bool, List[Address]]:
+    def GetSelectedTrackIdChildList(self, project: Handle, selected_index: int) -> Tuple[bool, List[Track]]:
         """The direct children of the selected track at an index (the top level when there is none);
         False when the list is empty."""
-        return self._run("py_GetSelectedTrackIdChildList", Array.addresses, project, _check_int(selected_index))
+        return self._run("py_GetSelectedTrackIdChildList", self._tracks, self.address(project, PROJECT),
+                         _check_int(selected_index))
 
-    def GetTrackDepthList(self, project: Address) -> Tuple[bool, Records]:
+    def GetTrackDepthList(self, project: Handle) -> Tuple[bool, Records]:
         """{"Track", "Depth"} per track; False when the project has no track."""
-        return self._run("py_GetTrackDepthList", RecordList.to_dicts, project)
+        return self._run("py_GetTrackDepthList", self._records, self.address(project, PROJECT))
 
-    def GetSamePerfectTrackNameList(self, project: Address, name: str) -> Tuple[bool, Records]:
+    def GetSamePerfectTrackNameList(self, project: Handle, name: str) -> Tuple[bool, Records]:
         """{"Track", "Index"} per track named exactly name; False when none is."""
-        return self._run("py_GetSamePerfectTrackNameList", RecordList.to_dicts, project, encode(name))
+        return self._run("py_GetSamePerfectTrackNameList", self._records, self.address(project, PROJECT),
+                         encode(name))
 
-    def GetIncludePerfectTrackNameList(self, project: Address, name: str) -> Tuple[bool, Records]:
+    def GetIncludePerfectTrackNameList(self, project: Handle, name: str) -> Tuple[bool, Records]:
         """{"Track", "Index"} per track whose name contains name in any ASCII case; False when none does."""
-        return self._run("py_GetIncludePerfectTrackNameList", RecordList.to_dicts, project, encode(name))
+        return self._run("py_GetIncludePerfectTrackNameList", self._records, self.address(project, PROJECT),
+                         encode(name))
 
     def GetFilePathList(self, directory: str, extension: str) -> Tuple[bool, List[str]]:
         """Paths below directory whose extension (without its dot) matches in any case; False without the folder."""
@@ -128,14 +172,15 @@ class Cobalt:
         return self._run("py_GetUserInputList", Array.texts, encode(title), _check_int(input_count), encode(captions),
                          encode(default_values))
 
-    def GetMediaItemPeakList(self, item: Address) -> Tuple[bool, Records]:
+    def GetMediaItemPeakList(self, item: Handle) -> Tuple[bool, Records]:
         """{"Time", "MaxPeak", "MinPeak"} (seconds, dB) per millisecond of the item."""
-        return self._run("py_GetMediaItemPeakList", RecordList.to_dicts, item)
+        return self._run("py_GetMediaItemPeakList", self._records, self.address(item, "MediaItem*"))
 
-    def GetMediaIdPeakList(self, project: Address, item_index: int) -> Tuple[bool, Records]:
+    def GetMediaIdPeakList(self, project: Handle, item_index: int) -> Tuple[bool, Records]:
         """The peak list of the item at an index of the project."""
-        return self._run("py_GetMediaIdPeakList", RecordList.to_dicts, project, _check_int(item_index))
+        return self._run("py_GetMediaIdPeakList", self._records, self.address(project, PROJECT), _check_int(item_index))
 
-    def GetSelectedMediaIdPeakList(self, project: Address, selected_index: int) -> Tuple[bool, Records]:
+    def GetSelectedMediaIdPeakList(self, project: Handle, selected_index: int) -> Tuple[bool, Records]:
         """The peak list of the selected item at an index."""
-        return self._run("py_GetSelectedMediaIdPeakList", RecordList.to_dicts, project, _check_int(selected_index))
+        return self._run("py_GetSelectedMediaIdPeakList", self._records, self.address(project, PROJECT),
+                         _check_int(selected_index))

@@ -10,7 +10,7 @@ array or list that held it, they all read 0 and never release it again.
 import ctypes
 import functools
 import weakref
-from typing import Any, Dict, List, Optional, Tuple, Union
+from typing import Any, Callable, Dict, List, Optional, Tuple, Union
 
 from . import _exports, _native
 from ._native import decode, encode, text_buffer
@@ -351,15 +351,16 @@ class RecordList(Pooled):
         return Record(self._native, handle, self) if handle else None
 
     @_locked
-    def to_dicts(self) -> List[Optional[Dict[str, Any]]]:
-        """Every record's present fields as plain values (None for a released record).
+    def to_dicts(self, handle: Optional[Callable[[Optional[int], str], Any]] = None) -> List[Optional[Dict[str, Any]]]:
+        """Every record's present fields as plain values (None for a released record);
+        handle(address, "MediaTrack*"), when given, makes each track field's value.
 
         The numeric fields come in columns, a block of rows a call; a record
         holding anything else (a text, an address, other keys) is read field by field."""
         n = self._native.unlocked  # the lock is held for the whole list
         records = self.handle
         total = n.py_get_obj_size(records) if records else 0
-        by_field = _field_reader(n)
+        by_field = _field_reader(n, handle)
         names = _numeric_keys(n, records, total, by_field)
         if names is None:
             return [by_field(h) if h else None for h in (n.py_get_ptr_inarray(records, i) for i in range(total))]
@@ -380,7 +381,7 @@ class RecordList(Pooled):
 _BLOCK_ROWS = 1 << 16
 
 
-def _field_reader(n):
+def _field_reader(n, track_handle=None):
     """Reads a record's present fields with one call per field and key: the
     way for records that columns do not hold."""
     text_value = text_buffer()
@@ -389,8 +390,11 @@ def _field_reader(n):
         n.py_get_string_inkvobj(handle, key, text_value)
         return decode(text_value.value)
 
+    def read_track(handle: int, key: bytes) -> Any:
+        return track_handle(n.py_get_ptr_inkvobj(handle, key), "MediaTrack*")
+
     readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
-               b"string": read_text, b"MediaTrack*": n.py_get_ptr_inkvobj}
+               b"string": read_text, b"MediaTrack*": read_track if track_handle else n.py_get_ptr_inkvobj}
     key, type_name = text_buffer(), text_buffer()
     names: Dict[bytes, str] = {}
 

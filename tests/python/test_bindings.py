@@ -384,6 +384,16 @@ class Package(unittest.TestCase):
         with self.assertRaises(OverflowError):
             self.cobalt.GetTrackIdChildList(None, 2**32 + 1)
 
+    def test_outside_reaper_handle_strings_are_refused(self):
+        track, = add_tracks(0)
+        handle = "(MediaTrack*)0x%016X" % track
+        for value, error in ((handle, ValueError), ("(MediaItem*)" + handle[13:], TypeError), (str(track), ValueError)):
+            with self.assertRaises(error, msg=value):
+                self.cobalt.GetTrackItemChildList(value)
+        self.assertEqual(self.cobalt.GetTrackItemList("(ReaProject*)0x" + "0" * 16), (True, [track]), "the null one")
+        with self.assertRaises(RuntimeError):
+            kv_cobalt.Cobalt(handle_strings=True)
+
     def test_arrays_released_by_name_are_never_released_again(self):
         inner, outer = self.cobalt.array(), self.cobalt.array()
         outer.append(ctypes.c_void_p(inner.handle))
