@@ -28,12 +28,12 @@ lines = []
 
 
 def say(line):
-  lines.append(line)
-  RPR_ShowConsoleMsg(line + "\n")
+    lines.append(line)
+    RPR_ShowConsoleMsg(line + "\n")
 
 
 def dB(gain):
-  return 20 * math.log10(gain) if gain > 0 else -math.inf
+    return 20 * math.log10(gain) if gain > 0 else -math.inf
 
 
 # What REAPER's Python wrappers cannot do, through the functions' addresses:
@@ -42,10 +42,10 @@ def dB(gain):
 # SWS's loudness analysis has no wrapper in reaper_python. These take
 # addresses, which kv_cobalt reads from handle strings after ValidatePtr2.
 def c_function(name, result, *parameters):
-  address = rpr_getfp(name)
-  if not address:
-    raise RuntimeError("REAPER offers no %s: is SWS installed?" % name)
-  return CFUNCTYPE(result, *parameters)(address)
+    address = rpr_getfp(name)
+    if not address:
+        raise RuntimeError("REAPER offers no %s: is SWS installed?" % name)
+    return CFUNCTYPE(result, *parameters)(address)
 
 
 create_source = c_function("PCM_Source_CreateFromFile", c_uint64, c_char_p)
@@ -58,27 +58,27 @@ analyze_loudness = c_function("NF_AnalyzeTakeLoudness2", c_byte, c_uint64, c_byt
 
 
 def take_address(take):
-  return cobalt.address(take, "MediaItem_Take*")
+    return cobalt.address(take, "MediaItem_Take*")
 
 
 # Speech, as a script would make it: espeak-ng into the project folder.
 def speak(file, amplitude, words):
-  path = project_folder + "/" + file
-  try:
-    subprocess.run(["espeak-ng", "-m", "-a", str(amplitude), "-w", path, "<speak>%s</speak>" % words], check=True)
-  except (OSError, subprocess.CalledProcessError) as e:
-    raise RuntimeError("espeak-ng could not speak: is it installed?") from e
-  return path
+    path = project_folder + "/" + file
+    try:
+        subprocess.run(["espeak-ng", "-m", "-a", str(amplitude), "-w", path, "<speak>%s</speak>" % words], check=True)
+    except (OSError, subprocess.CalledProcessError) as e:
+        raise RuntimeError("espeak-ng could not speak: is it installed?") from e
+    return path
 
 
 def add_speech(track, position, file):
-  source = create_source(file.encode())
-  item = RPR_AddMediaItemToTrack(track)
-  take = RPR_AddTakeToMediaItem(item)
-  set_take_source(take_address(take), source)
-  RPR_SetMediaItemInfo_Value(item, "D_POSITION", position)
-  RPR_SetMediaItemInfo_Value(item, "D_LENGTH", RPR_GetMediaSourceLength(RPR_GetMediaItemTake_Source(take), 0)[0])
-  return item
+    source = create_source(file.encode())
+    item = RPR_AddMediaItemToTrack(track)
+    take = RPR_AddTakeToMediaItem(item)
+    set_take_source(take_address(take), source)
+    RPR_SetMediaItemInfo_Value(item, "D_POSITION", position)
+    RPR_SetMediaItemInfo_Value(item, "D_LENGTH", RPR_GetMediaSourceLength(RPR_GetMediaItemTake_Source(take), 0)[0])
+    return item
 
 
 # The session: Dialogue (a folder of Host and Guest), then Room tone.
@@ -100,14 +100,14 @@ add_speech(guest, 7, speak("guest.wav", 35, "Thank you. It is a pleasure to be h
 _, rows = cobalt.GetTrackDepthList(None)
 say("Session:")
 for row in rows:
-  track = row["Track"]
-  name = RPR_GetTrackName(track, "", 512)[2]
-  items = []
-  for i in range(RPR_CountTrackMediaItems(track)):
-    item = RPR_GetTrackMediaItem(track, i)
-    items.append("%.1f s at %.1f s" % (RPR_GetMediaItemInfo_Value(item, "D_LENGTH"),
-                                       RPR_GetMediaItemInfo_Value(item, "D_POSITION")))
-  say("  %s%-10s %s" % ("  " * row["Depth"], name, ", ".join(items)))
+    track = row["Track"]
+    name = RPR_GetTrackName(track, "", 512)[2]
+    items = []
+    for i in range(RPR_CountTrackMediaItems(track)):
+        item = RPR_GetTrackMediaItem(track, i)
+        items.append("%.1f s at %.1f s" % (RPR_GetMediaItemInfo_Value(item, "D_LENGTH"),
+                                           RPR_GetMediaItemInfo_Value(item, "D_POSITION")))
+    say("  %s%-10s %s" % ("  " * row["Depth"], name, ", ".join(items)))
 _, voices, count = cobalt.GetTrackIdChildList(None, 0)
 say("  Dialogue holds %d voices" % count)
 
@@ -116,14 +116,14 @@ view_rate = 4000
 
 
 def samples(take, rate=view_rate):
-  item = RPR_GetMediaItemTake_Item(take)
-  count = math.floor(RPR_GetMediaItemInfo_Value(item, "D_LENGTH") * rate)
-  buffer = (c_double * count)()
-  accessor = create_accessor(take_address(take))
-  read_accessor(accessor, rate, 1, 0, count, buffer)
-  destroy_accessor(accessor)
-  gain = RPR_GetMediaItemInfo_Value(item, "D_VOL")
-  return [value * gain for value in buffer]
+    item = RPR_GetMediaItemTake_Item(take)
+    count = math.floor(RPR_GetMediaItemInfo_Value(item, "D_LENGTH") * rate)
+    buffer = (c_double * count)()
+    accessor = create_accessor(take_address(take))
+    read_accessor(accessor, rate, 1, 0, count, buffer)
+    destroy_accessor(accessor)
+    gain = RPR_GetMediaItemInfo_Value(item, "D_VOL")
+    return [value * gain for value in buffer]
 
 
 # Momentary loudness over time, as a script can measure it (the host's
@@ -132,53 +132,53 @@ def samples(take, rate=view_rate):
 # over 400 ms windows every 100 ms. Each point is (time of the window's
 # centre, LUFS); silence reads -inf.
 def biquad(values, b, a):
-  x1 = x2 = y1 = y2 = 0
-  out = []
-  for x in values:
-    y = b[0] * x + b[1] * x1 + b[2] * x2 - a[1] * y1 - a[2] * y2
-    x2, x1, y2, y1 = x1, x, y1, y
-    out.append(y)
-  return out
+    x1 = x2 = y1 = y2 = 0
+    out = []
+    for x in values:
+        y = b[0] * x + b[1] * x1 + b[2] * x2 - a[1] * y1 - a[2] * y2
+        x2, x1, y2, y1 = x1, x, y1, y
+        out.append(y)
+    return out
 
 
 def k_weighted(values, rate):
-  # The high shelf (+4 dB above about 1.7 kHz), then the high-pass at 38 Hz.
-  K, Q = math.tan(math.pi * 1681.974450955533 / rate), 0.7071752369554196
-  Vh = 10 ** (3.999843853973347 / 20)
-  Vb = Vh ** 0.4996667741545416
-  a0 = 1 + K / Q + K * K
-  shelf = biquad(values, ((Vh + Vb * K / Q + K * K) / a0, 2 * (K * K - Vh) / a0, (Vh - Vb * K / Q + K * K) / a0),
-                 (1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0))
-  K, Q = math.tan(math.pi * 38.13547087602444 / rate), 0.5003270373238773
-  a0 = 1 + K / Q + K * K
-  return biquad(shelf, (1, -2, 1), (1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0))
+    # The high shelf (+4 dB above about 1.7 kHz), then the high-pass at 38 Hz.
+    K, Q = math.tan(math.pi * 1681.974450955533 / rate), 0.7071752369554196
+    Vh = 10 ** (3.999843853973347 / 20)
+    Vb = Vh ** 0.4996667741545416
+    a0 = 1 + K / Q + K * K
+    shelf = biquad(values, ((Vh + Vb * K / Q + K * K) / a0, 2 * (K * K - Vh) / a0, (Vh - Vb * K / Q + K * K) / a0),
+                   (1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0))
+    K, Q = math.tan(math.pi * 38.13547087602444 / rate), 0.5003270373238773
+    a0 = 1 + K / Q + K * K
+    return biquad(shelf, (1, -2, 1), (1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0))
 
 
 def momentary_curve(take):
-  rate = RPR_GetMediaSourceSampleRate(RPR_GetMediaItemTake_Source(take))
-  weighted = k_weighted(samples(take, rate), rate)
-  sums = [0]
-  for value in weighted:
-    sums.append(sums[-1] + value ** 2)
-  window, step = math.floor(0.4 * rate + 0.5), math.floor(0.1 * rate + 0.5)
-  curve = []
-  for last in range(window, len(weighted) + 1, step):
-    mean_square = (sums[last] - sums[last - window]) / window
-    curve.append(((last - window / 2) / rate, -0.691 + 10 * math.log10(mean_square) if mean_square > 0 else -math.inf))
-  return curve
+    rate = RPR_GetMediaSourceSampleRate(RPR_GetMediaItemTake_Source(take))
+    weighted = k_weighted(samples(take, rate), rate)
+    sums = [0]
+    for value in weighted:
+        sums.append(sums[-1] + value ** 2)
+    window, step = math.floor(0.4 * rate + 0.5), math.floor(0.1 * rate + 0.5)
+    curve = []
+    for last in range(window, len(weighted) + 1, step):
+        mean_square = (sums[last] - sums[last - window]) / window
+        curve.append(((last - window / 2) / rate, -0.691 + 10 * math.log10(mean_square) if mean_square > 0 else -math.inf))
+    return curve
 
 
 def loudest(curve):
-  return max((lufs for _, lufs in curve), default=-math.inf)
+    return max((lufs for _, lufs in curve), default=-math.inf)
 
 
 def loudness(take):
-  """Integrated loudness, loudness range and momentary maximum, by SWS."""
-  values = [c_double() for _ in range(8)]
-  if not analyze_loudness(take_address(take), False, *map(byref, values)):
-    raise RuntimeError("no loudness analysis: is SWS installed?")
-  lufs, loudness_range, _, _, _, momentary, _, _ = (value.value for value in values)
-  return lufs, loudness_range, momentary
+    """Integrated loudness, loudness range and momentary maximum, by SWS."""
+    values = [c_double() for _ in range(8)]
+    if not analyze_loudness(take_address(take), False, *map(byref, values)):
+        raise RuntimeError("no loudness analysis: is SWS installed?")
+    lufs, loudness_range, _, _, _, momentary, _, _ = (value.value for value in values)
+    return lufs, loudness_range, momentary
 
 
 # How even the speech is: the levels (RMS) of its 400 ms windows, loudest
@@ -188,21 +188,21 @@ window = math.floor(0.4 * view_rate)
 
 
 def window_levels(values):
-  levels = []
-  for start in range(0, len(values) - window + 1, window):
-    levels.append(dB(math.sqrt(sum(value ** 2 for value in values[start:start + window]) / window)))
-  return levels
+    levels = []
+    for start in range(0, len(values) - window + 1, window):
+        levels.append(dB(math.sqrt(sum(value ** 2 for value in values[start:start + window]) / window)))
+    return levels
 
 
 def spreads(before, after):
-  first, second = window_levels(before), window_levels(after)
-  highest = max(first)
-  ranges = [[math.inf, -math.inf], [math.inf, -math.inf]]
-  for k, level in enumerate(first):
-    if level > highest - 30 and k < len(second):
-      for taken, value in zip(ranges, (level, second[k])):
-        taken[0], taken[1] = min(taken[0], value), max(taken[1], value)
-  return tuple(high - low for low, high in ranges)
+    first, second = window_levels(before), window_levels(after)
+    highest = max(first)
+    ranges = [[math.inf, -math.inf], [math.inf, -math.inf]]
+    for k, level in enumerate(first):
+        if level > highest - 30 and k < len(second):
+            for taken, value in zip(ranges, (level, second[k])):
+                taken[0], taken[1] = min(taken[0], value), max(taken[1], value)
+    return tuple(high - low for low, high in ranges)
 
 
 original = RPR_GetActiveTake(vocal)
@@ -214,15 +214,15 @@ curve_before = momentary_curve(original)
 # loudest momentary loudness to the target.
 target = -16
 if not KV_SetMediaItemHANDAUTOMER(vocal, 1):
-  raise RuntimeError("hand automation failed")
+    raise RuntimeError("hand automation failed")
 envelope = RPR_GetTakeEnvelopeByName(original, "Volume")
 points = []
 for i in range(RPR_CountEnvelopePoints(envelope)):
-  time, gain = RPR_GetEnvelopePoint(envelope, i, 0, 0, 0, 0, 0)[3:5]
-  points.append((time, gain))
+    time, gain = RPR_GetEnvelopePoint(envelope, i, 0, 0, 0, 0, 0)[3:5]
+    points.append((time, gain))
 ok, _, _, loudest_at = KV_SetMediaItemLoudnessMaxMomentary(vocal, target, 0)
 if not ok:
-  raise RuntimeError("loudness normalisation failed")
+    raise RuntimeError("loudness normalisation failed")
 levelled = RPR_GetActiveTake(vocal)
 after = samples(levelled)
 lufs_after, range_after, momentary_after = loudness(levelled)
@@ -252,115 +252,115 @@ colours = {"wave": "#3b6ea5", "envelope": "#d9534f", "before": "#9a9a9a", "after
 
 
 def x_of(time):
-  return left + time / length * width
+    return left + time / length * width
 
 
 def minus(text):
-  """Negative numbers with a real minus sign, as typeset."""
-  return text.replace("-", "\u2212")
+    """Negative numbers with a real minus sign, as typeset."""
+    return text.replace("-", "\u2212")
 
 
 def line(x1, y1, x2, y2, attributes):
-  return '<line x1="%.1f" y1="%.1f" x2="%.1f" y2="%.1f" %s/>' % (x1, y1, x2, y2, attributes)
+    return '<line x1="%.1f" y1="%.1f" x2="%.1f" y2="%.1f" %s/>' % (x1, y1, x2, y2, attributes)
 
 
 def label(x, y, words, attributes=None):
-  return '<text x="%.1f" y="%.1f"%s>%s</text>' % (x, y, " " + attributes if attributes else "", words)
+    return '<text x="%.1f" y="%.1f"%s>%s</text>' % (x, y, " " + attributes if attributes else "", words)
 
 
 def frame(top, height):
-  return '<rect x="%d" y="%d" width="%d" height="%d" fill="none" stroke="#ccc"/>' % (left, top, width, height)
+    return '<rect x="%d" y="%d" width="%d" height="%d" fill="none" stroke="#ccc"/>' % (left, top, width, height)
 
 
 def waveform(values, top):
-  middle, path = top + panel / 2, []
-  per_column = len(values) / width
-  for x in range(width):
-    # Columns of samples first to last (counted from 1), at least one each.
-    first = math.floor(x * per_column) + 1
-    column = [0] + values[first - 1:max(math.floor((x + 1) * per_column), first)]
-    low, high = min(column), max(column)
-    path.append("M%d %.1fV%.1f" % (left + x, middle - high * panel / 2, middle - low * panel / 2))
-  return '<path d="%s" stroke="%s" stroke-width="1"/>' % ("".join(path), colours["wave"])
+    middle, path = top + panel / 2, []
+    per_column = len(values) / width
+    for x in range(width):
+        # Columns of samples first to last (counted from 1), at least one each.
+        first = math.floor(x * per_column) + 1
+        column = [0] + values[first - 1:max(math.floor((x + 1) * per_column), first)]
+        low, high = min(column), max(column)
+        path.append("M%d %.1fV%.1f" % (left + x, middle - high * panel / 2, middle - low * panel / 2))
+    return '<path d="%s" stroke="%s" stroke-width="1"/>' % ("".join(path), colours["wave"])
 
 
 def envelope_y(level, top):
-  """The envelope in dB: 0 dB on the centre line, 12 dB up or down at the edges."""
-  return top + panel / 2 - max(-12, min(12, level)) / 12 * panel / 2
+    """The envelope in dB: 0 dB on the centre line, 12 dB up or down at the edges."""
+    return top + panel / 2 - max(-12, min(12, level)) / 12 * panel / 2
 
 
 def envelope_line(top):
-  coordinates = " ".join("%.1f,%.1f" % (x_of(time), envelope_y(dB(gain), top)) for time, gain in points)
-  return '<polyline points="%s" fill="none" stroke="%s" stroke-width="1.5"/>' % (coordinates, colours["envelope"])
+    coordinates = " ".join("%.1f,%.1f" % (x_of(time), envelope_y(dB(gain), top)) for time, gain in points)
+    return '<polyline points="%s" fill="none" stroke="%s" stroke-width="1.5"/>' % (coordinates, colours["envelope"])
 
 
 def envelope_scale(top):
-  scale = ['<g id="envelope-scale" font-size="11" text-anchor="end">']
-  for level in (12, 6, 0, -6, -12):
-    y = envelope_y(level, top)
-    scale.append(line(left - 5, y, left, y, 'stroke="%s"' % colours["envelope"]))
-    scale.append(label(left - 8, y + 4, ("+%d" % level if level > 0 else minus(str(level))) + " dB",
-                       'fill="%s"' % colours["envelope"]))
-  scale.append("</g>")
-  return "".join(scale)
+    scale = ['<g id="envelope-scale" font-size="11" text-anchor="end">']
+    for level in (12, 6, 0, -6, -12):
+        y = envelope_y(level, top)
+        scale.append(line(left - 5, y, left, y, 'stroke="%s"' % colours["envelope"]))
+        scale.append(label(left - 8, y + 4, ("+%d" % level if level > 0 else minus(str(level))) + " dB",
+                           'fill="%s"' % colours["envelope"]))
+    scale.append("</g>")
+    return "".join(scale)
 
 
 def loudness_y(lufs):
-  return tops[2] + (ceiling - max(floor, min(ceiling, lufs))) / (ceiling - floor) * loudness_height
+    return tops[2] + (ceiling - max(floor, min(ceiling, lufs))) / (ceiling - floor) * loudness_height
 
 
 def loudness_line(curve, kind, colour):
-  coordinates = " ".join("%.1f,%.1f" % (x_of(time), loudness_y(lufs)) for time, lufs in curve)
-  return '<polyline class="%s" points="%s" fill="none" stroke="%s" stroke-width="1.8"/>' % (kind, coordinates, colour)
+    coordinates = " ".join("%.1f,%.1f" % (x_of(time), loudness_y(lufs)) for time, lufs in curve)
+    return '<polyline class="%s" points="%s" fill="none" stroke="%s" stroke-width="1.8"/>' % (kind, coordinates, colour)
 
 
 def loudness_panel():
-  parts = ['<g id="loudness-panel">', '<g id="loudness-scale" font-size="11" text-anchor="end">']
-  for lufs in range(floor, ceiling + 1, 10):
-    y = loudness_y(lufs)
-    parts.append(line(left, y, left + width, y, 'stroke="#e4e4e4"'))
-    parts.append(label(left - 8, y + 4, minus(str(lufs))))
-  middle = tops[2] + loudness_height / 2
-  parts.append(label(16, middle, "LUFS", 'transform="rotate(-90 16 %.1f)" text-anchor="middle"' % middle))
-  parts.append("</g>")
-  y = loudness_y(target)
-  dashed = 'id="target-line" stroke="%s" stroke-width="1.5" stroke-dasharray="6 4"' % colours["target"]
-  parts.append(line(left, y, left + width, y, dashed))
-  parts.append(label(left + width - 4, y - 5, "target %s LUFS" % minus(str(target)),
-                     'fill="%s" font-size="11" text-anchor="end"' % colours["target"]))
-  parts.append(loudness_line(curve_before, "loudness-before", colours["before"]))
-  parts.append(loudness_line(curve_after, "loudness-after", colours["after"]))
-  parts.append("</g>")
-  return "\n".join(parts)
+    parts = ['<g id="loudness-panel">', '<g id="loudness-scale" font-size="11" text-anchor="end">']
+    for lufs in range(floor, ceiling + 1, 10):
+        y = loudness_y(lufs)
+        parts.append(line(left, y, left + width, y, 'stroke="#e4e4e4"'))
+        parts.append(label(left - 8, y + 4, minus(str(lufs))))
+    middle = tops[2] + loudness_height / 2
+    parts.append(label(16, middle, "LUFS", 'transform="rotate(-90 16 %.1f)" text-anchor="middle"' % middle))
+    parts.append("</g>")
+    y = loudness_y(target)
+    dashed = 'id="target-line" stroke="%s" stroke-width="1.5" stroke-dasharray="6 4"' % colours["target"]
+    parts.append(line(left, y, left + width, y, dashed))
+    parts.append(label(left + width - 4, y - 5, "target %s LUFS" % minus(str(target)),
+                       'fill="%s" font-size="11" text-anchor="end"' % colours["target"]))
+    parts.append(loudness_line(curve_before, "loudness-before", colours["before"]))
+    parts.append(loudness_line(curve_after, "loudness-after", colours["after"]))
+    parts.append("</g>")
+    return "\n".join(parts)
 
 
 def time_axis():
-  """Seconds: a round step giving at most about a dozen ticks."""
-  step = next((candidate for candidate in (0.5, 1, 2, 5, 10, 30) if length / candidate <= 12), 60)
-  parts = ['<g id="time-axis" font-size="11" text-anchor="middle">']
-  for i in range(math.floor(length / step + 1e-9) + 1):
-    x = x_of(i * step)
-    parts.append(line(x, tops[0], x, bottom, 'stroke="#ededed"'))
-    parts.append(line(x, bottom, x, bottom + 5, 'stroke="#555"'))
-    parts.append(label(x, bottom + 18, "%g" % (i * step)))
-  parts.append(line(left, bottom, left + width, bottom, 'stroke="#555"'))
-  parts.append(label(left + width / 2, bottom + 34, "time (s)"))
-  parts.append("</g>")
-  return "\n".join(parts)
+    """Seconds: a round step giving at most about a dozen ticks."""
+    step = next((candidate for candidate in (0.5, 1, 2, 5, 10, 30) if length / candidate <= 12), 60)
+    parts = ['<g id="time-axis" font-size="11" text-anchor="middle">']
+    for i in range(math.floor(length / step + 1e-9) + 1):
+        x = x_of(i * step)
+        parts.append(line(x, tops[0], x, bottom, 'stroke="#ededed"'))
+        parts.append(line(x, bottom, x, bottom + 5, 'stroke="#555"'))
+        parts.append(label(x, bottom + 18, "%g" % (i * step)))
+    parts.append(line(left, bottom, left + width, bottom, 'stroke="#555"'))
+    parts.append(label(left + width / 2, bottom + 34, "time (s)"))
+    parts.append("</g>")
+    return "\n".join(parts)
 
 
 def legend(top):
-  entries = (("take waveform", colours["wave"], ""), ("volume envelope (dB scale at left)", colours["envelope"], ""),
-             ("momentary loudness before", colours["before"], ""), ("momentary loudness after", colours["after"], ""),
-             ("target %s LUFS" % minus(str(target)), colours["target"], ' stroke-dasharray="6 4"'))
-  parts = ['<g id="legend" font-size="12">', frame(top, 26)]
-  x = left + 12
-  for words, colour, dashes in entries:
-    parts.append(line(x, top + 13, x + 22, top + 13, 'stroke="%s" stroke-width="3"%s' % (colour, dashes)))
-    parts.append(label(x + 28, top + 17, words))
-    x = x + 44 + len(words) * 6.8  # about the width of 12 px sans-serif text
-  parts.append("</g>")
-  return "\n".join(parts)
+    entries = (("take waveform", colours["wave"], ""), ("volume envelope (dB scale at left)", colours["envelope"], ""),
+               ("momentary loudness before", colours["before"], ""), ("momentary loudness after", colours["after"], ""),
+               ("target %s LUFS" % minus(str(target)), colours["target"], ' stroke-dasharray="6 4"'))
+    parts = ['<g id="legend" font-size="12">', frame(top, 26)]
+    x = left + 12
+    for words, colour, dashes in entries:
+        parts.append(line(x, top + 13, x + 22, top + 13, 'stroke="%s" stroke-width="3"%s' % (colour, dashes)))
+        parts.append(label(x + 28, top + 17, words))
+        x = x + 44 + len(words) * 6.8  # about the width of 12 px sans-serif text
+    parts.append("</g>")
+    return "\n".join(parts)
 
 
 height = bottom + 90
@@ -385,7 +385,7 @@ svg = [
 ]
 picture = output + "/waveform.svg"
 with open(picture, "w", encoding="utf-8") as file:
-  file.write("\n".join(svg) + "\n")
+    file.write("\n".join(svg) + "\n")
 with open(output + "/report.txt", "w", encoding="utf-8") as file:
-  file.write("\n".join(lines) + "\n")
+    file.write("\n".join(lines) + "\n")
 RPR_ShowConsoleMsg("Wrote %s and %s/report.txt\n" % (picture, output))
