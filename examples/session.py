@@ -164,7 +164,8 @@ def momentary_curve(take):
     curve = []
     for last in range(window, len(weighted) + 1, step):
         mean_square = (sums[last] - sums[last - window]) / window
-        curve.append(((last - window / 2) / rate, -0.691 + 10 * math.log10(mean_square) if mean_square > 0 else -math.inf))
+        loudness = -0.691 + 10 * math.log10(mean_square) if mean_square > 0 else -math.inf
+        curve.append(((last - window / 2) / rate, loudness))
     return curve
 
 
