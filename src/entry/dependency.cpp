@@ -23,20 +23,36 @@ void assert_not_installed(const char* functionName, const char* /*productName*/,
     open_url(catalogue.URL_SWS());
 }
 
-void open_url(const char* url) {
+#ifndef _WIN32
+std::string open_command(const char* url) {
+#ifdef __APPLE__
+  const char* opener = "open %s";
+#else
+  const char* opener = "xdg-open %s";
+#endif
+  return kv_utility::format(opener, kv_utility::shell_quote(url ? url : "").c_str());
+}
+#endif
+
+namespace {
+
+void system_open_url(const char* url) {
 #ifdef _WIN32
   // The system's handler for the address, with no console window; the path
   // helper only turns UTF-8 into wide text.
   const std::wstring address = kv_utility::path_from_utf8(url ? url : "").wstring();
   ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 #else
-#ifdef __APPLE__
-  const char* opener = "open %s";
-#else
-  const char* opener = "xdg-open %s";
-#endif
-  kv_utility::exec_command(kv_utility::format(opener, kv_utility::shell_quote(url ? url : "").c_str()));
+  kv_utility::exec_command(open_command(url));
 #endif
 }
+
+url_opener current_opener = &system_open_url;
+
+}  // namespace
+
+void open_url(const char* url) { current_opener(url); }
+
+void set_url_opener(url_opener replacement) { current_opener = replacement ? replacement : &system_open_url; }
 
 }  // namespace dependency_manager

@@ -40,11 +40,8 @@ inline constexpr const char* VERSION = "1.0.0";
 
 namespace message_util {
 
-// The user's locale word: AppleLocale on macOS, else LC_ALL, LC_MESSAGES or LANG
-// without its encoding or modifier.
-std::string locale_word();
-
-// Installs the Japanese catalogue for exactly "ja_JP", the English one otherwise.
+// Installs the Japanese catalogue for exactly the locale word "ja_JP", the
+// English one otherwise.
 void set_localize();
 
 }  // namespace message_util

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "entry/messages.hpp"
 #include "entry/plugin.hpp"
 #include "entry/registry.hpp"
+#include "entry/user_locale.hpp"
 #include "fake_host.hpp"
 
 using namespace KV_COBALT;
@@ -95,14 +97,13 @@ TEST_F(Entry, HostWithoutPluginRegisterStillLoads) {
 }
 
 TEST_F(Entry, LoadingTwiceInstallsAFreshCatalogueAndRegistersAgain) {
-  setenv("LC_ALL", "en_US.UTF-8", 1);
+  fake_host::system_stand_ins stand_ins("en_US");
   ReaperPluginEntry(nullptr, &fake_host::record);
   EXPECT_NE(dynamic_cast<kv_app::message_en*>(kv_app::message_list.get()), nullptr);
-  setenv("LC_ALL", "ja_JP.UTF-8", 1);
+  fake_host::locale_word = "ja_JP";
   ReaperPluginEntry(nullptr, &fake_host::record);
   EXPECT_NE(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()), nullptr);
   EXPECT_EQ(fake_host::registrations.size(), registered_rows().size() * 6);
-  unsetenv("LC_ALL");
 }
 
 TEST(Definitions, EveryRowHasFourMatchingFields) {
@@ -130,23 +131,50 @@ TEST(Version, FollowsTheBufferRule) {
 }
 
 TEST(Locale, OnlyExactlyJaJpIsJapanese) {
+  fake_host::system_stand_ins stand_ins("");
   struct example {
-    const char* value;
+    const char* word;
     bool japanese;
   };
-  for (auto [value, japanese] :
-       {example{"ja_JP", true}, example{"ja_JP.UTF-8", true}, example{"ja_JP@euro", true}, example{"ja_JPX", false},
-        example{"ja", false}, example{"en_US.UTF-8", false}, example{"C", false}}) {
-    setenv("LC_ALL", value, 1);
+  for (auto [word, japanese] :
+       {example{"ja_JP", true}, example{"ja_JPX", false}, example{"ja", false}, example{"ja-JP", false},
+        example{"en_US", false}, example{"C", false}, example{"", false}}) {
+    fake_host::locale_word = word;
     message_util::set_localize();
-    EXPECT_EQ(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()) != nullptr, japanese) << value;
+    EXPECT_EQ(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()) != nullptr, japanese) << word;
   }
-  unsetenv("LC_ALL");
-  unsetenv("LC_MESSAGES");
-  setenv("LANG", "ja_JP.eucJP", 1);
-  EXPECT_EQ(message_util::locale_word(), "ja_JP");
-  unsetenv("LANG");
-  EXPECT_EQ(message_util::locale_word(), "");
-  message_util::set_localize();
-  EXPECT_NE(dynamic_cast<kv_app::message_en*>(kv_app::message_list.get()), nullptr);
 }
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+// The system's source: the first of LC_ALL, LC_MESSAGES and LANG that is set,
+// without its encoding or modifier.
+TEST(Locale, SystemSourceReadsTheEnvironment) {
+  user_locale::set_source(nullptr);
+  const auto saved = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+  };
+  const std::optional<std::string> all = saved("LC_ALL"), messages = saved("LC_MESSAGES"), lang = saved("LANG");
+  for (auto [value, word] :
+       {std::pair{"ja_JP.UTF-8", "ja_JP"}, std::pair{"ja_JP@euro", "ja_JP"}, std::pair{"en_US.UTF-8", "en_US"}}) {
+    setenv("LC_ALL", value, 1);
+    EXPECT_EQ(user_locale::word(), word) << value;
+  }
+  setenv("LC_ALL", "ja_JP.UTF-8", 1);
+  message_util::set_localize();
+  EXPECT_NE(dynamic_cast<kv_app::message_jp*>(kv_app::message_list.get()), nullptr);
+  unsetenv("LC_ALL");
+  setenv("LC_MESSAGES", "", 1);
+  setenv("LANG", "ja_JP.eucJP", 1);
+  EXPECT_EQ(user_locale::word(), "ja_JP") << "an empty variable is passed over";
+  unsetenv("LC_MESSAGES");
+  unsetenv("LANG");
+  EXPECT_EQ(user_locale::word(), "");
+  const auto restore = [](const char* name, const std::optional<std::string>& value) {
+    if (value) setenv(name, value->c_str(), 1);
+  };
+  restore("LC_ALL", all);
+  restore("LC_MESSAGES", messages);
+  restore("LANG", lang);
+}
+#endif

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "entry/dependency.hpp"
 #include "entry/host_types.hpp"
+#include "entry/user_locale.hpp"
 
 namespace fake_host {
 
@@ -42,8 +44,29 @@ inline void install() {
   registrations.clear();
   messages.clear();
   titles.clear();
+  message_box_answer = 7;
   functions = {{"plugin_register", reinterpret_cast<void*>(&plugin_register)},
                {"ShowMessageBox", reinterpret_cast<void*>(&ShowMessageBox)}};
 }
+
+// The user's locale and browser while one lives: the locale word is
+// locale_word, and each address the library would open lands in opened.
+inline std::string locale_word;
+inline std::vector<std::string> opened;
+
+struct system_stand_ins {
+  explicit system_stand_ins(const char* word) {
+    locale_word = word;
+    opened.clear();
+    KV_COBALT::user_locale::set_source([] { return locale_word; });
+    dependency_manager::set_url_opener([](const char* url) { opened.push_back(url); });
+  }
+  ~system_stand_ins() {
+    KV_COBALT::user_locale::set_source(nullptr);
+    dependency_manager::set_url_opener(nullptr);
+  }
+  system_stand_ins(const system_stand_ins&) = delete;
+  system_stand_ins& operator=(const system_stand_ins&) = delete;
+};
 
 }  // namespace fake_host

@@ -22,6 +22,9 @@ using strings = std::vector<std::string>;
 namespace {
 
 struct item_operations : ::testing::Test {
+  // English dialogs, and a browser that opens nothing.
+  fake_host::system_stand_ins stand_ins{"en_US"};
+
   void SetUp() override { fake_media::install(); }
   void TearDown() override { ReaperPluginEntry(nullptr, nullptr); }
 
@@ -153,9 +156,6 @@ TEST_F(item_operations, without_sws_each_call_asks_once_naming_the_function_call
   auto& it = fake_media::add_levels({6, 8});
   it.envelopes.push_back({"Volume", {{0, 1}}});
   fake_media::remove_sws();
-  ReaperPluginEntry(nullptr, nullptr);
-  setenv("LC_ALL", "en_US.UTF-8", 1);
-  ReaperPluginEntry(nullptr, &fake_media::record);
   double out = 7;
   struct named_call {
     const char* name;
@@ -172,7 +172,6 @@ TEST_F(item_operations, without_sws_each_call_asks_once_naming_the_function_call
       {"KV_SetMediaIdEnvelopeAllOFF", SetMediaIdEnvelopeAllOFF(nullptr, 0)},
       {"KV_SetSelectedMediaIdEnvelopeAllOFF", SetSelectedMediaIdEnvelopeAllOFF(nullptr, 0)},
   };
-  unsetenv("LC_ALL");
   ASSERT_EQ(fake_host::messages.size(), std::size(results));
   for (std::size_t i = 0; i < std::size(results); ++i) {
     EXPECT_FALSE(results[i].result) << results[i].name;

@@ -88,12 +88,23 @@ std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
 }
 #endif
 
+// Candidate k of a new name: stem(k).extension, the dot written also after
+// an empty extension.
+std::string numbered_name(const std::string& stem, const std::string& extension, unsigned long long k) {
+  std::string name = stem + "(" + std::to_string(k) + ")." + extension;
+#ifdef _WIN32
+  // Win32 drops a file name's trailing dots and spaces; the name is made as it is stored.
+  name.erase(name.find_last_not_of(". ") + 1);
+#endif
+  return name;
+}
+
 // The first of name, name(1).ext, name(2).ext, ... that does not exist yet,
 // opened exclusively so that nothing existing is ever overwritten.
 std::FILE* open_new_file(fs::path path) {
   const auto [stem, extension] = kv_utility::split_extension(kv_utility::utf8_from_path(path.filename()));
   for (unsigned long long k = 0;; ++k) {
-    if (k > 0) path.replace_filename(kv_utility::path_from_utf8(stem + "(" + std::to_string(k) + ")." + extension));
+    if (k > 0) path.replace_filename(kv_utility::path_from_utf8(numbered_name(stem, extension, k)));
     if (std::FILE* file = open_file(path, O_WRONLY | O_CREAT | O_EXCL, "wb")) return file;
     if (errno != EEXIST) return nullptr;
   }

@@ -33,9 +33,10 @@ std::optional<std::string> dated_name(const std::string& name, int timeType, con
 }
 
 bool make_folder(const std::string& path) {
+  const std::filesystem::path folder = kv_utility::path_from_utf8(path);
   std::error_code error;
-  std::filesystem::create_directory(path, error);
-  return std::filesystem::is_directory(path, error);
+  std::filesystem::create_directory(folder, error);
+  return std::filesystem::is_directory(folder, error);
 }
 
 }  // namespace KV_COBALT::folder_paths
