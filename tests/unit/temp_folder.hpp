@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "utility/utility.hpp"
+
 class temp_folder {
  public:
   temp_folder() {
@@ -24,7 +26,12 @@ class temp_folder {
   temp_folder& operator=(const temp_folder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The folder, and a name in it, as the library takes and gives them: UTF-8
+  // with the system's separators.
+  std::string text() const { return kv_utility::utf8_from_path(path_); }
+  std::string operator/(const std::string& name) const {
+    return kv_utility::utf8_from_path((path_ / kv_utility::path_from_utf8(name)).make_preferred());
+  }
 
  private:
   std::filesystem::path path_;
