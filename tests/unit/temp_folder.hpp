@@ -17,6 +17,7 @@ class temp_folder {
     path_ =
         std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(getpid()) + "-" + std::to_string(++made));
     std::filesystem::create_directories(path_);
+    text_ = kv_utility::utf8_from_path(path_);
   }
   ~temp_folder() {
     std::error_code ignored;
@@ -28,13 +29,14 @@ class temp_folder {
   const std::filesystem::path& path() const { return path_; }
   // The folder, and a name in it, as the library takes and gives them: UTF-8
   // with the system's separators.
-  std::string text() const { return kv_utility::utf8_from_path(path_); }
+  const std::string& text() const { return text_; }
   std::string operator/(const std::string& name) const {
     return kv_utility::utf8_from_path((path_ / kv_utility::path_from_utf8(name)).make_preferred());
   }
 
  private:
   std::filesystem::path path_;
+  std::string text_;
 };
 
 inline void write_bytes(const std::filesystem::path& file, const std::string& bytes) {
