@@ -1,6 +1,10 @@
 #include "loader/extension.hpp"
 
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#else
 #include <dlfcn.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +21,20 @@ void* host_get_func(const char* name) { return get_func(name); }
 
 reaper_plugin_info_t record{0x20E, nullptr, &api::plugin_register, &host_get_func};
 
+#ifdef _WIN32
+void* open_library(const std::string& path) { return LoadLibraryA(path.c_str()); }
+void* library_symbol(void* handle, const char* name) {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+void close_library(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+std::string library_error() { return "Windows error " + std::to_string(GetLastError()); }
+#else
+void* open_library(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* library_symbol(void* handle, const char* name) { return dlsym(handle, name); }
+void close_library(void* handle) { dlclose(handle); }
+std::string library_error() { return dlerror(); }
+#endif
+
 }  // namespace
 
 reaper_plugin_info_t* host_record() { return &record; }
@@ -30,14 +48,14 @@ std::string default_extension_path() {
 }
 
 extension::extension(const std::string& path) : path_(path) {
-  handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle_) throw std::runtime_error(std::string("cannot load extension: ") + dlerror());
-  entry_ = reinterpret_cast<int (*)(void*, void*)>(dlsym(handle_, "ReaperPluginEntry"));
+  handle_ = open_library(path);
+  if (!handle_) throw std::runtime_error("cannot load extension: " + library_error());
+  entry_ = reinterpret_cast<int (*)(void*, void*)>(library_symbol(handle_, "ReaperPluginEntry"));
   if (!entry_) {
-    dlclose(handle_);
+    close_library(handle_);
     throw std::runtime_error("not an extension (no ReaperPluginEntry): " + path);
   }
-  last_exception_ = reinterpret_cast<int (*)(char*, int)>(dlsym(handle_, "kv_last_exception"));
+  last_exception_ = reinterpret_cast<int (*)(char*, int)>(library_symbol(handle_, "kv_last_exception"));
   exceptions_seen_ = stopped_exceptions();
   load_result_ = entry_(handle_, host_record());
   running_ = true;
@@ -51,10 +69,10 @@ int extension::unload() {
 
 extension::~extension() {
   unload();
-  dlclose(handle_);
+  close_library(handle_);
 }
 
-void* extension::symbol(const char* name) const { return dlsym(handle_, name); }
+void* extension::symbol(const char* name) const { return library_symbol(handle_, name); }
 
 int extension::stopped_exceptions(std::string* last) const {
   if (!last_exception_) return 0;

@@ -1,6 +1,7 @@
 #pragma once
-// Loading an extension the way the host does: dlopen, then its entry with the
-// host's information record; unloading calls the entry with null.
+// Loading an extension the way the host does: dlopen (LoadLibrary on
+// Windows), then its entry with the host's information record; unloading
+// calls the entry with null.
 #include <string>
 
 #include "host_types.hpp"

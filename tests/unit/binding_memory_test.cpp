@@ -1,6 +1,5 @@
 // The bindings' memory: a Lua memory error mid-list frees the native list,
 // and a peak list a binding could not hold is refused before it is begun.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <malloc.h>
 
@@ -43,7 +42,16 @@ struct limited_lua {
   void run(const char* code) { ASSERT_EQ(luaL_dostring(L, code), LUA_OK) << lua_tostring(L, -1); }
 };
 
+#ifdef _WIN32
+std::size_t heap_in_use() {
+  std::size_t used = 0;
+  _HEAPINFO block{};
+  while (_heapwalk(&block) == _HEAPOK) used += block._useflag == _USEDENTRY ? block._size : 0;
+  return used;
+}
+#else
 std::size_t heap_in_use() { return mallinfo2().uordblks; }
+#endif
 
 TEST(binding_memory, a_lua_memory_error_mid_list_frees_the_native_list) {
   limited_lua lua;

@@ -2,7 +2,6 @@
 // real folders and a fixed clock.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -124,7 +123,7 @@ TEST_F(PathOperations, OtherTimeKindsUseTheBaseFolderItself) {
 }
 
 TEST_F(PathOperations, PathFolderLandsInsideTheNamedFolder) {
-  ASSERT_TRUE(SetPathFolder(project.path().c_str(), "Mix", 3, full, sizeof full));
+  ASSERT_TRUE(SetPathFolder(project.text().c_str(), "Mix", 3, full, sizeof full));
   EXPECT_EQ(full, project / "Mix_20261206_160509");
   EXPECT_TRUE(fs::is_directory(project / "Mix_20261206_160509"));
 }
@@ -142,7 +141,7 @@ TEST_F(PathOperations, FolderThatCannotBeMadeIsAFailureWithNothingWritten) {
   EXPECT_FALSE(SetPathFolder((project / "missing").c_str(), "Mix", 0, full, sizeof full));
   EXPECT_FALSE(SetPathFolder("", "Mix", 0, full, sizeof full)) << "never the file-system root";
   write_bytes(project / "taken", "a file, not a folder");
-  EXPECT_FALSE(SetPathFolder(project.path().c_str(), "taken", 0, full, sizeof full));
+  EXPECT_FALSE(SetPathFolder(project.text().c_str(), "taken", 0, full, sizeof full));
   stand_in::project_folder = project / "gone";
   EXPECT_FALSE(SetProjectPathFolder("Rec", 0, full, sizeof full, added, sizeof added));
   EXPECT_STREQ(full, "untouched");
@@ -150,6 +149,8 @@ TEST_F(PathOperations, FolderThatCannotBeMadeIsAFailureWithNothingWritten) {
   EXPECT_FALSE(fs::exists(project / "gone"));
 }
 
+#ifndef _WIN32
+// Write permission on a folder is POSIX's.
 TEST_F(PathOperations, FolderWithoutWritePermissionIsAFailure) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   const fs::path locked = project.path() / "locked";
@@ -158,6 +159,7 @@ TEST_F(PathOperations, FolderWithoutWritePermissionIsAFailure) {
   EXPECT_FALSE(SetPathFolder(locked.c_str(), "Mix", 0, full, sizeof full));
   chmod(locked.c_str(), 0700);
 }
+#endif
 
 TEST_F(PathOperations, OutputsFollowTheBufferRuleAndMayBeNull) {
   char small[4] = "xyz";

@@ -1,5 +1,7 @@
 // Notes and peaks as keyed records, the record pools, and records to and from Lua tables.
+#ifndef _WIN32
 #include <dlfcn.h>
+#endif
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -58,10 +60,17 @@ TEST(records, a_record_is_pooled_once_and_released_once) {
   EXPECT_EQ(note.use_count(), 1);
 }
 
+// The Lua this program links, as a Lua that calls the library would be; a
+// Windows program exports it.
+#ifdef _WIN32
+const void* program_lua() { return reinterpret_cast<const void*>(&lua_createtable); }
+#else
+const void* program_lua() { return dlsym(RTLD_DEFAULT, "lua_createtable"); }
+#endif
+
 struct lua_tables : ::testing::Test {
   lua_State* L = luaL_newstate();
-  // The Lua this program links, as a Lua that calls the library would be.
-  void SetUp() override { ASSERT_TRUE(lua_api::resolve(dlsym(RTLD_DEFAULT, "lua_createtable"))); }
+  void SetUp() override { ASSERT_TRUE(lua_api::resolve(program_lua())); }
   void TearDown() override { lua_close(L); }
   // Runs code that leaves one value on the stack.
   void push(const char* code) { ASSERT_EQ(luaL_dostring(L, code), LUA_OK) << lua_tostring(L, -1); }

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "utility/utility.hpp"
+
 class temp_folder {
  public:
   temp_folder() {
@@ -15,6 +17,7 @@ class temp_folder {
     path_ =
         std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(getpid()) + "-" + std::to_string(++made));
     std::filesystem::create_directories(path_);
+    text_ = kv_utility::utf8_from_path(path_);
   }
   ~temp_folder() {
     std::error_code ignored;
@@ -24,10 +27,16 @@ class temp_folder {
   temp_folder& operator=(const temp_folder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The folder, and a name in it, as the library takes and gives them: UTF-8
+  // with the system's separators.
+  const std::string& text() const { return text_; }
+  std::string operator/(const std::string& name) const {
+    return kv_utility::utf8_from_path((path_ / kv_utility::path_from_utf8(name)).make_preferred());
+  }
 
  private:
   std::filesystem::path path_;
+  std::string text_;
 };
 
 inline void write_bytes(const std::filesystem::path& file, const std::string& bytes) {

@@ -98,6 +98,8 @@ TEST(Format, FillsPlaceholders) {
   EXPECT_EQ(format("%s", ""), "");
 }
 
+#ifndef _WIN32
+// A POSIX shell runs the command: Windows opens addresses without one.
 TEST(ExecCommand, StartedEvenWhenTheProgramIsMissing) {
   EXPECT_EQ(exec_command("definitely-not-a-program-kv 2>/dev/null"), 0);
   auto marker = std::filesystem::temp_directory_path() / "kv_exec_marker";
@@ -116,3 +118,4 @@ TEST(ShellQuote, SurvivesQuotesAndMetacharacters) {
   EXPECT_EQ(read, nasty);
   std::filesystem::remove(out);
 }
+#endif
