@@ -1,17 +1,12 @@
 #include "object/kv_peak.hpp"
 
-#ifdef _WIN32
-#include "utility/windows_api.hpp"
-#else
-#include <unistd.h>
-#endif
-
 #include <cstdint>
 #include <new>
 #include <stdexcept>
 
 #include "binding/lua/lua_api.hpp"
 #include "object/record_lua.hpp"
+#include "utility/physical_memory.hpp"
 
 namespace kv_object {
 namespace {
@@ -26,21 +21,7 @@ int field_of(const std::string& key) {
 thread_local std::size_t binding_bytes_per_row = 0;
 std::size_t memory_limit = 0;
 
-std::size_t physical_memory() {
-  if (memory_limit > 0) return memory_limit;
-#ifdef _WIN32
-  MEMORYSTATUSEX status{};
-  status.dwLength = sizeof(status);
-  if (!GlobalMemoryStatusEx(&status)) return SIZE_MAX;
-  return static_cast<std::size_t>(status.ullTotalPhys);
-#else
-  const long pages = sysconf(_SC_PHYS_PAGES), page_bytes = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || page_bytes <= 0) return SIZE_MAX;
-  const auto total = static_cast<std::size_t>(pages);
-  const auto size = static_cast<std::size_t>(page_bytes);
-  return total > SIZE_MAX / size ? SIZE_MAX : total * size;
-#endif
-}
+std::size_t physical_memory() { return memory_limit > 0 ? memory_limit : kv_utility::physical_memory(); }
 
 // The rows of peaks the machine's memory holds. Memory is handed out as it
 // is first touched, so a larger list would not fail to allocate: the process

@@ -8,16 +8,13 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include "utility/windows_api.hpp"
-#else
 #include <unistd.h>
-#endif
 
 #include "api/host_api.hpp"
 #include "api/item/hand_automation_operations.hpp"
 #include "api/item/peak_lists.hpp"
 #include "linked_library.hpp"
+#include "utility/physical_memory.hpp"
 
 using namespace KV_COBALT;
 namespace api = kvhost::api;
@@ -128,21 +125,11 @@ TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) 
   (void)item;
 }
 
-double physical_memory() {
-#ifdef _WIN32
-  MEMORYSTATUSEX status{};
-  status.dwLength = sizeof status;
-  GlobalMemoryStatusEx(&status);
-  return static_cast<double>(status.ullTotalPhys);
-#else
-  return static_cast<double>(sysconf(_SC_PHYS_PAGES)) * static_cast<double>(sysconf(_SC_PAGESIZE));
-#endif
-}
-
 // Memory is given out as it is touched: a list the machine cannot hold must be
 // refused before it is begun, not found out by the process being killed.
 TEST_F(item_media, a_peak_list_larger_than_the_machine_is_refused_before_it_is_begun) {
-  const double milliseconds = std::min(physical_memory() / 25 * 1.5, static_cast<double>(INT_MAX));
+  const double milliseconds =
+      std::min(static_cast<double>(kv_utility::physical_memory()) / 25 * 1.5, static_cast<double>(INT_MAX));
   MediaItem* item = kvhost::add_item(track, 0, milliseconds / 1000, kvhost::create_source(8000, 1, {0.5f}));
   kv_object::peak_list peaks;
   peaks.table().add_peak(0, -1, -1);
