@@ -108,7 +108,7 @@ generated_file python_stub(const documentation& docs) {
       << "    unlocked: Any\n\n";
   for (const auto& f : docs.pool) stub_method(pyi, f.name, f.result, f.parameters, f.description);
   for (const auto& f : docs.lists) stub_method(pyi, "py_" + f.name, "bool", f.parameters, f.description);
-  pyi << "\n\ndef load(path: Optional[str] = ...) -> Library: ...\n"
+  pyi << "\n\ndef load(path: Optional[str] = ..., default: Optional[str] = ...) -> Library: ...\n"
       << "def encode(value: \"str | bytes | None\") -> bytes: ...\n"
       << "def decode(raw: bytes) -> str: ...\n"
       << "def text_buffer() -> ctypes.Array[ctypes.c_char]: ...\n";

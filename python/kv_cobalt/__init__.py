@@ -47,11 +47,10 @@ thread sees another's object half made or freed. Not covered:
   dialog), every other thread's call into the library waits for it.
 """
 import ctypes
-import os
 from typing import Any, Callable, Dict, List, Optional, Tuple, Union
 
 from . import _native
-from ._native import LIBRARY_VARIABLE, encode
+from ._native import encode
 from .handles import Handle, Handles
 from .pool import RECORD_TYPES, Array, Map, Record, RecordList, _check_int
 
@@ -73,7 +72,7 @@ class Cobalt:
 
     def __init__(self, path: Optional[str] = None, handle_strings: Optional[bool] = None):
         self._handles = Handles(handle_strings)
-        self.native = _native.load(path or os.environ.get(LIBRARY_VARIABLE) or self._handles.library())
+        self.native = _native.load(path, default=self._handles.library())
 
     def address(self, handle: Handle, type_name: str) -> Union[int, ctypes.c_void_p, None]:
         """The address of a handle of type_name ("MediaTrack*", "MediaItem*", "ReaProject*", or

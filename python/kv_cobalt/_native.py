@@ -45,12 +45,12 @@ def _under(lock: "threading.RLock", function):
 _loaded: Dict[int, Library] = {}
 
 
-def load(path: Optional[str] = None) -> Library:
-    """The library (``path``, else ``$KV_COBALT_LIBRARY``) with every export declared.
+def load(path: Optional[str] = None, default: Optional[str] = None) -> Library:
+    """The library (``path``, else ``$KV_COBALT_LIBRARY``, else ``default``) with every export declared.
 
     Loading the file the host already loaded gives the same library, with the
     same pools; loading it again gives the same Library object, with the same lock."""
-    path = path or os.environ.get(LIBRARY_VARIABLE)
+    path = path or os.environ.get(LIBRARY_VARIABLE) or default
     if not path:
         raise OSError("no library path given and %s is not set" % LIBRARY_VARIABLE)
     library = Library(path)
