@@ -45,7 +45,10 @@ debian_source() {
   find "$tree" -mindepth 1 -maxdepth 1 -type d | head -1
 }
 
-# Wine's program: Debian's wine64 alone puts no `wine` on PATH.
-wine_program() {
-  command -v wine64 || command -v wine || echo /usr/lib/wine/wine64
+# wine_command PREFIX: sets the array `wine` to the command that runs a Windows
+# program in the private prefix PREFIX, quietly and with UTF-8 text. Debian's
+# wine64 alone puts no `wine` on PATH.
+wine_command() {
+  wine=(env WINEPREFIX="$1" WINEDEBUG=-all LANG=C.UTF-8
+        "$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)")
 }
