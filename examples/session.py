@@ -6,14 +6,16 @@
 # envelope over it, and their momentary loudness over time against the
 # target) into the folder given as the first argument.
 # The Python twin of session.lua: the same session and the same report.
-# Uses only what REAPER offers a Python script (with SWS installed), the
-# extension's wrapper module, and the kv_cobalt package on Python's path
-# (python/kv_cobalt copied into UserPlugins, or PYTHONPATH=python).
+# Uses only what REAPER's module reaper_python offers a script (with SWS
+# installed), the extension's wrapper module, and the kv_cobalt package on
+# Python's path (python/kv_cobalt copied into UserPlugins, or PYTHONPATH=python).
 #   PYTHONPATH=python kvhost examples/session.py [output folder]
 import math
 import subprocess
 import sys
-from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64
+from ctypes import POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64
+
+from reaper_python import *
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 from reaper_KELVARO_COBALT_python import *
@@ -40,14 +42,9 @@ def dB(gain):
 # a new source belongs to no project until a take holds it, so ValidatePtr
 # refuses it to the wrappers; an audio accessor fills an array of samples;
 # SWS's loudness analysis has no wrapper in reaper_python. These take
-# addresses, which kv_cobalt reads from handle strings after ValidatePtr2.
-def c_function(name, result, *parameters):
-    address = rpr_getfp(name)
-    if not address:
-        raise RuntimeError("REAPER offers no %s: is SWS installed?" % name)
-    return CFUNCTYPE(result, *parameters)(address)
-
-
+# addresses, which kv_cobalt reads from handle strings after ValidatePtr2;
+# a missing one ("is SWS installed?") stops the script here.
+c_function = kv_cobalt.host_function
 create_source = c_function("PCM_Source_CreateFromFile", c_uint64, c_char_p)
 set_take_source = c_function("SetMediaItemTake_Source", c_byte, c_uint64, c_uint64)
 create_accessor = c_function("CreateTakeAudioAccessor", c_uint64, c_uint64)
@@ -100,6 +97,8 @@ add_speech(guest, 7, speak("guest.wav", 35, "Thank you. It is a pleasure to be h
 _, rows = cobalt.GetTrackDepthList(None)
 say("Session:")
 for row in rows:
+    if row is None:
+        continue
     track = row["Track"]
     name = RPR_GetTrackName(track, "", 512)[2]
     items = []
@@ -221,7 +220,8 @@ points = []
 for i in range(RPR_CountEnvelopePoints(envelope)):
     time, gain = RPR_GetEnvelopePoint(envelope, i, 0, 0, 0, 0, 0)[3:5]
     points.append((time, gain))
-ok, _, _, loudest_at = KV_SetMediaItemLoudnessMaxMomentary(vocal, target, 0)
+normalised = KV_SetMediaItemLoudnessMaxMomentary(vocal, target, 0)
+ok, loudest_at = normalised[0], normalised[3]
 if not ok:
     raise RuntimeError("loudness normalisation failed")
 levelled = RPR_GetActiveTake(vocal)
@@ -355,7 +355,7 @@ def legend(top):
                ("momentary loudness before", colours["before"], ""), ("momentary loudness after", colours["after"], ""),
                ("target %s LUFS" % minus(str(target)), colours["target"], ' stroke-dasharray="6 4"'))
     parts = ['<g id="legend" font-size="12">', frame(top, 26)]
-    x = left + 12
+    x = left + 12.0
     for words, colour, dashes in entries:
         parts.append(line(x, top + 13, x + 22, top + 13, 'stroke="%s" stroke-width="3"%s' % (colour, dashes)))
         parts.append(label(x + 28, top + 17, words))

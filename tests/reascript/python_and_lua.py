@@ -7,7 +7,7 @@ import re
 import shutil
 import sys
 import tempfile
-from ctypes import c_char_p, create_string_buffer
+from ctypes import c_char_p, c_int, create_string_buffer
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 import reaper_KELVARO_COBALT_python as wrappers
