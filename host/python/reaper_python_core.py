@@ -7,8 +7,6 @@ import os
 import re
 from ctypes import CDLL, CFUNCTYPE, c_byte, c_char_p, c_uint64, c_void_p, create_string_buffer
 
-__all__ = ["rpr_getfp", "rpr_packp", "rpr_unpackp", "rpr_packsc", "rpr_packs", "rpr_unpacks", "RPR_ValidatePtr"]
-
 _host = CDLL(os.environ["KVHOST_LIBRARY"])
 _host.kvhost_get_func.restype = c_void_p
 _host.kvhost_get_func.argtypes = [c_char_p]

@@ -67,8 +67,13 @@ assert raises(KeyError, rpr_getfp, "KV_NoSuchFunction")
 # The script gets the module's rpr_ and RPR_ names, nothing it imported.
 assert {name for name in globals() if name.startswith(("rpr_", "RPR_"))} >= {"rpr_getfp", "rpr_packp", "RPR_GetTrack"}
 assert not {"rpr_unpackc", "CFUNCTYPE", "c_int", "_host"} & set(globals()), sorted(globals())
+import ast
 import reaper_python
 assert not hasattr(reaper_python, "rpr_unpackc")
+# Its stub declares exactly what a script gets.
+with open(reaper_python.__file__ + "i", encoding="UTF-8") as stub:
+  declared = {node.name for node in ast.parse(stub.read()).body if isinstance(node, ast.FunctionDef)}
+assert declared == set(reaper_python.__all__), declared ^ set(reaper_python.__all__)
 plugins = RPR_GetResourcePath() + "/UserPlugins"
 assert any(name.startswith("reaper_KELVARO_COBALT") for name in os.listdir(plugins)), os.listdir(plugins)
 print("ok")
