@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
+#include "model/need_big.hpp"
 #include "simulation.hpp"
 
 namespace {
@@ -37,11 +39,14 @@ const char* usage =
     "  --no-extension     start without loading an extension\n"
     "  --hide NAME        the host lacks function NAME (repeatable)\n"
     "  --no-sws           run as if the SWS extension were not installed\n"
+    "  --need-big-surplus N  realloc_cmd_ptr gives N bytes more than asked\n"
+    "                     (fewer when negative), as REAPER never does; for tests\n"
     "  --resource-path DIR  REAPER's resource folder is DIR (default: a new\n"
     "                     temporary folder)\n"
     "  --lua 5.3          run Lua 5.3, as REAPER 6 does (5.4 is the default)\n"
-    "  --trace            after each call, print to stderr the exception the\n"
-    "                     extension stopped in it and turned into a failure\n"
+    "  --trace            after each call (of a registered function, or of a C\n"
+    "                     module the script loads), print to stderr the exception\n"
+    "                     the extension stopped in it and turned into a failure\n"
     "                     result, if any\n"
     "  --export-lua       export the Lua C API to modules, as a stand-alone\n"
     "                     interpreter does (Lua 5.4)\n"
@@ -130,6 +135,13 @@ int main(int argc, char** argv) {
     } else if (a == "--no-sws") {
       no_sws = true;
       kvhost::hide_sws_functions();
+    } else if (a == "--need-big-surplus") {
+      const std::string bytes = value();
+      char* end = nullptr;
+      const long surplus = std::strtol(bytes.c_str(), &end, 10);
+      if (bytes.empty() || *end || surplus < INT_MIN || surplus > INT_MAX)
+        return refuse("--need-big-surplus takes a number of bytes");
+      kvhost::model::set_need_big_surplus(static_cast<int>(surplus));
     } else if (a == "--trace")
       kvhost::trace_stopped_exceptions(true);
     else if (a == "--resource-path") {

@@ -586,7 +586,7 @@ function reaper.KV_DeleteAllRegion(projID) end
 ---@return boolean ok
 function reaper.KV_WriteFile(directory, filename, text, mode) end
 
----Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or there is no buffer.
+---Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr. False when the file cannot be read, there is no buffer, or the text does not come back whole (a host that cannot grow the buffer, or a file larger than any buffer the host gives, which is refused before it is read): the buffer then holds the text's start.
 ---@param directory string
 ---@param filename string
 ---@return boolean ok

@@ -120,6 +120,7 @@ bool tracing = false;
 }  // namespace
 
 void trace_stopped_exceptions(bool on) { tracing = on; }
+bool tracing_stopped_exceptions() { return tracing; }
 
 void report_stopped_exception() {
   std::string last;

@@ -60,6 +60,7 @@ extension* loaded_extension();
 // With tracing on, report_stopped_exception, called after each script call,
 // writes to stderr the exception the loaded extension stopped in it, if any.
 void trace_stopped_exceptions(bool on);
+bool tracing_stopped_exceptions();
 void report_stopped_exception();
 
 // REAPER's resource folder holds UserPlugins with the extensions it loads;

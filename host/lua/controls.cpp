@@ -1,4 +1,6 @@
 // The `kvhost` table: what a test or script needs to steer the simulation.
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -7,6 +9,7 @@
 #include "loader/functions.hpp"
 #include "lua/definition_parse.hpp"
 #include "lua/script.hpp"
+#include "model/need_big.hpp"
 #include "simulation.hpp"
 
 namespace kvhost {
@@ -47,6 +50,11 @@ int definition(lua_State* L) {
 
 int hide(lua_State* L) {
   hide_function(luaL_checkstring(L, 1));
+  return 0;
+}
+
+int need_big_surplus(lua_State* L) {
+  model::set_need_big_surplus(static_cast<int>(std::clamp<lua_Integer>(luaL_checkinteger(L, 1), INT_MIN, INT_MAX)));
   return 0;
 }
 
@@ -341,6 +349,7 @@ const luaL_Reg controls[] = {
     {"definition", definition},
     {"hide_function", hide},
     {"hide_sws", hide_sws},
+    {"need_big_surplus", need_big_surplus},
     {"create_source", new_source},
     {"add_item", new_item},
     {"add_take_envelope", new_take_envelope},

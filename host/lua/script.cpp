@@ -5,6 +5,7 @@
 
 #include "loader/extension.hpp"
 #include "lua/array.hpp"
+#include "lua/c_module_trace.hpp"
 #include "lua/marshal.hpp"
 
 namespace kvhost {
@@ -79,6 +80,7 @@ lua_State* new_script_state(const std::vector<std::string>& args) {
     lua_rawseti(L, -2, static_cast<lua_Integer>(i));
   }
   lua_setglobal(L, "arg");
+  if (tracing_stopped_exceptions()) trace_c_modules(L);
   return L;
 }
 

@@ -12,6 +12,8 @@ namespace {
 // it cannot allocate.
 constexpr int largest_need_big = 1 << 30;
 
+int surplus = 0;
+
 std::vector<need_big_buffer*>& live_buffers() {
   static std::vector<need_big_buffer*> live;
   return live;
@@ -50,11 +52,13 @@ bool grow_need_big(char** ptr, int* ptr_size, int new_size) {
   if (!ptr || !ptr_size || new_size < 0 || new_size > largest_need_big) return false;
   need_big_buffer* buffer = find_need_big(*ptr);
   if (!buffer || *ptr_size != buffer->size()) return false;
-  buffer->replace(new_size);
+  buffer->replace(static_cast<int>(std::clamp<long long>(0LL + new_size + surplus, 0, largest_need_big)));
   *ptr = buffer->data();
   *ptr_size = buffer->size();
   return true;
 }
+
+void set_need_big_surplus(int bytes) { surplus = std::clamp(bytes, -largest_need_big, largest_need_big); }
 
 void write_need_big(char* buffer, std::string_view text) {
   need_big_buffer* passed = find_need_big(buffer);

@@ -44,6 +44,10 @@ need_big_buffer* find_need_big(const char* data);
 // The host function: grows a buffer the engine passed, or returns false.
 bool grow_need_big(char** ptr, int* ptr_size, int new_size);
 
+// For tests, a host that REAPER is not: realloc_cmd_ptr gives bytes more
+// (fewer when negative) than asked. 0, the default, gives the size asked.
+void set_need_big_surplus(int bytes);
+
 // A host function's text output into a NeedBig buffer: a passed buffer grows
 // to fit, any other is cut at need_big_size.
 void write_need_big(char* buffer, std::string_view text);

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <string>
 
 #include "entry/host_import.hpp"
-#include "utility/utility.hpp"
 
 namespace KV_COBALT {
 
@@ -18,19 +16,29 @@ bool grow_need_big(char*& buffer, int& size, std::size_t wanted) {
   if (!host::realloc_cmd_ptr(&grown, &grown_size, static_cast<int>(wanted))) return false;
   buffer = grown;
   size = grown_size;
-  return true;
+  if (buffer && static_cast<std::size_t>(size) == wanted) return true;
+  // Another size than asked: the host reads all of it, none yet written.
+  if (buffer && size > 0) std::fill_n(buffer, size, '\0');
+  return false;
 }
 
-void write_need_big(char*& buffer, int& size, std::string_view text) {
-  if (!buffer) return;
-  const bool fits = size > 0 && text.size() < static_cast<std::size_t>(size);
+void write_need_big_start(char* buffer, int size, std::string_view text) {
+  if (!buffer || size <= 0) return;
+  const std::size_t length = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+  std::copy_n(text.begin(), length, buffer);
+  buffer[length] = '\0';
+}
+
+bool write_need_big(char*& buffer, int& size, std::string_view text) {
+  if (!buffer) return false;
+  const bool fits = text.size() < static_cast<std::size_t>(std::max(size, 0)) &&
+                    text.find('\0') == std::string_view::npos;  // read up to its first NUL
   if (!fits && grow_need_big(buffer, size, text.size())) {
-    // Only the new buffer may be written now.
-    if (buffer && size > 0) std::copy_n(text.begin(), std::min(text.size(), static_cast<std::size_t>(size)), buffer);
-    return;
+    std::copy(text.begin(), text.end(), buffer);
+    return true;
   }
-  // Only what fits is copied: a long text read in pieces stays linear.
-  if (size > 0) kv_utility::strcpy(buffer, size, std::string(text.substr(0, static_cast<std::size_t>(size - 1))));
+  write_need_big_start(buffer, size, text);
+  return fits;
 }
 
 }  // namespace KV_COBALT

@@ -74,18 +74,58 @@ kvhost.case("the host's small NeedBig buffer grows to hold a 20 MB file whole, N
   handle:close()
   ok, text = reaper.KV_ReadFile(folder, "big.txt")
   assert(ok and #text == #big and text == big)
-  -- a host that cannot grow it gets the text cut to its buffer
+  -- as long as the buffer the script engine passes (256 bytes), then one byte shorter
+  assert(reaper.KV_WriteFile(folder, "256.txt", string.rep("z", 255) .. "\n", 0))
+  ok, text = reaper.KV_ReadFile(folder, "256.txt")
+  assert(ok and text == string.rep("z", 255) .. "\n", #text)
+  assert(reaper.KV_WriteFile(folder, "255.txt", string.rep("z", 255), 0))
+  ok, text = reaper.KV_ReadFile(folder, "255.txt")
+  assert(ok and text == string.rep("z", 255) .. "\n", #text)
+  -- a host that cannot grow it: false, and the start that fits
   kvhost.hide_function("realloc_cmd_ptr")
   kvhost.unload_extension()
   assert(kvhost.load_extension() == 1)
   ok, text = reaper.KV_ReadFile(folder, "big.txt")
-  assert(ok and text == "0123456789abcde", text)
+  assert(ok == false and text == "0123456789abcde", text)
   assert(reaper.KV_WriteFile(folder, "long.txt", string.rep("y", 1000), 0))
   ok, text = reaper.KV_ReadFile(folder, "long.txt")
-  assert(ok and text == string.rep("y", 255))
+  assert(ok == false and text == string.rep("y", 255))
+  ok, text = reaper.KV_ReadFile(folder, "255.txt")
+  assert(ok == false and text == string.rep("z", 255), "the last line feed did not fit")
+  assert(reaper.KV_WriteFile(folder, "254.txt", string.rep("z", 254), 0))
+  ok, text = reaper.KV_ReadFile(folder, "254.txt")
+  assert(ok and text == string.rep("z", 254) .. "\n")
   kvhost.show_all_functions()
   kvhost.unload_extension()
   assert(kvhost.load_extension() == 1)
+end)
+
+-- a file larger than any buffer the host gives (1 GiB here) is refused, not read
+kvhost.case("a file larger than any buffer the host gives (1 GiB here) is refused, not read", function()
+  local handle = assert(io.open(folder .. sep .. "huge.txt", "wb"))
+  handle:write("start\n")
+  handle:seek("set", 1 << 30)  -- a sparse file: no disk is used
+  handle:write("end\n")
+  handle:close()
+  ok, text = reaper.KV_ReadFile(folder, "huge.txt")
+  os.remove(folder .. sep .. "huge.txt")
+  assert(ok == false and text == "start\n", text)
+end)
+
+-- a host that grows a buffer to another size than asked reads back only
+-- bytes the library wrote, and the answer says the text is not whole
+kvhost.case("a host that grows a buffer to another size than asked", function()
+  local lines = string.rep("0123456789abcdefghi\n", 50)
+  assert(reaper.KV_WriteFile(folder, "1000.txt", lines, 0))
+  kvhost.need_big_surplus(16)
+  ok, text = reaper.KV_ReadFile(folder, "1000.txt")
+  assert(ok == false and text == lines .. string.rep("\0", 16), #text)
+  kvhost.need_big_surplus(-16)
+  ok, text = reaper.KV_ReadFile(folder, "1000.txt")
+  assert(ok == false and text == lines:sub(1, 983) .. "\0", #text)
+  kvhost.need_big_surplus(0)
+  ok, text = reaper.KV_ReadFile(folder, "1000.txt")
+  assert(ok and text == lines)
 end)
 
 -- a random colour is the host's native form of its channels

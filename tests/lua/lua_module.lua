@@ -192,9 +192,66 @@ kvhost.case("Peak lists of a real recording", function()
   end
 end)
 
--- The Lua file's own reads refuse positions outside the last list.
+-- The Lua file's own reads refuse positions outside the last list, and
+-- every read of a list that is not the last.
 kvhost.case("The Lua file's own reads refuse positions outside the last list.", function()
-  M.KV_GetStringSplitList("a,b", ",")
-  assert(reaper.KV_COBALT_ListText(-1) == false and reaper.KV_COBALT_ListText(1 << 30) == false)
-  assert(reaper.KV_COBALT_ListTrack(-1) == nil and reaper.KV_COBALT_ListTrack(0) == nil)
+  project = kvhost.create_project()
+  local track = kvhost.add_tracks(project, {0})[1]
+  local _, first, handles = reaper.KV_COBALT_GetTrackItemList(project)
+  assert(handles == 1 and reaper.KV_COBALT_ListTrack(first, 0) == track)
+  local _, last = reaper.KV_COBALT_GetStringSplitList("a,b", ",")
+  assert(last ~= first and reaper.KV_COBALT_ListText(last, 0) == true)
+  assert(reaper.KV_COBALT_ListTrack(first, 0) == nil and reaper.KV_COBALT_ListText(first, 0) == false)
+  assert(reaper.KV_COBALT_ListText(last, -1) == false and reaper.KV_COBALT_ListText(last, 1 << 30) == false)
+  assert(reaper.KV_COBALT_ListTrack(last, -1) == nil and reaper.KV_COBALT_ListTrack(last, 0) == nil)
+  assert(reaper.KV_COBALT_ListText(0, 0) == false)
+end)
+
+-- A list call that comes while the Lua file still reads another (here from
+-- a debug hook, at every call the reading makes) never hands the first list
+-- another's handles or bytes: the first comes back right or raises.
+local function interrupted_everywhere()
+  project = kvhost.create_project()
+  tracks = kvhost.add_tracks(project, {1, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+  local raised = 0
+  local n = 0
+  while true do
+    n = n + 1
+    local calls, inner = 0, nil
+    debug.sethook(function()
+      calls = calls + 1
+      if calls == n then inner = table.pack(M.KV_GetStringSplitList("x,y", ",")) end
+    end, "c")
+    local outcome = table.pack(pcall(M.KV_GetTrackDepthList, project))
+    debug.sethook()
+    if not inner then break end
+    assert(inner[1] and inner[2][1] == "x" and inner[2][2] == "y" and inner[2][3] == nil, n)
+    if outcome[1] then
+      rows = outcome[3]
+      assert(outcome[2] and #rows == #tracks, n)
+      for i, row in ipairs(rows) do
+        assert(row.Track == tracks[i] and row.Depth == reaper.GetTrackDepth(tracks[i]), n)
+      end
+    else
+      assert(tostring(outcome[2]):find("another list call replaced this list while it was read", 1, true), outcome[2])
+      raised = raised + 1
+    end
+  end
+  assert(raised > 0, "a list call came between a list and its reads")
+end
+kvhost.case("A list call while the Lua file reads another", function()
+  interrupted_everywhere()
+  -- again where the list's bytes come in pieces
+  kvhost.hide_function("realloc_cmd_ptr")
+  kvhost.unload_extension()
+  assert(kvhost.load_extension() == 1)
+  package.loaded.reaper_KELVARO_COBALT = nil
+  package.path = reaper.GetResourcePath() .. "/UserPlugins/?.lua;" .. package.path
+  M = require("reaper_KELVARO_COBALT")
+  local _, _, _, size, bytes = reaper.KV_COBALT_GetTrackDepthList(project)
+  assert(#bytes < size, "in pieces")
+  interrupted_everywhere()
+  kvhost.show_all_functions()
+  kvhost.unload_extension()
+  assert(kvhost.load_extension() == 1)
 end)

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <lua.hpp>
+#include <vector>
 
 #include "binding/lua/lua_module.hpp"
 #include "binding/python/python_exports.hpp"
+#include "fake_host.hpp"
 #include "fake_media.hpp"
 #include "object/kv_peak.hpp"
 
@@ -78,6 +81,20 @@ struct peak_memory : ::testing::Test {
   }
 };
 
+// Inside REAPER: the registered function that gives the module's Lua file
+// a peak list (item, then listIdOut, handlesOut, listSizeOut and the buffer).
+bool registered_peak_list(MediaItem* item) {
+  const auto& calls = fake_host::registrations;
+  const auto row = std::find_if(calls.begin(), calls.end(),
+                                [](const auto& call) { return call.key == "API_KV_COBALT_GetMediaItemPeakList"; });
+  EXPECT_NE(row, calls.end());
+  if (row == calls.end()) return false;
+  int list = 0, handles = 0, size = 0;
+  std::vector<char> bytes(256);
+  return reinterpret_cast<bool (*)(MediaItem*, int*, int*, int*, char*, int)>(row->value)(
+      item, &list, &handles, &size, bytes.data(), static_cast<int>(bytes.size()));
+}
+
 // 10,000 peak rows: 250 KB in their table, about 1.5 MB pooled for Python
 // and about 2 MB as Lua tables; a 1 MB limit lets only the table through.
 TEST_F(peak_memory, a_list_is_refused_when_its_binding_could_not_hold_it) {
@@ -95,8 +112,10 @@ TEST_F(peak_memory, a_list_is_refused_when_its_binding_could_not_hold_it) {
   lua_pushlightuserdata(lua.L, fake_media::handle(it));
   lua_setglobal(lua.L, "item");
   lua.run("local ok, list = m.KV_GetMediaItemPeakList(item); assert(ok == false and next(list) == nil)");
+  EXPECT_FALSE(registered_peak_list(fake_media::handle(it)));
   kv_object::set_memory_limit(0);
   lua.run("local ok, list = m.KV_GetMediaItemPeakList(item); assert(ok and #list == 10000)");
+  EXPECT_TRUE(registered_peak_list(fake_media::handle(it)));
 }
 
 }  // namespace

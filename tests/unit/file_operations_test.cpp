@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "api/text/file_lists.hpp"
@@ -52,11 +53,13 @@ std::string link_failure(const fs::path& target, const fs::path& link, bool fold
   return error ? "no symbolic links here: " + error.message() : "";
 }
 
-// read_back of a file through ReadFile, with a buffer of the given size.
-std::string read_back(const temp_folder& folder, const char* name, int size = 256) {
+// ReadFile's answer, and the text a host reads back (up to the first NUL)
+// from a buffer of the given size that cannot grow.
+using answer = std::pair<bool, std::string>;
+answer read_back(const temp_folder& folder, const char* name, int size = 256) {
   std::string buffer(256, '\0');
-  EXPECT_TRUE(ReadFile(folder.text().c_str(), name, buffer.data(), size));
-  return buffer.c_str();
+  const bool whole = ReadFile(folder.text().c_str(), name, buffer.data(), size);
+  return {whole, buffer.c_str()};
 }
 
 }  // namespace
@@ -139,7 +142,7 @@ TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
   EXPECT_TRUE(WriteFile("/dev", "null", "x", 2));
   EXPECT_TRUE(ReadFile("/dev", "null", buffer, sizeof buffer));
   EXPECT_STREQ(buffer, "");
-  EXPECT_TRUE(ReadFile("/proc/self", "status", buffer, sizeof buffer));
+  EXPECT_FALSE(ReadFile("/proc/self", "status", buffer, sizeof buffer)) << "longer than the buffer";
   EXPECT_EQ(std::string(buffer).substr(0, 6), "Name:\t");
 }
 #endif
@@ -159,19 +162,23 @@ TEST(ReadFile, EveryLineEndsWithALineFeedAndCarriageReturnsStay) {
   write_bytes(folder / "crlf.txt", "a\r\nb");
   write_bytes(folder / "ended.txt", "a\n\n");
   write_bytes(folder / "empty.txt", "");
-  EXPECT_EQ(read_back(folder, "crlf.txt"), "a\r\nb\n");
-  EXPECT_EQ(read_back(folder, "ended.txt"), "a\n\n");
-  EXPECT_EQ(read_back(folder, "empty.txt"), "");
+  EXPECT_EQ(read_back(folder, "crlf.txt"), answer(true, "a\r\nb\n"));
+  EXPECT_EQ(read_back(folder, "ended.txt"), answer(true, "a\n\n"));
+  EXPECT_EQ(read_back(folder, "empty.txt"), answer(true, ""));
 }
 
-TEST(ReadFile, CutsToTheBufferAndLeavesItAloneOnFailure) {
+// A script that edits a file and writes it back must know when it got only
+// a part: then the answer is false, and the buffer holds the start.
+TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAloneOnFailure) {
   temp_folder folder;
   write_bytes(folder / "long.txt", "abcdef");
-  EXPECT_EQ(read_back(folder, "long.txt", 4), "abc");
-  EXPECT_EQ(read_back(folder, "long.txt", 7), "abcdef");
-  EXPECT_EQ(read_back(folder, "long.txt", 8), "abcdef\n");
+  EXPECT_EQ(read_back(folder, "long.txt", 4), answer(false, "abc"));
+  EXPECT_EQ(read_back(folder, "long.txt", 7), answer(false, "abcdef")) << "the last line feed did not fit";
+  EXPECT_EQ(read_back(folder, "long.txt", 8), answer(true, "abcdef\n"));
+  write_bytes(folder / "nul.txt", std::string("a\0b\n", 4));
+  EXPECT_EQ(read_back(folder, "nul.txt"), answer(false, "a")) << "read up to the NUL";
   char buffer[8] = "kept";
-  EXPECT_TRUE(ReadFile(folder.text().c_str(), "long.txt", buffer, 0));
+  EXPECT_FALSE(ReadFile(folder.text().c_str(), "long.txt", buffer, 0));
   EXPECT_STREQ(buffer, "kept");
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "missing.txt", buffer, sizeof buffer));
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "", buffer, sizeof buffer)) << "a folder reads as no file";

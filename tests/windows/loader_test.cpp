@@ -205,13 +205,13 @@ int main(int argc, char** argv) {
   for (const fs::path& file : {sound / u8"歌.wav", sound / u8"歌声" / u8"声.WAV", sound / u8"メモ.txt"})
     std::ofstream(file, std::ios::binary) << "x";
   static char list[1 << 16];
-  int handles = -1, size = 0;
-  const bool listed = call("COBALT_GetFilePathList", {text(utf8(sound)), text("wav"), &handles, &size, list,
+  int list_id = 0, handles = -1, size = 0;
+  const bool listed = call("COBALT_GetFilePathList", {text(utf8(sound)), text("wav"), &list_id, &handles, &size, list,
                                                       reinterpret_cast<void*>(std::intptr_t{sizeof list})}) != nullptr;
   std::vector<std::string> wanted{utf8(sound / u8"歌.wav"), utf8(sound / u8"歌声" / u8"声.WAV"),
                                   utf8(sound / u8"フォルダ.wav")};
   std::sort(wanted.begin(), wanted.end());
-  check(listed && handles == 0 && size < static_cast<int>(sizeof list) && list_texts(list) == wanted,
+  check(listed && list_id > 0 && handles == 0 && size < static_cast<int>(sizeof list) && list_texts(list) == wanted,
         "GetFilePathList gives Japanese names as UTF-8 full paths");
 
   char made[512] = {};

@@ -17,10 +17,11 @@
     "new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode "          \
     "or when the file cannot be written.")                                                                      \
   X(bool, ReadFile, (const char* directory, const char* filename, char* textOutNeedBig, int textOutNeedBig_sz), \
-    "[KV:API]Read a whole text file; the output grows to hold it where the host can grow it",                   \
+    "[KV:API]Read a whole text file; false when it does not come back whole",                                   \
     "Copies the text of filename in directory into the buffer, grown to the text's size through the host's"     \
-    " realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or"      \
-    " there is no buffer.")
+    " realloc_cmd_ptr. False when the file cannot be read, there is no buffer, or the text does not come"       \
+    " back whole (a host that cannot grow the buffer, or a file larger than any buffer the host gives, which"   \
+    " is refused before it is read): the buffer then holds the text's start.")
 
 namespace KV_COBALT {
 KV_FILE_COPY_OPERATIONS(KV_DECLARE_OPERATION)

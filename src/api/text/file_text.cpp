@@ -7,19 +7,15 @@
 #include "utility/windows_api.hpp"
 #endif
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <system_error>
 
 #include "api/text/file_operations.hpp"
-#include "entry/need_big.hpp"
+#include "api/text/file_text_delivery.hpp"
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
@@ -121,28 +117,6 @@ std::FILE* open_for_writing(const fs::path& path, int mode) {
   }
 }
 
-struct file_start {
-  std::string text;
-  bool whole = false;  // the file ended within the text
-};
-
-// At most limit bytes from the start of the file; nullopt on a read error.
-std::optional<file_start> read_start(std::FILE* file, std::size_t limit) {
-  file_start start;
-  std::array<char, 16384> chunk;
-  while (start.text.size() < limit) {
-    const std::size_t wanted = std::min(chunk.size(), limit - start.text.size());
-    const std::size_t got = std::fread(chunk.data(), 1, wanted, file);
-    start.text.append(chunk.data(), got);
-    if (got < wanted) {
-      if (std::ferror(file)) return std::nullopt;
-      start.whole = true;
-      break;
-    }
-  }
-  return start;
-}
-
 }  // namespace
 
 bool WriteFile(const char* directory, const char* filename, const char* text, int mode) {
@@ -162,16 +136,9 @@ bool ReadFile(const char* directory, const char* filename, char* textOutNeedBig,
   if (!textOutNeedBig) return false;
   std::FILE* file = open_file(full_path(directory, filename), O_RDONLY, "rb");
   if (!file) return false;
-  // All of it where the buffer can grow; otherwise one byte more than the
-  // buffer shows, so that a read error shows even then.
-  const int limit = need_big_can_grow() ? INT_MAX : std::max(textOutNeedBig_sz, 1);
-  auto start = read_start(file, static_cast<std::size_t>(limit));
+  const bool whole = deliver_file_text(file, textOutNeedBig, textOutNeedBig_sz);
   std::fclose(file);
-  if (!start) return false;
-  // Every line ends with a line feed, the last one too.
-  if (start->whole && !start->text.empty() && start->text.back() != '\n') start->text += '\n';
-  write_need_big(textOutNeedBig, textOutNeedBig_sz, start->text);
-  return true;
+  return whole;
 }
 
 }  // namespace KV_COBALT

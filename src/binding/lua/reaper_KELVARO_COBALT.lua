@@ -73,32 +73,42 @@ local read = {
 -- (in pieces where the host cannot grow a buffer; escaped then, as the host
 -- reads a buffer up to a NUL), and its rows read by the reader that the
 -- list's own chunk gives, with nothing but string.unpack and H in reach.
+-- Every read names the list; the host refuses it once another list call
+-- (from a debug hook, a finalizer) has replaced the list.
 local unpack = string.unpack
 local unescaped = {["\1"] = "\1", ["\2"] = "\0"}
 
-local function build(handles, size, bytes)
+-- Escaped bytes hold no NUL: one ends what a buffer held.
+local function held(piece)
+  local nul = piece:find("\0", 1, true)
+  return nul and piece:sub(1, nul - 1) or piece
+end
+
+local function build(list, handles, size, bytes)
   if size == 0 then return {} end
   local H = {}
-  for i = 1, handles do H[i] = host.KV_COBALT_ListTrack(i - 1) end
-  if #bytes < size then
-    local parts, have = {bytes}, #bytes
-    while have < size do
-      local ok, piece = host.KV_COBALT_ListText(have)
-      if not ok or #piece == 0 then error(name .. ": a list came back cut short", 3) end
-      parts[#parts + 1] = piece
-      have = have + #piece
-    end
-    bytes = table.concat(parts)
-  end
+  for i = 1, handles do H[i] = host.KV_COBALT_ListTrack(list, i - 1) end
+  if bytes:sub(1, 1) ~= "R" then bytes = held(bytes) end
+  -- The rest, if any; the last read also tells that the handles were this list's.
+  local parts, have = {bytes}, #bytes
+  repeat
+    local ok, piece = host.KV_COBALT_ListText(list, have)
+    if not ok then error(name .. ": another list call replaced this list while it was read", 3) end
+    piece = held(piece)
+    parts[#parts + 1] = piece
+    have = have + #piece
+  until have >= size or #piece == 0
+  if have < size then error(name .. ": a list came back cut short", 3) end
+  bytes = table.concat(parts)
   if bytes:sub(1, 1) == "E" then bytes = bytes:gsub("\1(.)", unescaped) end
   local chunk, p = unpack("<s4", bytes, 2)
   local read = assert(load(chunk, "=" .. name, "t", {}))(unpack, H)
-  local list, k, last = {}, 0, #bytes
+  local rows, k, last = {}, 0, #bytes
   while p <= last do
     k = k + 1
-    list[k], p = read(bytes, p)
+    rows[k], p = read(bytes, p)
   end
-  return list
+  return rows
 end
 
 -- The host refuses a userdata that is no handle of the kind its parameter
@@ -120,11 +130,11 @@ local function listed(list, kinds, counted)
     local arguments = {}
     for i, kind in ipairs(kinds) do arguments[i] = read[kind](given[i]) end
     if counted then
-      local ok, count, handles, size, bytes = answer(call, arguments, #kinds)
-      return ok, build(handles, size, bytes), count
+      local ok, count, id, handles, size, bytes = answer(call, arguments, #kinds)
+      return ok, build(id, handles, size, bytes), count
     end
-    local ok, handles, size, bytes = answer(call, arguments, #kinds)
-    return ok, build(handles, size, bytes)
+    local ok, id, handles, size, bytes = answer(call, arguments, #kinds)
+    return ok, build(id, handles, size, bytes)
   end
 end
 

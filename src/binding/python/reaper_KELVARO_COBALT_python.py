@@ -817,9 +817,9 @@ def KV_WriteFile(directory, filename, text, mode):
 
 
 def KV_ReadFile(directory, filename, textOutNeedBig, textOutNeedBig_sz):
-  """[KV:API]Read a whole text file; the output grows to hold it where the host can grow it
+  """[KV:API]Read a whole text file; false when it does not come back whole
 
-  Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or there is no buffer."""
+  Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr. False when the file cannot be read, there is no buffer, or the text does not come back whole (a host that cannot grow the buffer, or a file larger than any buffer the host gives, which is refused before it is read): the buffer then holds the text's start."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('KV_ReadFile'))
   _t = (rpr_packsc(directory), rpr_packsc(filename), rpr_packs(textOutNeedBig), c_int(textOutNeedBig_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3])

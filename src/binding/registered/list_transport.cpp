@@ -25,13 +25,25 @@ using list_binding::c_input;
 using list_binding::shape;
 
 // The last list, until the next: its handles and what the NeedBig buffer
-// could not take of its bytes. Scripts run on the host's main thread, and
-// the Lua file reads a list whole before it calls again.
+// could not take of its bytes. Scripts run on the host's main thread, but a
+// list call may come while the Lua file still reads another (a debug hook,
+// a finalizer): every read names its list, and only the last is answered.
 struct pending_list {
+  int id = 0;  // 0: none
   std::vector<void*> handles;
-  std::string bytes;
+  std::string bytes;     // escaped, where the buffer could not take them as they are
+  std::size_t size = 0;  // of all the list's bytes, as delivered
 };
 pending_list pending;
+
+int next_list_id() {
+  static int last = 0;
+  last = last == INT_MAX ? 1 : last + 1;
+  return last;
+}
+
+// Whether list names the last list, the only one read.
+bool is_pending(int list) { return list != 0 && list == pending.id; }
 
 template <class Element, class List>
 void encode(const List& list, list_encoding::list_encoder& encoder) {
@@ -46,21 +58,21 @@ void encode(const List& list, list_encoding::list_encoder& encoder) {
 }
 
 // The list's bytes behind a mark: "R" when the host grew the buffer to hold
-// them exactly, "E" escaped free of NUL bytes for a buffer read up to its
-// first NUL (then the part that did not fit stays pending). A buffer grown
-// to another size than asked is written as any other.
-int deliver(std::string bytes, char*& buffer, int& size) {
+// them exactly, else "E" escaped free of NUL bytes, of which the buffer
+// holds the start up to a NUL and the rest stays pending (also in a buffer
+// the host grew to another size than asked).
+std::size_t deliver(std::string bytes, char*& buffer, int& size) {
   const std::size_t marked = bytes.size() + 1;
-  if (grow_need_big(buffer, size, marked) && buffer && static_cast<std::size_t>(size) == marked) {
+  if (grow_need_big(buffer, size, marked)) {
     buffer[0] = 'R';
     std::copy(bytes.begin(), bytes.end(), buffer + 1);
-    return size;
+    return marked;
   }
   std::string escaped = "E" + list_encoding::escape(bytes);
   if (escaped.size() >= INT_MAX) throw std::length_error("list too long for a script");
-  write_need_big(buffer, size, escaped);
+  write_need_big_start(buffer, size, escaped);
   pending.bytes = std::move(escaped);
-  return static_cast<int>(pending.bytes.size());
+  return pending.bytes.size();
 }
 
 // The record's Lua table, as the C module's, and its bytes in the buffer
@@ -73,8 +85,8 @@ template <auto Builder, class... In>
 struct transport<Builder, std::tuple<In...>> {
   using traits = builder_traits<Builder>;
 
-  static bool run(std::tuple<In...> inputs, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
-                  int listOutNeedBig_sz) {
+  static bool run(std::tuple<In...> inputs, int* countOut, int* listIdOut, int* handlesOut, int* listSizeOut,
+                  char* listOutNeedBig, int listOutNeedBig_sz) {
     pending = {};
     typename traits::list result;
     int count = 0;
@@ -87,19 +99,24 @@ struct transport<Builder, std::tuple<In...>> {
     encode<typename traits::element>(result, encoder);
     result = {};
     pending.handles = encoder.handles();
-    const int size = deliver(encoder.finish(), listOutNeedBig, listOutNeedBig_sz);
+    pending.size = deliver(encoder.finish(), listOutNeedBig, listOutNeedBig_sz);
+    pending.id = next_list_id();
     kv_utility::write_out(countOut, count);
+    kv_utility::write_out(listIdOut, pending.id);
     kv_utility::write_out(handlesOut, static_cast<int>(pending.handles.size()));
-    kv_utility::write_out(listSizeOut, size);
+    kv_utility::write_out(listSizeOut, static_cast<int>(pending.size));
     return ok;
   }
 
-  static bool counted(c_input<In>... in, int* countOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
-                      int listOutNeedBig_sz) {
-    return run(std::tuple<In...>(in...), countOut, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
+  static bool counted(c_input<In>... in, int* countOut, int* listIdOut, int* handlesOut, int* listSizeOut,
+                      char* listOutNeedBig, int listOutNeedBig_sz) {
+    return run(std::tuple<In...>(in...), countOut, listIdOut, handlesOut, listSizeOut, listOutNeedBig,
+               listOutNeedBig_sz);
   }
-  static bool plain(c_input<In>... in, int* handlesOut, int* listSizeOut, char* listOutNeedBig, int listOutNeedBig_sz) {
-    return run(std::tuple<In...>(in...), nullptr, handlesOut, listSizeOut, listOutNeedBig, listOutNeedBig_sz);
+  static bool plain(c_input<In>... in, int* listIdOut, int* handlesOut, int* listSizeOut, char* listOutNeedBig,
+                    int listOutNeedBig_sz) {
+    return run(std::tuple<In...>(in...), nullptr, listIdOut, handlesOut, listSizeOut, listOutNeedBig,
+               listOutNeedBig_sz);
   }
   static constexpr auto function = [] {
     if constexpr (traits::counted)
@@ -109,16 +126,21 @@ struct transport<Builder, std::tuple<In...>> {
   }();
 };
 
-// The rest of the pending bytes from offset on; false past their end.
-bool ListText(int offset, char* textOutNeedBig, int textOutNeedBig_sz) {
-  if (offset < 0 || static_cast<std::size_t>(offset) > pending.bytes.size()) return false;
-  write_need_big(textOutNeedBig, textOutNeedBig_sz, std::string_view(pending.bytes).substr(offset));
+// The rest of the list's pending bytes from offset on (none where the
+// buffer took them all); false for a list that is not the last, or past
+// its end. Escaped bytes hold no NUL: the Lua file reads a piece up to one.
+bool ListText(int list, int offset, char* textOutNeedBig, int textOutNeedBig_sz) {
+  if (!is_pending(list) || offset < 0 || static_cast<std::size_t>(offset) > pending.size) return false;
+  const std::string_view bytes = pending.bytes;
+  write_need_big(textOutNeedBig, textOutNeedBig_sz,
+                 bytes.substr(std::min(bytes.size(), static_cast<std::size_t>(offset))));
   return true;
 }
 
-// The pending list's handle at index (from 0); null past the end or for a null handle.
-MediaTrack* ListTrack(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= pending.handles.size()) return nullptr;
+// The list's handle at index (from 0); null for a list that is not the
+// last, past the end or for a null handle.
+MediaTrack* ListTrack(int list, int index) {
+  if (!is_pending(list) || index < 0 || static_cast<std::size_t>(index) >= pending.handles.size()) return nullptr;
   return static_cast<MediaTrack*>(pending.handles[static_cast<std::size_t>(index)]);
 }
 
@@ -137,7 +159,7 @@ constexpr void write_transport_names(std::string_view exported, bool counted, kv
   w.put('(');
   for (std::size_t i = 0; i < inputs_end; ++i) w.put(all[i]);
   if (counted) w.put("countOut,");
-  w.put("handlesOut,listSizeOut,listOutNeedBig,listOutNeedBig_sz)");
+  w.put("listIdOut,handlesOut,listSizeOut,listOutNeedBig,listOutNeedBig_sz)");
 }
 
 template <kv_registry::fixed_string Exported, bool Counted>
@@ -184,9 +206,9 @@ constexpr api_record row(const char* api, const char* definition_key, const char
 
 const api_record records[] = {
     KV_LIST_FUNCTIONS(KV_TRANSPORT_ROW)
-        row<&ListText, "KV_COBALT_ListText", "(offset, textOutNeedBig, textOutNeedBig_sz)",
+        row<&ListText, "KV_COBALT_ListText", "(list, offset, textOutNeedBig, textOutNeedBig_sz)",
             "[KV:LUA]The rest of the last list's bytes for the Lua module">(KV_TRANSPORT_KEYS("KV_COBALT_ListText")),
-    row<&ListTrack, "KV_COBALT_ListTrack", "(index)", "[KV:LUA]A track of the last list for the Lua module">(
+    row<&ListTrack, "KV_COBALT_ListTrack", "(list, index)", "[KV:LUA]A track of the last list for the Lua module">(
         KV_TRANSPORT_KEYS("KV_COBALT_ListTrack"))};
 #undef KV_TRANSPORT_ROW
 #undef KV_TRANSPORT_KEYS
