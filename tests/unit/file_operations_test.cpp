@@ -1,7 +1,9 @@
 // Copy, write, read and list real files in a temporary folder.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#else
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -13,6 +15,7 @@
 #endif
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -97,6 +100,22 @@ TEST(WriteFile, NewFileModeNumbersTheNameAndNeverOverwrites) {
   EXPECT_EQ(read_bytes(folder / "dir(1).txt"), "d");
 }
 
+// Each write takes the first free name, also after names were freed or taken
+// between writes.
+TEST(WriteFile, NewFileModeTakesTheFirstFreeNameAfterChanges) {
+  temp_folder folder;
+  const char* dir = folder.text().c_str();
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(WriteFile(dir, "take.wav", "x", 1));
+  fs::remove(folder.path() / "take(1).wav");
+  // As the folder's clock shows any later change; file-system clocks step in milliseconds.
+  fs::last_write_time(folder.path(), fs::last_write_time(folder.path()) - std::chrono::hours(1));
+  ASSERT_TRUE(WriteFile(dir, "take.wav", "freed", 1));
+  EXPECT_EQ(read_bytes(folder / "take(1).wav"), "freed");
+  fs::create_directory(folder.path() / "take(4).wav");
+  ASSERT_TRUE(WriteFile(dir, "take.wav", "after", 1));
+  EXPECT_EQ(read_bytes(folder / "take(5).wav"), "after");
+}
+
 TEST(WriteFile, MakesMissingFoldersAndHonoursAbsoluteNames) {
   temp_folder folder;
   const std::string deep = folder / "x/y/z";
@@ -111,8 +130,8 @@ TEST(WriteFile, MakesMissingFoldersAndHonoursAbsoluteNames) {
 #ifndef _WIN32
 // FIFOs, Unix sockets, /dev and /proc.
 // Scripts run on the host's main thread: nothing may wait for the other end of
-// a pipe or a socket. Devices keep working.
-TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
+// a pipe, a socket or a terminal, nor read a device that never ends.
+TEST(FileText, OnlyRegularFilesAreOpenedAndTheRestRefusedAtOnce) {
   temp_folder folder;
   ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
   char buffer[8] = "kept";
@@ -135,10 +154,11 @@ TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "socket", buffer, sizeof buffer));
   EXPECT_FALSE(WriteFile(folder.text().c_str(), "socket", "x", 0));
   close(socket_fd);
+  for (const char* device : {"ptmx", "zero", "null", "tty"}) {
+    EXPECT_FALSE(ReadFile("/dev", device, buffer, sizeof buffer)) << device;
+    EXPECT_FALSE(WriteFile("/dev", device, "x", 2)) << device;
+  }
   EXPECT_STREQ(buffer, "kept");
-  EXPECT_TRUE(WriteFile("/dev", "null", "x", 2));
-  EXPECT_TRUE(ReadFile("/dev", "null", buffer, sizeof buffer));
-  EXPECT_STREQ(buffer, "");
   EXPECT_TRUE(ReadFile("/proc/self", "status", buffer, sizeof buffer));
   EXPECT_EQ(std::string(buffer).substr(0, 6), "Name:\t");
 }
@@ -206,6 +226,26 @@ TEST(CopyFile, FailuresAreFalse) {
   EXPECT_FALSE(SetCopyFile((folder / "tree/").c_str(), (folder / "tree/copy").c_str()));
   EXPECT_FALSE(fs::exists(folder / "tree/inner/copy")) << "a folder is never copied into itself";
   EXPECT_FALSE(fs::exists(folder / "tree/copy"));
+}
+
+// A refusal comes before anything is written: the files already in the inner
+// folder, and the folder itself, are as they were.
+TEST(CopyFile, AFolderTwoLevelsInsideItselfIsRefusedAtOnce) {
+  temp_folder folder;
+  const fs::path inner = folder.path() / "tree/a/b";
+  fs::create_directories(inner);
+  for (int i = 0; i < 20; ++i) {
+    const std::string name = "take" + std::to_string(i) + ".wav";
+    write_bytes(folder.path() / "tree" / name, "outer");
+    write_bytes(inner / name, "inner");
+  }
+  const auto long_ago = fs::last_write_time(inner) - std::chrono::hours(24);
+  fs::last_write_time(inner, long_ago);
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "tree/a/b").c_str()));
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "tree/a/b/new").c_str()));
+  EXPECT_EQ(fs::last_write_time(inner), long_ago) << "nothing was made or taken back in it";
+  EXPECT_EQ(names_in(inner).size(), 20u);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(read_bytes(inner / ("take" + std::to_string(i) + ".wav")), "inner") << i;
 }
 
 // The working folder is the copy's own folder: a relative target lands inside
@@ -284,23 +324,54 @@ TEST(CopyFile, LinksAreCopiedAsLinks) {
   EXPECT_EQ(read_bytes(folder / "copy/sub/alias.wav"), "a");
 }
 
-#ifndef _WIN32
-// A FIFO is what cannot be copied.
-// A failed copy leaves no partial tree, and never removes what was there before.
-TEST(CopyFile, AFailedCopyTakesBackOnlyWhatItMade) {
+// A file that cannot be read in the middle of a tree: a FIFO on POSIX, a file
+// open without sharing on Windows. Holds it for the test's length.
+class unreadable_file {
+ public:
+  explicit unreadable_file(const fs::path& path) {
+#ifdef _WIN32
+    handle_ = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    made_ = handle_ != INVALID_HANDLE_VALUE;
+#else
+    made_ = mkfifo(path.c_str(), 0600) == 0;
+#endif
+  }
+  ~unreadable_file() {
+#ifdef _WIN32
+    if (made_) CloseHandle(handle_);
+#endif
+  }
+  unreadable_file(const unreadable_file&) = delete;
+  unreadable_file& operator=(const unreadable_file&) = delete;
+  bool made() const { return made_; }
+
+ private:
+  bool made_ = false;
+#ifdef _WIN32
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+#endif
+};
+
+// A failed copy leaves no partial tree, and the target as it was: what it
+// made is taken back, and files it would replace keep their text.
+TEST(CopyFile, AFailedCopyLeavesTheTargetAsItWas) {
   temp_folder folder;
   fs::create_directories(folder.path() / "tree/a/b");
-  for (const char* name : {"tree/1.wav", "tree/a/2.wav", "tree/a/b/3.wav"}) write_bytes(folder / name, name);
-  ASSERT_EQ(mkfifo((folder / "tree/a/b/pipe").c_str(), 0600), 0);  // cannot be copied
+  const std::vector<std::string> names = {"1.wav", "a/2.wav", "a/b/3.wav", "a/b/4.wav", "a/5.wav"};
+  for (const std::string& name : names) write_bytes(folder / ("tree/" + name), "new");
+  const unreadable_file blocker(folder.path() / "tree/a/b/blocker");
+  ASSERT_TRUE(blocker.made());
   EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "fresh").c_str()));
   EXPECT_FALSE(fs::exists(folder / "fresh"));
-  fs::create_directories(folder.path() / "kept/a");
-  write_bytes(folder / "kept/a/old.txt", "old");
+  fs::create_directories(folder.path() / "kept/a/b");
+  for (const std::string& name : names) write_bytes(folder / ("kept/" + name), "old");
+  write_bytes(folder / "kept/a/own.txt", "own");
   EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()));
-  EXPECT_EQ(names_in(folder.path() / "kept"), (std::vector<std::string>{"a"}));
-  EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"old.txt"}));
+  for (const std::string& name : names) EXPECT_EQ(read_bytes(folder / ("kept/" + name)), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), (std::vector<std::string>{"1.wav", "a"}));
+  EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"2.wav", "5.wav", "b", "own.txt"}));
+  EXPECT_EQ(names_in(folder.path() / "kept/a/b"), (std::vector<std::string>{"3.wav", "4.wav"}));
 }
-#endif
 
 TEST(FilePathList, MatchesTheExtensionWithoutCaseAtAnyDepth) {
   temp_folder folder;
