@@ -15,6 +15,7 @@
 #endif
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -164,6 +165,39 @@ TEST(FileText, OnlyRegularFilesAreOpenedAndTheRestRefusedAtOnce) {
 }
 #endif
 
+#ifdef _WIN32
+// Windows maps these names, with any extension, in any case and in any folder,
+// to devices: a write would vanish or reach a serial port, a read never end.
+TEST(FileText, NamesWindowsSendsToDevicesAreRefused) {
+  temp_folder folder;
+  const char* dir = folder.text().c_str();
+  write_bytes(folder / "source.txt", "s");
+  char buffer[8] = "kept";
+  for (const char* name : {"nul", "nul.txt", "NUL.wav", "aux", "com1.txt", "Con .txt", "lpt3", "sub\\prn.txt"}) {
+    for (int mode : {0, 1, 2}) EXPECT_FALSE(WriteFile(dir, name, "x", mode)) << name << " mode " << mode;
+    EXPECT_FALSE(ReadFile(dir, name, buffer, sizeof buffer)) << name;
+    EXPECT_FALSE(SetCopyFile((folder / "source.txt").c_str(), (folder / name).c_str())) << name;
+    EXPECT_FALSE(SetCopyFile((folder / name).c_str(), (folder / "copy.txt").c_str())) << name;
+  }
+  EXPECT_FALSE(ReadFile("\\\\.", "COM7", buffer, sizeof buffer)) << "the device namespace";
+  EXPECT_STREQ(buffer, "kept");
+  EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"source.txt"}));
+}
+
+// Win32 drops trailing dots and spaces when it makes a folder: the file goes
+// into the folder made, with no stray folder left.
+TEST(WriteFile, FolderNamesAreMadeAsWindowsStoresThem) {
+  temp_folder folder;
+  ASSERT_TRUE(WriteFile((folder / "Vox ").c_str(), "take.txt", "v", 0));
+  ASSERT_TRUE(WriteFile((folder / "Bus..").c_str(), "mix.txt", "b", 1));
+  EXPECT_EQ(read_bytes(folder / "Vox/take.txt"), "v");
+  EXPECT_EQ(read_bytes(folder / "Bus/mix.txt"), "b");
+  EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"Bus", "Vox"}));
+  EXPECT_EQ(read_back(folder, "Vox \\take.txt"), "v\n");
+  EXPECT_FALSE(WriteFile((folder / "...").c_str(), "x.txt", "x", 0)) << "a name of dots alone";
+}
+#endif
+
 TEST(WriteFile, RefusesUnknownModesAndUnwritableTargets) {
   temp_folder folder;
   for (int mode : {3, -1, 1000}) EXPECT_FALSE(WriteFile((folder / "never").c_str(), "m.txt", "x", mode)) << mode;
@@ -246,6 +280,48 @@ TEST(CopyFile, AFolderTwoLevelsInsideItselfIsRefusedAtOnce) {
   EXPECT_EQ(fs::last_write_time(inner), long_ago) << "nothing was made or taken back in it";
   EXPECT_EQ(names_in(inner).size(), 20u);
   for (int i = 0; i < 20; ++i) EXPECT_EQ(read_bytes(inner / ("take" + std::to_string(i) + ".wav")), "inner") << i;
+}
+
+// The \\?\ prefix and letter case give the source other names; identity
+// still knows it, before anything is written.
+TEST(CopyFile, ExtendedNamesInAnotherCaseAreStillTheSource) {
+  temp_folder folder;
+  const fs::path song = folder.path() / "x/Song1";
+  fs::create_directories(song);
+  write_bytes(song / "a.wav", "a");
+#ifdef _WIN32
+  const std::string extended = "\\\\?\\" + folder.text(), separator = "\\";
+#else
+  const std::string extended = folder.text(), separator = "/";
+#endif
+  std::string upper = extended;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+  const std::string source = extended + separator + "x" + separator + "Song1";
+  const auto long_ago = fs::last_write_time(song) - std::chrono::hours(24);
+  fs::last_write_time(song, long_ago);
+#ifdef _WIN32
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (upper + "\\X\\SONG1\\INSIDE").c_str()));
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (folder / "X\\SONG1").c_str()));
+#endif
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (source + separator + "inside").c_str()));
+  EXPECT_EQ(fs::last_write_time(song), long_ago) << "nothing was written into the source";
+  EXPECT_EQ(names_in(song), (std::vector<std::string>{"a.wav"}));
+  ASSERT_TRUE(SetCopyFile(source.c_str(), (extended + separator + "beside").c_str()));
+  EXPECT_EQ(read_bytes(folder / "beside/a.wav"), "a");
+}
+
+// Paths past Windows' old 260-character limit.
+TEST(CopyFile, ATreeDeeperThanTheOldPathLimitArrivesWhole) {
+  temp_folder folder;
+  fs::path relative = "tree";
+  for (char level = 'a'; level < 'i'; ++level) relative /= std::string(40, level);
+  fs::create_directories(folder.path() / relative);
+  write_bytes(folder.path() / relative / "deepest.wav", "d");
+  ASSERT_GT((folder.path() / relative).native().size(), 300u);
+  ASSERT_TRUE(SetCopyFile((folder / "tree").c_str(), (folder / "copy").c_str()));
+  const fs::path copied = folder.path() / "copy" / relative.lexically_relative("tree");
+  EXPECT_EQ(read_bytes(copied / "deepest.wav"), "d");
+  EXPECT_EQ(names_in(copied), (std::vector<std::string>{"deepest.wav"}));
 }
 
 // The working folder is the copy's own folder: a relative target lands inside
