@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "api/text/file_names.hpp"
 #include "utility/windows_api.hpp"
 #else
 #include <sys/stat.h>
@@ -29,13 +30,6 @@ struct handle_of {
   handle_of& operator=(const handle_of&) = delete;
 };
 
-// \\?\C:\x as C:\x and \\?\UNC\server\share as \\server\share.
-std::wstring plain(std::wstring name) {
-  if (name.starts_with(LR"(\\?\UNC\)")) return L"\\" + name.substr(7);
-  if (name.starts_with(LR"(\\?\)") && name.size() >= 6 && name[5] == L':') return name.substr(4);
-  return name;
-}
-
 }  // namespace
 
 std::optional<stamp> stamp_of(const std::filesystem::path& path) {
@@ -57,7 +51,7 @@ std::optional<std::filesystem::path> resolved(const std::filesystem::path& path)
   for (;;) {
     const DWORD length = GetFinalPathNameByHandleW(file.handle, name.data(), static_cast<DWORD>(name.size()), 0);
     if (length == 0) return std::nullopt;
-    if (length < name.size()) return std::filesystem::path(plain(std::wstring(name.data(), length)));
+    if (length < name.size()) return std::filesystem::path(file_names::plain(std::wstring(name.data(), length)));
     name.resize(length + 1);
   }
 }

@@ -29,8 +29,15 @@ bool is_separator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 }  // namespace
 
+std::wstring plain(std::wstring name) {
+  if (name.starts_with(LR"(\\?\UNC\)")) return L"\\" + name.substr(7);
+  if (name.starts_with(LR"(\\?\)") && name.size() >= 6 && name[5] == L':') return name.substr(4);
+  return name;
+}
+
 std::optional<std::filesystem::path> stored(const std::filesystem::path& path) {
-  std::wstring name = path.native();
+  // GCC 12's path arithmetic takes \\?\C:\x for a relative name.
+  const std::wstring name = plain(path.native());
   std::size_t start = 0;
   if (name.size() >= 4 && is_separator(name[0]) && is_separator(name[1]) && is_separator(name[3])) {
     if (name[2] == L'.') return std::nullopt;  // the device namespace
