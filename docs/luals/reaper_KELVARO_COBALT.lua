@@ -451,7 +451,7 @@ function reaper.KV_SetProjectInfoRecPath(projID, path) end
 ---@return string afterPath
 function reaper.KV_SetProjectInfoRecAddPath(projID, path) end
 
----Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. False when there is no project folder or the folder cannot be made.
+---Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. On Windows names are given back as made, without trailing dots or spaces. False when there is no project folder or the folder cannot be made (a name Windows gives a device, such as NUL or COM1).
 ---@param folderName string
 ---@param timeType integer
 ---@return boolean ok
@@ -475,7 +475,7 @@ function reaper.KV_SetResoucePathFolder(folderName, timeType) end
 ---@return string fullPath
 function reaper.KV_SetPathFolder(folderPath, folderName, timeType) end
 
----Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name; a copy that fails takes back what it made. False when the source is missing or no file or folder, the copy fails, or a folder would go into itself.
+---Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself.
 ---@param copyFilePath string
 ---@param pasteFilePath string
 ---@return boolean ok
@@ -578,7 +578,7 @@ function reaper.KV_AddRegionMarker(projID, setStartPos, setEndPos, setName, setR
 ---@return boolean ok
 function reaper.KV_DeleteAllRegion(projID) end
 
----Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written.
+---Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing; regular files only, never a name Windows gives a device): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written.
 ---@param directory string
 ---@param filename string
 ---@param text string

@@ -1,7 +1,10 @@
 // Copy, write, read and list real files in a temporary folder.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#undef CopyFile  // the test suite's name, not Windows' function
+#else
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -13,6 +16,8 @@
 #endif
 
 #include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -51,6 +56,26 @@ std::string link_failure(const fs::path& target, const fs::path& link, bool fold
   else
     fs::create_symlink(target, link, error);
   return error ? "no symbolic links here: " + error.message() : "";
+}
+
+// Puts a folder's modification time a day back, so that any later change to
+// its entries shows; gives the time set. mingw's standard library cannot set
+// a folder's time.
+fs::file_time_type age_folder(const fs::path& folder) {
+#ifdef _WIN32
+  const HANDLE handle = CreateFileW(folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  FILETIME time{};
+  GetFileTime(handle, nullptr, nullptr, &time);
+  ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+  ticks.QuadPart -= 24ULL * 3600 * 10000000;  // in 100 ns steps
+  time = {ticks.LowPart, ticks.HighPart};
+  SetFileTime(handle, nullptr, nullptr, &time);
+  CloseHandle(handle);
+#else
+  fs::last_write_time(folder, fs::last_write_time(folder) - std::chrono::hours(24));
+#endif
+  return fs::last_write_time(folder);
 }
 
 // ReadFile's answer, and the text a host reads back (up to the first NUL)
@@ -100,6 +125,21 @@ TEST(WriteFile, NewFileModeNumbersTheNameAndNeverOverwrites) {
   EXPECT_EQ(read_bytes(folder / "dir(1).txt"), "d");
 }
 
+// Each write takes the first free name, also after names were freed or taken
+// between writes.
+TEST(WriteFile, NewFileModeTakesTheFirstFreeNameAfterChanges) {
+  temp_folder folder;
+  const char* dir = folder.text().c_str();
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(WriteFile(dir, "take.wav", "x", 1));
+  fs::remove(folder.path() / "take(1).wav");
+  age_folder(folder.path());  // as any later change shows; file-system clocks step in milliseconds
+  ASSERT_TRUE(WriteFile(dir, "take.wav", "freed", 1));
+  EXPECT_EQ(read_bytes(folder / "take(1).wav"), "freed");
+  fs::create_directory(folder.path() / "take(4).wav");
+  ASSERT_TRUE(WriteFile(dir, "take.wav", "after", 1));
+  EXPECT_EQ(read_bytes(folder / "take(5).wav"), "after");
+}
+
 TEST(WriteFile, MakesMissingFoldersAndHonoursAbsoluteNames) {
   temp_folder folder;
   const std::string deep = folder / "x/y/z";
@@ -114,8 +154,8 @@ TEST(WriteFile, MakesMissingFoldersAndHonoursAbsoluteNames) {
 #ifndef _WIN32
 // FIFOs, Unix sockets, /dev and /proc.
 // Scripts run on the host's main thread: nothing may wait for the other end of
-// a pipe or a socket. Devices keep working.
-TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
+// a pipe, a socket or a terminal, nor read a device that never ends.
+TEST(FileText, OnlyRegularFilesAreOpenedAndTheRestRefusedAtOnce) {
   temp_folder folder;
   ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
   char buffer[8] = "kept";
@@ -138,12 +178,46 @@ TEST(FileText, PipesAndSocketsAreRefusedWithoutWaiting) {
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "socket", buffer, sizeof buffer));
   EXPECT_FALSE(WriteFile(folder.text().c_str(), "socket", "x", 0));
   close(socket_fd);
+  for (const char* device : {"ptmx", "zero", "null", "tty"}) {
+    EXPECT_FALSE(ReadFile("/dev", device, buffer, sizeof buffer)) << device;
+    EXPECT_FALSE(WriteFile("/dev", device, "x", 2)) << device;
+  }
   EXPECT_STREQ(buffer, "kept");
-  EXPECT_TRUE(WriteFile("/dev", "null", "x", 2));
-  EXPECT_TRUE(ReadFile("/dev", "null", buffer, sizeof buffer));
-  EXPECT_STREQ(buffer, "");
   EXPECT_FALSE(ReadFile("/proc/self", "status", buffer, sizeof buffer)) << "longer than the buffer";
   EXPECT_EQ(std::string(buffer).substr(0, 6), "Name:\t");
+}
+#endif
+
+#ifdef _WIN32
+// Windows maps these names, with any extension, in any case and in any folder,
+// to devices: a write would vanish or reach a serial port, a read never end.
+TEST(FileText, NamesWindowsSendsToDevicesAreRefused) {
+  temp_folder folder;
+  const char* dir = folder.text().c_str();
+  write_bytes(folder / "source.txt", "s");
+  char buffer[8] = "kept";
+  for (const char* name : {"nul", "nul.txt", "NUL.wav", "aux", "com1.txt", "Con .txt", "lpt3", "sub\\prn.txt"}) {
+    for (int mode : {0, 1, 2}) EXPECT_FALSE(WriteFile(dir, name, "x", mode)) << name << " mode " << mode;
+    EXPECT_FALSE(ReadFile(dir, name, buffer, sizeof buffer)) << name;
+    EXPECT_FALSE(SetCopyFile((folder / "source.txt").c_str(), (folder / name).c_str())) << name;
+    EXPECT_FALSE(SetCopyFile((folder / name).c_str(), (folder / "copy.txt").c_str())) << name;
+  }
+  EXPECT_FALSE(ReadFile("\\\\.", "COM7", buffer, sizeof buffer)) << "the device namespace";
+  EXPECT_STREQ(buffer, "kept");
+  EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"source.txt"}));
+}
+
+// Win32 drops trailing dots and spaces when it makes a folder: the file goes
+// into the folder made, with no stray folder left.
+TEST(WriteFile, FolderNamesAreMadeAsWindowsStoresThem) {
+  temp_folder folder;
+  ASSERT_TRUE(WriteFile((folder / "Vox ").c_str(), "take.txt", "v", 0));
+  ASSERT_TRUE(WriteFile((folder / "Bus..").c_str(), "mix.txt", "b", 1));
+  EXPECT_EQ(read_bytes(folder / "Vox/take.txt"), "v");
+  EXPECT_EQ(read_bytes(folder / "Bus/mix.txt"), "b");
+  EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"Bus", "Vox"}));
+  EXPECT_EQ(read_back(folder, "Vox \\take.txt"), answer(true, "v\n"));
+  EXPECT_FALSE(WriteFile((folder / "...").c_str(), "x.txt", "x", 0)) << "a name of dots alone";
 }
 #endif
 
@@ -213,6 +287,73 @@ TEST(CopyFile, FailuresAreFalse) {
   EXPECT_FALSE(SetCopyFile((folder / "tree/").c_str(), (folder / "tree/copy").c_str()));
   EXPECT_FALSE(fs::exists(folder / "tree/inner/copy")) << "a folder is never copied into itself";
   EXPECT_FALSE(fs::exists(folder / "tree/copy"));
+}
+
+// A refusal comes before anything is written: the files already in the inner
+// folder, and the folder itself, are as they were.
+TEST(CopyFile, AFolderTwoLevelsInsideItselfIsRefusedAtOnce) {
+  temp_folder folder;
+  const fs::path inner = folder.path() / "tree/a/b";
+  fs::create_directories(inner);
+  for (int i = 0; i < 20; ++i) {
+    const std::string name = "take" + std::to_string(i) + ".wav";
+    write_bytes(folder.path() / "tree" / name, "outer");
+    write_bytes(inner / name, "inner");
+  }
+  const auto long_ago = age_folder(inner);
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "tree/a/b").c_str()));
+  EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "tree/a/b/new").c_str()));
+  EXPECT_EQ(fs::last_write_time(inner), long_ago) << "nothing was made or taken back in it";
+  EXPECT_EQ(names_in(inner).size(), 20u);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(read_bytes(inner / ("take" + std::to_string(i) + ".wav")), "inner") << i;
+}
+
+// The \\?\ prefix and letter case give the source other names; identity
+// still knows it, before anything is written.
+TEST(CopyFile, ExtendedNamesInAnotherCaseAreStillTheSource) {
+  temp_folder folder;
+  const fs::path song = folder.path() / "x/Song1";
+  fs::create_directories(song);
+  write_bytes(song / "a.wav", "a");
+#ifdef _WIN32
+  const std::string extended = "\\\\?\\" + folder.text(), separator = "\\";
+#else
+  const std::string extended = folder.text(), separator = "/";
+#endif
+  std::string upper = extended;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+  const std::string source = extended + separator + "x" + separator + "Song1";
+  const auto long_ago = age_folder(song);
+#ifdef _WIN32
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (upper + "\\X\\SONG1\\INSIDE").c_str()));
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (folder / "X\\SONG1").c_str()));
+#endif
+  EXPECT_FALSE(SetCopyFile(source.c_str(), (source + separator + "inside").c_str()));
+  EXPECT_EQ(fs::last_write_time(song), long_ago) << "nothing was written into the source";
+  EXPECT_EQ(names_in(song), (std::vector<std::string>{"a.wav"}));
+  ASSERT_TRUE(SetCopyFile(source.c_str(), (extended + separator + "beside").c_str()));
+  EXPECT_EQ(read_bytes(folder / "beside/a.wav"), "a");
+}
+
+// Paths past Windows' old 260-character limit.
+TEST(CopyFile, ATreeDeeperThanTheOldPathLimitArrivesWhole) {
+  temp_folder folder;
+  fs::path relative = "tree";
+  for (char level = 'a'; level < 'i'; ++level) relative /= std::string(40, level);
+  fs::create_directories(folder.path() / relative);
+  write_bytes(folder.path() / relative / "deepest.wav", "d");
+  ASSERT_GT((folder.path() / relative).native().size(), 300u);
+  ASSERT_TRUE(SetCopyFile((folder / "tree").c_str(), (folder / "copy").c_str()));
+  const fs::path copied = folder.path() / "copy" / relative.lexically_relative("tree");
+  EXPECT_EQ(listed(folder / "copy", "wav"),
+            (std::vector<std::string>{kv_utility::utf8_from_path(copied / "deepest.wav")}));
+  EXPECT_EQ(read_bytes(copied / "deepest.wav"), "d");
+  // mingw's remove_all cannot list folders that deep: taken down level by level.
+  for (fs::path top : {fs::path("tree"), fs::path("copy")}) {
+    fs::path level = folder.path() / top / relative.lexically_relative("tree");
+    fs::remove(level / "deepest.wav");
+    for (; level != folder.path(); level = level.parent_path()) fs::remove(level);
+  }
 }
 
 // The working folder is the copy's own folder: a relative target lands inside
@@ -291,23 +432,54 @@ TEST(CopyFile, LinksAreCopiedAsLinks) {
   EXPECT_EQ(read_bytes(folder / "copy/sub/alias.wav"), "a");
 }
 
-#ifndef _WIN32
-// A FIFO is what cannot be copied.
-// A failed copy leaves no partial tree, and never removes what was there before.
-TEST(CopyFile, AFailedCopyTakesBackOnlyWhatItMade) {
+// A file that cannot be read in the middle of a tree: a FIFO on POSIX, a file
+// open without sharing on Windows. Holds it for the test's length.
+class unreadable_file {
+ public:
+  explicit unreadable_file(const fs::path& path) {
+#ifdef _WIN32
+    handle_ = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    made_ = handle_ != INVALID_HANDLE_VALUE;
+#else
+    made_ = mkfifo(path.c_str(), 0600) == 0;
+#endif
+  }
+  ~unreadable_file() {
+#ifdef _WIN32
+    if (made_) CloseHandle(handle_);
+#endif
+  }
+  unreadable_file(const unreadable_file&) = delete;
+  unreadable_file& operator=(const unreadable_file&) = delete;
+  bool made() const { return made_; }
+
+ private:
+  bool made_ = false;
+#ifdef _WIN32
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+#endif
+};
+
+// A failed copy leaves no partial tree, and the target as it was: what it
+// made is taken back, and files it would replace keep their text.
+TEST(CopyFile, AFailedCopyLeavesTheTargetAsItWas) {
   temp_folder folder;
   fs::create_directories(folder.path() / "tree/a/b");
-  for (const char* name : {"tree/1.wav", "tree/a/2.wav", "tree/a/b/3.wav"}) write_bytes(folder / name, name);
-  ASSERT_EQ(mkfifo((folder / "tree/a/b/pipe").c_str(), 0600), 0);  // cannot be copied
+  const std::vector<std::string> names = {"1.wav", "a/2.wav", "a/b/3.wav", "a/b/4.wav", "a/5.wav"};
+  for (const std::string& name : names) write_bytes(folder / ("tree/" + name), "new");
+  const unreadable_file blocker(folder.path() / "tree/a/b/blocker");
+  ASSERT_TRUE(blocker.made());
   EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "fresh").c_str()));
   EXPECT_FALSE(fs::exists(folder / "fresh"));
-  fs::create_directories(folder.path() / "kept/a");
-  write_bytes(folder / "kept/a/old.txt", "old");
+  fs::create_directories(folder.path() / "kept/a/b");
+  for (const std::string& name : names) write_bytes(folder / ("kept/" + name), "old");
+  write_bytes(folder / "kept/a/own.txt", "own");
   EXPECT_FALSE(SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()));
-  EXPECT_EQ(names_in(folder.path() / "kept"), (std::vector<std::string>{"a"}));
-  EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"old.txt"}));
+  for (const std::string& name : names) EXPECT_EQ(read_bytes(folder / ("kept/" + name)), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), (std::vector<std::string>{"1.wav", "a"}));
+  EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"2.wav", "5.wav", "b", "own.txt"}));
+  EXPECT_EQ(names_in(folder.path() / "kept/a/b"), (std::vector<std::string>{"3.wav", "4.wav"}));
 }
-#endif
 
 TEST(FilePathList, MatchesTheExtensionWithoutCaseAtAnyDepth) {
   temp_folder folder;

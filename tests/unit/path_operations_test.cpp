@@ -149,6 +149,20 @@ TEST_F(PathOperations, FolderThatCannotBeMadeIsAFailureWithNothingWritten) {
   EXPECT_FALSE(fs::exists(project / "gone"));
 }
 
+#ifdef _WIN32
+// Win32 drops trailing dots and spaces when it makes a name: the path given
+// back is the folder made, and names Windows sends to devices make none.
+TEST_F(PathOperations, FolderNamesAreGivenBackAsWindowsStoresThem) {
+  ASSERT_TRUE(SetPathFolder(project.text().c_str(), "Take ", 0, full, sizeof full));
+  EXPECT_EQ(full, project / "Take");
+  ASSERT_TRUE(SetProjectPathFolder("Bus..", 0, full, sizeof full, added, sizeof added));
+  EXPECT_STREQ(added, "Bus");
+  EXPECT_EQ(full, project / "project\\Bus");
+  for (const char* refused : {"...", "nul", "Com1.take", "aux "})
+    EXPECT_FALSE(SetPathFolder(project.text().c_str(), refused, 0, full, sizeof full)) << refused;
+}
+#endif
+
 #ifndef _WIN32
 // Write permission on a folder is POSIX's.
 TEST_F(PathOperations, FolderWithoutWritePermissionIsAFailure) {

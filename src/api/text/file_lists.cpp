@@ -1,85 +1,18 @@
 #include "api/text/file_lists.hpp"
 
-#ifdef _WIN32
-#include "utility/windows_api.hpp"
-#else
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
-
 #include <cstring>
 #include <filesystem>
-#include <memory>
 
+#include "api/text/folder_walk.hpp"
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
 namespace {
 
-#ifdef _WIN32
-constexpr char separator = '\\';
-
-struct folder_closer {
-  void operator()(HANDLE stream) const { FindClose(stream); }
-};
-
-// Opening reads the first entry already; it waits in `found`.
-struct folder_stream {
-  std::unique_ptr<void, folder_closer> handle;
-  WIN32_FIND_DATAW found{};
-  bool pending = false;
-};
-
-bool open_stream(const std::string& folder, folder_stream& stream) {
-  const std::wstring pattern = (kv_utility::path_from_utf8(folder) / L"*").wstring();
-  HANDLE handle = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &stream.found, FindExSearchNameMatch, nullptr, 0);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  stream.handle.reset(handle);
-  stream.pending = true;
-  return true;
-}
-
-// Links (reparse points) are not followed.
-bool next_entry(folder_stream& stream, const std::string& /*prefix*/, std::string& name, bool& folder) {
-  if (!stream.pending && !FindNextFileW(stream.handle.get(), &stream.found)) return false;
-  stream.pending = false;
-  name = kv_utility::utf8_from_path(std::filesystem::path(stream.found.cFileName));
-  const DWORD attributes = stream.found.dwFileAttributes;
-  folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-  return true;
-}
-#else
-constexpr char separator = '/';
-
-struct folder_closer {
-  void operator()(DIR* stream) const { closedir(stream); }
-};
-
-struct folder_stream {
-  std::unique_ptr<DIR, folder_closer> handle;
-};
-
-bool open_stream(const std::string& folder, folder_stream& stream) {
-  DIR* handle = opendir(folder.c_str());
-  if (!handle) return false;
-  stream.handle.reset(handle);
-  return true;
-}
-
-// Links are not followed; a file system without entry types is asked.
-bool next_entry(folder_stream& stream, const std::string& prefix, std::string& name, bool& folder) {
-  const dirent* entry = readdir(stream.handle.get());
-  if (!entry) return false;
-  name = entry->d_name;
-  struct stat status;
-  folder = entry->d_type != DT_UNKNOWN ? entry->d_type == DT_DIR
-                                       : lstat((prefix + name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-  return true;
-}
-#endif
+constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 struct open_folder {
-  folder_stream stream;
+  folder_walk::folder_reader reader;
   std::string prefix;  // the folder's path and a separator, ready for names
 };
 
@@ -95,8 +28,6 @@ bool has_extension(const std::string& name, const std::string& wanted) {
   return dot && dot != name.c_str() && kv_utility::Stricmp(dot, wanted.c_str());
 }
 
-bool is_dot_or_dot_dot(const std::string& name) { return name == "." || name == ".."; }
-
 }  // namespace
 
 bool GetFilePathList(const std::string& directory, const std::string& extension, std::vector<std::string>& list) {
@@ -107,22 +38,21 @@ bool GetFilePathList(const std::string& directory, const std::string& extension,
   // Depth first, each folder's entries in the order the system gives them;
   // a folder that cannot be opened or read further is passed over.
   std::vector<open_folder> open_folders;
-  if (open_folder first; open_stream(root, first.stream)) {
+  if (open_folder first; first.reader.open(root)) {
     first.prefix = as_prefix(root);
     open_folders.push_back(std::move(first));
   }
   std::string name;
-  bool folder = false;
+  folder_walk::entry_kind kind;
   while (!open_folders.empty()) {
-    if (!next_entry(open_folders.back().stream, open_folders.back().prefix, name, folder)) {
+    if (!open_folders.back().reader.next(name, kind)) {
       open_folders.pop_back();
       continue;
     }
-    if (is_dot_or_dot_dot(name)) continue;
     std::string path = open_folders.back().prefix + name;
     if (has_extension(name, wanted)) list.push_back(kv_utility::multi_to_utf8(path));
-    if (!folder) continue;
-    if (open_folder next; open_stream(path, next.stream)) {
+    if (kind != folder_walk::entry_kind::folder) continue;
+    if (open_folder next; next.reader.open(path)) {
       next.prefix = as_prefix(std::move(path));
       open_folders.push_back(std::move(next));
     }

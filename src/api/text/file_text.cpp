@@ -11,9 +11,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <system_error>
 
+#include "api/text/file_identity.hpp"
+#include "api/text/file_names.hpp"
 #include "api/text/file_operations.hpp"
 #include "api/text/file_text_delivery.hpp"
 #include "utility/utility.hpp"
@@ -25,15 +29,17 @@ namespace fs = std::filesystem;
 
 enum write_mode { overwrite = 0, create_new = 1, append = 2 };
 
-// An absolute file name stands alone; otherwise it lies in directory.
-fs::path full_path(const char* directory, const char* filename) {
+// An absolute file name stands alone; otherwise it lies in directory. Nullopt
+// for a name the file system would not store as a file.
+std::optional<fs::path> full_path(const char* directory, const char* filename) {
   const fs::path name = kv_utility::path_from_utf8(filename);
 #ifdef _WIN32
   // GCC 12 sees no root in \\server\share\... or \\?\C:\... and would put them under the directory's drive.
   const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
-  if (name.native().size() >= 2 && separator(name.native()[0]) && separator(name.native()[1])) return name;
+  if (name.native().size() >= 2 && separator(name.native()[0]) && separator(name.native()[1]))
+    return file_names::stored(name);
 #endif
-  return kv_utility::path_from_utf8(directory) / name;
+  return file_names::stored(kv_utility::path_from_utf8(directory) / name);
 }
 
 bool ensure_folder(const fs::path& folder) {
@@ -44,8 +50,10 @@ bool ensure_folder(const fs::path& folder) {
   return !error;
 }
 
-// Scripts run on the host's main thread: a pipe or a socket, which could wait
-// for the other side forever, is refused, and opening never waits.
+// Scripts run on the host's main thread: only regular files are opened. A
+// device, a pipe or a socket could wait for the other side forever or never
+// end, and opening one can act on it (a terminal, a serial port); opening
+// never waits. EEXIST says that the name is taken.
 #ifdef _WIN32
 std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
   const DWORD access = (flags & O_WRONLY) ? GENERIC_WRITE : GENERIC_READ;
@@ -55,16 +63,18 @@ std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
   const HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    errno = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? EEXIST : EACCES;
+    // A new file over a folder is access denied on Windows; the name is taken all the same.
+    const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
+                       (disposition == CREATE_NEW && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+    errno = taken ? EEXIST : EACCES;
     return nullptr;
   }
-  const DWORD type = GetFileType(handle);
-  const int descriptor = type == FILE_TYPE_DISK || type == FILE_TYPE_CHAR
+  const int descriptor = GetFileType(handle) == FILE_TYPE_DISK
                              ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags & (O_WRONLY | O_APPEND))
                              : -1;
   if (descriptor < 0) {
     CloseHandle(handle);
-    errno = EINVAL;  // not EEXIST: a new-name search stops here
+    errno = EINVAL;
     return nullptr;
   }
   std::FILE* file = _fdopen(descriptor, mode);
@@ -73,10 +83,15 @@ std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
 }
 #else
 std::FILE* open_file(const fs::path& path, int flags, const char* mode) {
-  const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (descriptor < 0) return nullptr;
   struct stat status {};
-  const bool usable = ::fstat(descriptor, &status) == 0 && (S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) &&
+  // An exclusive open never opens what exists.
+  if (!(flags & O_EXCL) && ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    errno = EINVAL;
+    return nullptr;
+  }
+  const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
+  const bool usable = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
                       ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) == 0;
   std::FILE* file = usable ? ::fdopen(descriptor, mode) : nullptr;
   if (!file) ::close(descriptor);
@@ -95,13 +110,37 @@ std::string numbered_name(const std::string& stem, const std::string& extension,
   return name;
 }
 
+// Where the last search for a new name ended, and its folder's stamp just
+// after: while the folder is unchanged every earlier candidate is still taken,
+// so the next search for that name starts there and N writes cost N opens, not
+// N². A change within the file system's clock step after a write can go
+// unseen; the next write then takes a later number, never an existing file.
+struct new_name_search {
+  fs::path path;
+  file_identity::stamp folder;
+  unsigned long long next = 0;
+};
+
+std::optional<file_identity::stamp> folder_stamp(const fs::path& path) {
+  return file_identity::stamp_of(path.has_parent_path() ? path.parent_path() : fs::path("."));
+}
+
 // The first of name, name(1).ext, name(2).ext, ... that does not exist yet,
 // opened exclusively so that nothing existing is ever overwritten.
-std::FILE* open_new_file(fs::path path) {
+std::FILE* open_new_file(const fs::path& path) {
+  static std::mutex lock;
+  static new_name_search last;
+  const std::scoped_lock held(lock);
   const auto [stem, extension] = kv_utility::split_extension(kv_utility::utf8_from_path(path.filename()));
-  for (unsigned long long k = 0;; ++k) {
-    if (k > 0) path.replace_filename(kv_utility::path_from_utf8(numbered_name(stem, extension, k)));
-    if (std::FILE* file = open_file(path, O_WRONLY | O_CREAT | O_EXCL, "wb")) return file;
+  const auto folder = folder_stamp(path);
+  unsigned long long k = folder && last.path == path && last.folder == *folder ? last.next : 0;
+  for (fs::path candidate = path;; ++k) {
+    if (k > 0) candidate.replace_filename(kv_utility::path_from_utf8(numbered_name(stem, extension, k)));
+    if (std::FILE* file = open_file(candidate, O_WRONLY | O_CREAT | O_EXCL, "wb")) {
+      const auto after = folder_stamp(path);
+      last = after ? new_name_search{path, *after, k + 1} : new_name_search{};
+      return file;
+    }
     if (errno != EEXIST) return nullptr;
   }
 }
@@ -121,11 +160,11 @@ std::FILE* open_for_writing(const fs::path& path, int mode) {
 
 bool WriteFile(const char* directory, const char* filename, const char* text, int mode) {
   if (mode != overwrite && mode != create_new && mode != append) return false;
-  const fs::path target = full_path(directory, filename);
-  if (!target.has_filename()) return false;  // a folder, not a file
+  const auto target = full_path(directory, filename);
+  if (!target || !target->has_filename()) return false;  // a folder, not a file
   // Only the folder the file goes into: an absolute name leaves the base folder unused.
-  if (!ensure_folder(target.parent_path())) return false;
-  std::FILE* file = open_for_writing(target, mode);
+  if (!ensure_folder(target->parent_path())) return false;
+  std::FILE* file = open_for_writing(*target, mode);
   if (!file) return false;
   const std::size_t length = std::strlen(text);
   const bool written = std::fwrite(text, 1, length, file) == length;
@@ -134,7 +173,8 @@ bool WriteFile(const char* directory, const char* filename, const char* text, in
 
 bool ReadFile(const char* directory, const char* filename, char* textOutNeedBig, int textOutNeedBig_sz) {
   if (!textOutNeedBig) return false;
-  std::FILE* file = open_file(full_path(directory, filename), O_RDONLY, "rb");
+  const auto path = full_path(directory, filename);
+  std::FILE* file = path ? open_file(*path, O_RDONLY, "rb") : nullptr;
   if (!file) return false;
   const bool whole = deliver_file_text(file, textOutNeedBig, textOutNeedBig_sz);
   std::fclose(file);

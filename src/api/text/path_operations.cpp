@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "api/text/file_names.hpp"
 #include "api/text/folder_paths.hpp"
 #include "api/text/local_clock.hpp"
 #include "entry/host_import.hpp"
@@ -43,9 +44,16 @@ std::optional<made_folder> make_dated_folder(const std::string& base, const std:
   // An empty base would put the folder at the file-system root.
   if (base.empty()) return std::nullopt;
   auto dated = folder_paths::dated_name(name, timeType, local_clock::now());
-  made_folder made{dated ? folder_paths::join(base, *dated) : base, dated.value_or(name)};
-  if (!folder_paths::make_folder(made.full)) return std::nullopt;
-  return made;
+  // Names as the file system stores them: the paths given back are the folder made.
+  const auto stored = [](const std::string& path) -> std::optional<std::string> {
+    const auto name = file_names::stored(kv_utility::path_from_utf8(path));
+    if (!name) return std::nullopt;
+    return kv_utility::utf8_from_path(*name);
+  };
+  const auto full = stored(dated ? folder_paths::join(base, *dated) : base);
+  const auto added = dated ? stored(*dated) : name;
+  if (!full || !added || !folder_paths::make_folder(*full)) return std::nullopt;
+  return made_folder{*full, *added};
 }
 
 bool make_folder_in(const std::string& base, const char* folderName, int timeType, char* fullPathOut,

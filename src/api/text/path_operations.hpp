@@ -23,8 +23,9 @@
     "[KV:API]Set ProjectPath Folder",                                                                                \
     "Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 "                               \
     "_YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers;"               \
-    " another timeType uses the project folder itself. False when there is no project folder or the "                \
-    "folder cannot be made.")                                                                                        \
+    " another timeType uses the project folder itself. On Windows names are given back as made, without "            \
+    "trailing dots or spaces. False when there is no project folder or the folder cannot be made (a "                \
+    "name Windows gives a device, such as NUL or COM1).")                                                            \
   X(bool, SetResoucePathFolder,                                                                                      \
     (const char* folderName, int timeType, char* fullPathOut, int fullPathOut_sz, char* addPathOut,                  \
      int addPathOut_sz),                                                                                             \

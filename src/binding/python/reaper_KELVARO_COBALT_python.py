@@ -639,7 +639,7 @@ def KV_SetProjectInfoRecAddPath(projID, path, beforePathOut, beforePathOut_sz, a
 def KV_SetProjectPathFolder(folderName, timeType, fullPathOut, fullPathOut_sz, addPathOut, addPathOut_sz):
   """[KV:API]Set ProjectPath Folder
 
-  Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. False when there is no project folder or the folder cannot be made."""
+  Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. On Windows names are given back as made, without trailing dots or spaces. False when there is no project folder or the folder cannot be made (a name Windows gives a device, such as NUL or COM1)."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetProjectPathFolder'))
   _t = (rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), c_int(fullPathOut_sz), rpr_packs(addPathOut), c_int(addPathOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5])
@@ -669,7 +669,7 @@ def KV_SetPathFolder(folderPath, folderName, timeType, fullPathOut, fullPathOut_
 def KV_SetCopyFile(copyFilePath, pasteFilePath):
   """[KV:API]Copy File
 
-  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name; a copy that fails takes back what it made. False when the source is missing or no file or folder, the copy fails, or a folder would go into itself."""
+  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p)(rpr_getfp('KV_SetCopyFile'))
   _t = (rpr_packsc(copyFilePath), rpr_packsc(pasteFilePath))
   _r = _f(_t[0], _t[1])
@@ -809,7 +809,7 @@ def KV_DeleteAllRegion(projID):
 def KV_WriteFile(directory, filename, text, mode):
   """[KV:API]Write text in file. mode 0: override, 1: create new file , 2: append
 
-  Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written."""
+  Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing; regular files only, never a name Windows gives a device): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('KV_WriteFile'))
   _t = (rpr_packsc(directory), rpr_packsc(filename), rpr_packsc(text), c_int(mode))
   _r = _f(_t[0], _t[1], _t[2], _t[3])

@@ -442,7 +442,7 @@ def KV_SetProjectInfoRecAddPath(projID: Optional[str], path: str, beforePathOut:
 def KV_SetProjectPathFolder(folderName: str, timeType: int, fullPathOut: str, fullPathOut_sz: int, addPathOut: str, addPathOut_sz: int) -> Tuple[int, str, int, str, int, str, int]:
   """[KV:API]Set ProjectPath Folder
 
-  Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. False when there is no project folder or the folder cannot be made."""
+  Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. On Windows names are given back as made, without trailing dots or spaces. False when there is no project folder or the folder cannot be made (a name Windows gives a device, such as NUL or COM1)."""
   ...
 
 
@@ -463,7 +463,7 @@ def KV_SetPathFolder(folderPath: str, folderName: str, timeType: int, fullPathOu
 def KV_SetCopyFile(copyFilePath: str, pasteFilePath: str) -> int:
   """[KV:API]Copy File
 
-  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name; a copy that fails takes back what it made. False when the source is missing or no file or folder, the copy fails, or a folder would go into itself."""
+  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself."""
   ...
 
 
@@ -561,14 +561,14 @@ def KV_DeleteAllRegion(projID: Optional[str]) -> int:
 def KV_WriteFile(directory: str, filename: str, text: str, mode: int) -> int:
   """[KV:API]Write text in file. mode 0: override, 1: create new file , 2: append
 
-  Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written."""
+  Writes text to filename in directory (an absolute filename stands alone; the file's folder is made when missing; regular files only, never a name Windows gives a device): mode 0 replaces the file, 1 writes a new file name(1).ext, name(2).ext ... beside an existing one, 2 appends; false for another mode or when the file cannot be written."""
   ...
 
 
 def KV_ReadFile(directory: str, filename: str, textOutNeedBig: str, textOutNeedBig_sz: int) -> Tuple[int, str, str, str, int]:
-  """[KV:API]Read a whole text file; the output grows to hold it where the host can grow it
+  """[KV:API]Read a whole text file; false when it does not come back whole
 
-  Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr (a host without it gets the text cut to fit); false when the file cannot be read or there is no buffer."""
+  Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr. False when the file cannot be read, there is no buffer, or the text does not come back whole (a host that cannot grow the buffer, or a file larger than any buffer the host gives, which is refused before it is read): the buffer then holds the text's start."""
   ...
 
 
