@@ -61,7 +61,8 @@ class field_sink {
 };
 
 // A record is named to scripts by its own address, so a copy gets its own
-// handle. Records are owned and destroyed through their concrete type.
+// handle. Records are owned and destroyed through their concrete type, which
+// is final: nothing is deleted through a base.
 class kv_List {
  public:
   std::uint64_t handle;

@@ -23,7 +23,7 @@ struct midi_fields {
   }
 };
 
-class kv_Midi : public keyed_record<kv_Midi, midi_fields> {
+class kv_Midi final : public keyed_record<kv_Midi, midi_fields> {
  public:
   static constexpr const char* type_name = "kv_Midi";
 };

@@ -67,7 +67,7 @@ class peak_table {
   std::array<std::vector<double>, field_count> columns_;
 };
 
-class kv_Peak : public kv_List {
+class kv_Peak final : public kv_List {
  public:
   using field = peak_table::field;
   static constexpr const char* type_name = "kv_Peak";

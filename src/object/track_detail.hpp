@@ -26,7 +26,7 @@ struct track_detail_fields {
   }
 };
 
-class TrackDetail : public keyed_record<TrackDetail, track_detail_fields> {
+class TrackDetail final : public keyed_record<TrackDetail, track_detail_fields> {
  public:
   static constexpr const char* type_name = "TrackDetail";
 };
