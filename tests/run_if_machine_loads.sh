@@ -1,14 +1,14 @@
 #!/bin/sh
-# LIBRARY COMMAND...: runs COMMAND, which loads LIBRARY into one of this
-# machine's own interpreters (python3, lua). A library built for another
-# machine (a cross build's, whose programs run under an emulator) cannot load
+# LIBRARY INTERPRETER COMMAND...: runs COMMAND, which loads LIBRARY into
+# INTERPRETER (python3, lua). A library built for another machine than the
+# interpreter's (a cross build's, with this machine's python3) cannot load
 # there: the test is skipped (status 77) and says why.
 set -eu
-library=$1
-shift
+library=$1 interpreter=$2
+shift 2
 machine() { readelf -h "$1" | sed -n 's/^ *Machine: *//p'; }
-if [ "$(machine "$library")" != "$(machine /bin/sh)" ]; then
-  echo "skipped: this machine's interpreters cannot load a library for $(machine "$library"): $library"
+if [ "$(machine "$library")" != "$(machine "$interpreter")" ]; then
+  echo "skipped: $interpreter ($(machine "$interpreter")) cannot load a library for $(machine "$library"): $library"
   exit 77
 fi
 exec "$@"
