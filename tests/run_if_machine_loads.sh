@@ -6,7 +6,13 @@
 set -eu
 library=$1 interpreter=$2
 shift 2
-machine() { readelf -h "$1" | sed -n 's/^ *Machine: *//p'; }
+# A script (such as pyenv's python3) runs on the machine of its #! program.
+machine() {
+  case $(head -c 2 "$1") in
+    '#!') machine "$(head -n 1 "$1" | sed 's/^#! *//; s/ .*//')" ;;
+    *) readelf -h "$1" | sed -n 's/^ *Machine: *//p' ;;
+  esac
+}
 if [ "$(machine "$library")" != "$(machine "$interpreter")" ]; then
   echo "skipped: $interpreter ($(machine "$interpreter")) cannot load a library for $(machine "$library"): $library"
   exit 77
