@@ -30,5 +30,5 @@ endif()
 install(TARGETS reaper_KELVARO_COBALT LIBRARY DESTINATION UserPlugins)
 # The module's Lua file, which `require` finds before the library.
 install(FILES ${KV_LUA_FILE} DESTINATION UserPlugins)
-# The wrapper module Python ReaScripts import.
-install(FILES ${KV_PYTHON_MODULE} DESTINATION UserPlugins)
+# The wrapper module Python ReaScripts import, and its types for editors.
+install(FILES ${KV_PYTHON_MODULE} ${KV_PYTHON_STUB} DESTINATION UserPlugins)

@@ -6,14 +6,17 @@
 # envelope over it, and their momentary loudness over time against the
 # target) into the folder given as the first argument.
 # The Python twin of session.lua: the same session and the same report.
-# Uses only what REAPER offers a Python script (with SWS installed), the
-# extension's wrapper module, and the kv_cobalt package on Python's path
-# (python/kv_cobalt copied into UserPlugins, or PYTHONPATH=python).
+# Uses only what REAPER's module reaper_python offers a script (with SWS
+# installed), the extension's wrapper module, and the kv_cobalt package on
+# Python's path (python/kv_cobalt copied into UserPlugins, or PYTHONPATH=python).
 #   PYTHONPATH=python kvhost examples/session.py [output folder]
 import math
 import subprocess
 import sys
-from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64
+from ctypes import POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64, c_void_p
+from typing import List, Optional, Sequence, Tuple, Union
+
+from reaper_python import *
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 from reaper_KELVARO_COBALT_python import *
@@ -24,15 +27,17 @@ cobalt = kv_cobalt.Cobalt()  # the library REAPER loaded from UserPlugins
 project_folder = RPR_GetProjectPath("", 4096)[0]
 arguments = getattr(sys, "argv", [])[1:]  # REAPER passes none
 output = arguments[0] if arguments else project_folder
-lines = []
+lines: List[str] = []
+#: Momentary loudness over time: (seconds, LUFS) points.
+Curve = List[Tuple[float, float]]
 
 
-def say(line):
+def say(line: str) -> None:
     lines.append(line)
     RPR_ShowConsoleMsg(line + "\n")
 
 
-def dB(gain):
+def dB(gain: float) -> float:
     return 20 * math.log10(gain) if gain > 0 else -math.inf
 
 
@@ -40,14 +45,9 @@ def dB(gain):
 # a new source belongs to no project until a take holds it, so ValidatePtr
 # refuses it to the wrappers; an audio accessor fills an array of samples;
 # SWS's loudness analysis has no wrapper in reaper_python. These take
-# addresses, which kv_cobalt reads from handle strings after ValidatePtr2.
-def c_function(name, result, *parameters):
-    address = rpr_getfp(name)
-    if not address:
-        raise RuntimeError("REAPER offers no %s: is SWS installed?" % name)
-    return CFUNCTYPE(result, *parameters)(address)
-
-
+# addresses, which kv_cobalt reads from handle strings after ValidatePtr2;
+# a missing one ("is SWS installed?") stops the script here.
+c_function = kv_cobalt.host_function
 create_source = c_function("PCM_Source_CreateFromFile", c_uint64, c_char_p)
 set_take_source = c_function("SetMediaItemTake_Source", c_byte, c_uint64, c_uint64)
 create_accessor = c_function("CreateTakeAudioAccessor", c_uint64, c_uint64)
@@ -57,12 +57,12 @@ destroy_accessor = c_function("DestroyAudioAccessor", None, c_uint64)
 analyze_loudness = c_function("NF_AnalyzeTakeLoudness2", c_byte, c_uint64, c_byte, *[POINTER(c_double)] * 8)
 
 
-def take_address(take):
+def take_address(take: str) -> Union[int, c_void_p, None]:
     return cobalt.address(take, "MediaItem_Take*")
 
 
 # Speech, as a script would make it: espeak-ng into the project folder.
-def speak(file, amplitude, words):
+def speak(file: str, amplitude: int, words: str) -> str:
     path = project_folder + "/" + file
     try:
         subprocess.run(["espeak-ng", "-m", "-a", str(amplitude), "-w", path, "<speak>%s</speak>" % words], check=True)
@@ -71,7 +71,7 @@ def speak(file, amplitude, words):
     return path
 
 
-def add_speech(track, position, file):
+def add_speech(track: str, position: float, file: str) -> str:
     source = create_source(file.encode())
     item = RPR_AddMediaItemToTrack(track)
     take = RPR_AddTakeToMediaItem(item)
@@ -100,6 +100,8 @@ add_speech(guest, 7, speak("guest.wav", 35, "Thank you. It is a pleasure to be h
 _, rows = cobalt.GetTrackDepthList(None)
 say("Session:")
 for row in rows:
+    if row is None:
+        continue
     track = row["Track"]
     name = RPR_GetTrackName(track, "", 512)[2]
     items = []
@@ -115,7 +117,7 @@ say("  Dialogue holds %d voices" % count)
 view_rate = 4000
 
 
-def samples(take, rate=view_rate):
+def samples(take: str, rate: int = view_rate) -> List[float]:
     item = RPR_GetMediaItemTake_Item(take)
     count = math.floor(RPR_GetMediaItemInfo_Value(item, "D_LENGTH") * rate)
     buffer = (c_double * count)()
@@ -131,8 +133,8 @@ def samples(take, rate=view_rate):
 # through the K-weighting filters of ITU-R BS.1770 (one channel), mean square
 # over 400 ms windows every 100 ms. Each point is (time of the window's
 # centre, LUFS); silence reads -inf.
-def biquad(values, b, a):
-    x1 = x2 = y1 = y2 = 0
+def biquad(values: List[float], b: Sequence[float], a: Sequence[float]) -> List[float]:
+    x1 = x2 = y1 = y2 = 0.0
     out = []
     for x in values:
         y = b[0] * x + b[1] * x1 + b[2] * x2 - a[1] * y1 - a[2] * y2
@@ -141,7 +143,7 @@ def biquad(values, b, a):
     return out
 
 
-def k_weighted(values, rate):
+def k_weighted(values: List[float], rate: int) -> List[float]:
     # The high shelf (+4 dB above about 1.7 kHz), then the high-pass at 38 Hz.
     K, Q = math.tan(math.pi * 1681.974450955533 / rate), 0.7071752369554196
     Vh = 10 ** (3.999843853973347 / 20)
@@ -154,10 +156,10 @@ def k_weighted(values, rate):
     return biquad(shelf, (1, -2, 1), (1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0))
 
 
-def momentary_curve(take):
+def momentary_curve(take: str) -> Curve:
     rate = RPR_GetMediaSourceSampleRate(RPR_GetMediaItemTake_Source(take))
     weighted = k_weighted(samples(take, rate), rate)
-    sums = [0]
+    sums = [0.0]
     for value in weighted:
         sums.append(sums[-1] + value ** 2)
     window, step = math.floor(0.4 * rate + 0.5), math.floor(0.1 * rate + 0.5)
@@ -169,11 +171,11 @@ def momentary_curve(take):
     return curve
 
 
-def loudest(curve):
+def loudest(curve: Curve) -> float:
     return max((lufs for _, lufs in curve), default=-math.inf)
 
 
-def loudness(take):
+def loudness(take: str) -> Tuple[float, float, float]:
     """Integrated loudness, loudness range and momentary maximum, by SWS."""
     values = [c_double() for _ in range(8)]
     if not analyze_loudness(take_address(take), False, *map(byref, values)):
@@ -188,14 +190,14 @@ def loudness(take):
 window = math.floor(0.4 * view_rate)
 
 
-def window_levels(values):
+def window_levels(values: List[float]) -> List[float]:
     levels = []
     for start in range(0, len(values) - window + 1, window):
         levels.append(dB(math.sqrt(sum(value ** 2 for value in values[start:start + window]) / window)))
     return levels
 
 
-def spreads(before, after):
+def spreads(before: List[float], after: List[float]) -> Tuple[float, float]:
     first, second = window_levels(before), window_levels(after)
     highest = max(first)
     ranges = [[math.inf, -math.inf], [math.inf, -math.inf]]
@@ -203,7 +205,8 @@ def spreads(before, after):
         if level > highest - 30 and k < len(second):
             for taken, value in zip(ranges, (level, second[k])):
                 taken[0], taken[1] = min(taken[0], value), max(taken[1], value)
-    return tuple(high - low for low, high in ranges)
+    (low, high), (low_after, high_after) = ranges
+    return high - low, high_after - low_after
 
 
 original = RPR_GetActiveTake(vocal)
@@ -221,7 +224,8 @@ points = []
 for i in range(RPR_CountEnvelopePoints(envelope)):
     time, gain = RPR_GetEnvelopePoint(envelope, i, 0, 0, 0, 0, 0)[3:5]
     points.append((time, gain))
-ok, _, _, loudest_at = KV_SetMediaItemLoudnessMaxMomentary(vocal, target, 0)
+normalised = KV_SetMediaItemLoudnessMaxMomentary(vocal, target, 0)
+ok, loudest_at = normalised[0], normalised[3]
 if not ok:
     raise RuntimeError("loudness normalisation failed")
 levelled = RPR_GetActiveTake(vocal)
@@ -252,28 +256,28 @@ length = RPR_GetMediaItemInfo_Value(vocal, "D_LENGTH")
 colours = {"wave": "#3b6ea5", "envelope": "#d9534f", "before": "#9a9a9a", "after": "#2e8b57", "target": "#e08a00"}
 
 
-def x_of(time):
+def x_of(time: float) -> float:
     return left + time / length * width
 
 
-def minus(text):
+def minus(text: str) -> str:
     """Negative numbers with a real minus sign, as typeset."""
     return text.replace("-", "\u2212")
 
 
-def line(x1, y1, x2, y2, attributes):
+def line(x1: float, y1: float, x2: float, y2: float, attributes: str) -> str:
     return '<line x1="%.1f" y1="%.1f" x2="%.1f" y2="%.1f" %s/>' % (x1, y1, x2, y2, attributes)
 
 
-def label(x, y, words, attributes=None):
+def label(x: float, y: float, words: str, attributes: Optional[str] = None) -> str:
     return '<text x="%.1f" y="%.1f"%s>%s</text>' % (x, y, " " + attributes if attributes else "", words)
 
 
-def frame(top, height):
+def frame(top: int, height: int) -> str:
     return '<rect x="%d" y="%d" width="%d" height="%d" fill="none" stroke="#ccc"/>' % (left, top, width, height)
 
 
-def waveform(values, top):
+def waveform(values: List[float], top: int) -> str:
     middle, path = top + panel / 2, []
     per_column = len(values) / width
     for x in range(width):
@@ -285,17 +289,17 @@ def waveform(values, top):
     return '<path d="%s" stroke="%s" stroke-width="1"/>' % ("".join(path), colours["wave"])
 
 
-def envelope_y(level, top):
+def envelope_y(level: float, top: int) -> float:
     """The envelope in dB: 0 dB on the centre line, 12 dB up or down at the edges."""
     return top + panel / 2 - max(-12, min(12, level)) / 12 * panel / 2
 
 
-def envelope_line(top):
+def envelope_line(top: int) -> str:
     coordinates = " ".join("%.1f,%.1f" % (x_of(time), envelope_y(dB(gain), top)) for time, gain in points)
     return '<polyline points="%s" fill="none" stroke="%s" stroke-width="1.5"/>' % (coordinates, colours["envelope"])
 
 
-def envelope_scale(top):
+def envelope_scale(top: int) -> str:
     scale = ['<g id="envelope-scale" font-size="11" text-anchor="end">']
     for level in (12, 6, 0, -6, -12):
         y = envelope_y(level, top)
@@ -306,16 +310,16 @@ def envelope_scale(top):
     return "".join(scale)
 
 
-def loudness_y(lufs):
+def loudness_y(lufs: float) -> float:
     return tops[2] + (ceiling - max(floor, min(ceiling, lufs))) / (ceiling - floor) * loudness_height
 
 
-def loudness_line(curve, kind, colour):
+def loudness_line(curve: Curve, kind: str, colour: str) -> str:
     coordinates = " ".join("%.1f,%.1f" % (x_of(time), loudness_y(lufs)) for time, lufs in curve)
     return '<polyline class="%s" points="%s" fill="none" stroke="%s" stroke-width="1.8"/>' % (kind, coordinates, colour)
 
 
-def loudness_panel():
+def loudness_panel() -> str:
     parts = ['<g id="loudness-panel">', '<g id="loudness-scale" font-size="11" text-anchor="end">']
     for lufs in range(floor, ceiling + 1, 10):
         y = loudness_y(lufs)
@@ -335,7 +339,7 @@ def loudness_panel():
     return "\n".join(parts)
 
 
-def time_axis():
+def time_axis() -> str:
     """Seconds: a round step giving at most about a dozen ticks."""
     step = next((candidate for candidate in (0.5, 1, 2, 5, 10, 30) if length / candidate <= 12), 60)
     parts = ['<g id="time-axis" font-size="11" text-anchor="middle">']
@@ -350,12 +354,12 @@ def time_axis():
     return "\n".join(parts)
 
 
-def legend(top):
+def legend(top: int) -> str:
     entries = (("take waveform", colours["wave"], ""), ("volume envelope (dB scale at left)", colours["envelope"], ""),
                ("momentary loudness before", colours["before"], ""), ("momentary loudness after", colours["after"], ""),
                ("target %s LUFS" % minus(str(target)), colours["target"], ' stroke-dasharray="6 4"'))
     parts = ['<g id="legend" font-size="12">', frame(top, 26)]
-    x = left + 12
+    x = left + 12.0
     for words, colour, dashes in entries:
         parts.append(line(x, top + 13, x + 22, top + 13, 'stroke="%s" stroke-width="3"%s' % (colour, dashes)))
         parts.append(label(x + 28, top + 17, words))

@@ -2,12 +2,37 @@
 // server definitions.
 #include <set>
 #include <sstream>
+#include <stdexcept>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "object/kv_peak.hpp"
+#include "object/track_detail.hpp"
 
 #include "text_forms.hpp"
 #include "writers.hpp"
 
 namespace kv_docs {
 namespace {
+
+// Every field a record type can carry, with its Lua type, in key order.
+std::vector<std::pair<std::string, std::string>> record_fields(const std::string& record) {
+  std::vector<std::pair<std::string, std::string>> fields;
+  auto add = [&](const char* key, const std::string& c_type) {
+    const std::string lua = lua_type(c_type);
+    fields.emplace_back(key, lua.ends_with("|nil") ? lua.substr(0, lua.size() - 4) : lua);
+  };
+  if (record == kv_object::TrackDetail::type_name) {
+    kv_object::track_detail_fields holder;
+    std::apply([&](const auto&... field) { (add(field.key, field.type_name), ...); }, holder.keyed());
+  } else if (record == kv_object::kv_Peak::type_name) {
+    for (const char* key : kv_object::peak_table::keys) add(key, "double");
+  } else {
+    throw std::runtime_error("no fields known for the record " + record);
+  }
+  return fields;
+}
 
 const char* lua_module_intro =
     "`local kv = require(\"reaper_KELVARO_COBALT\")` loads the same library file as a Lua 5.3 module (its folder "
@@ -213,12 +238,15 @@ generated_file lua_definitions(const documentation& docs) {
     body << "function KV_COBALT.KV_" << f.name << "(" << arguments << ") end\n";
   }
   std::ostringstream lua;
-  lua << "---@meta\n-- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER, for the Lua language\n"
-      << "-- server. Generated from the library's declarations; do not edit.\n\n";
+  lua << "---@meta reaper_KELVARO_COBALT\n-- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER and\n"
+      << "-- the module `local kv = require(\"reaper_KELVARO_COBALT\")`, for the Lua language server.\n"
+      << "-- Generated from the library's declarations; do not edit.\n\n";
   for (const auto& type : handle_types) lua << "---@class " << type << ": lightuserdata\n";
-  for (const auto& type : record_types)
-    lua << "---@class " << type << ": table<string, any> a record: its present fields by name\n";
-  lua << "\nreaper = reaper or {}\n" << body.str();
+  for (const auto& type : record_types) {
+    lua << "\n---A " << type << " record: only the fields its list fills are present.\n---@class " << type << "\n";
+    for (const auto& [key, field_type] : record_fields(type)) lua << "---@field " << key << "? " << field_type << "\n";
+  }
+  lua << "\nreaper = reaper or {}\n" << body.str() << "\nreturn KV_COBALT\n";
   return {"docs/luals/reaper_KELVARO_COBALT.lua", lua.str()};
 }
 

@@ -42,7 +42,9 @@ int main(int argc, char** argv) {
                                            kv_docs::python_stub(docs),
                                            kv_docs::lua_module_file(docs),
                                            kv_docs::reaper_python_functions(docs),
-                                           kv_docs::extension_python_module(docs)};
+                                           kv_docs::reaper_python_stub(docs),
+                                           kv_docs::extension_python_module(docs),
+                                           kv_docs::extension_python_stub(docs)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {

@@ -79,7 +79,7 @@ generated_file python_exports(const documentation& docs) {
      << "    char array of at least that size (``text_buffer()``). A shorter array or an\n"
      << "    immutable bytes object is refused (ctypes.ArgumentError), never overrun.\"\"\"\n\n"
      << "    @classmethod\n"
-     << "    def from_param(cls, value):\n"
+     << "    def from_param(cls, value: object) -> object:\n"
      << "        if value is None:\n"
      << "            return None\n"
      << "        if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= "

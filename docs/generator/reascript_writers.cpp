@@ -34,9 +34,10 @@ std::string ctypes_type(const std::string& type) {
   throw std::runtime_error("no Python ReaScript form for " + type);
 }
 
-// Parameters that come back in the result tuple with new values.
+// Parameters that come back in the result tuple with new values. A const
+// char** goes to the host by reference, but the script gets back what it passed.
 bool changes(const std::string& type) {
-  return type == "char*" || type == "int*" || type == "double*" || type == "bool*" || type == "const char**";
+  return type == "char*" || type == "int*" || type == "double*" || type == "bool*";
 }
 
 // What the script's value becomes before the call.
@@ -56,19 +57,18 @@ std::string packed(const parameter& p) {
 
 std::string passed(const parameter& p, std::size_t i) {
   const std::string slot = "_t[" + std::to_string(i) + "]";
-  return changes(p.type) && p.type != "char*" ? "byref(" + slot + ")" : slot;
+  return (changes(p.type) && p.type != "char*") || p.type == "const char**" ? "byref(" + slot + ")" : slot;
 }
 
 std::string read_back(const parameter& p, std::size_t i) {
   const std::string slot = "_t[" + std::to_string(i) + "]";
   if (p.type == "char*") return "rpr_unpacks(" + slot + ")";
   if (p.type == "double*") return "float(" + slot + ".value)";
-  if (p.type == "const char**") return "rpr_unpackc(" + slot + ".value)";
   return "int(" + slot + ".value)";
 }
 
 std::string result_of(const std::string& type) {
-  if (type == "const char*") return "rpr_unpackc(_r)";
+  if (type == "const char*") return "_r.decode()";  // a null result raises AttributeError
   if (is_handle(type)) return "rpr_unpackp('" + type + "', _r)";
   return "_r";
 }
@@ -82,32 +82,79 @@ std::string quoted_doc(const std::string& text) {
   return escaped;
 }
 
+// A function as a Python ReaScript calls it.
+struct script_function {
+  std::string python_name, c_name, result;
+  std::vector<parameter> parameters;
+  std::string doc;
+};
+
+// How the extension's wrapper packs a project: REAPER turns one that does not
+// validate into 0, the current project; the wrapper refuses it instead.
+enum class projects { as_reaper, refused_unless_valid };
+
 // One wrapper: each call goes through a CFUNCTYPE of the C signature; the
 // result alone, or the result and every parameter when anything comes back.
-void write_wrapper(std::ostream& py, const std::string& python_name, const std::string& c_name,
-                   const std::string& result, const std::vector<parameter>& parameters, const std::string& doc) {
-  std::string names, types = ctypes_type(result), packs, args, returned;
+void write_wrapper(std::ostream& py, const script_function& f, projects project_packing) {
+  std::string names, types = ctypes_type(f.result), packs, args, returned;
   bool tuple = false;
-  for (std::size_t i = 0; i < parameters.size(); ++i) {
-    const auto& p = parameters[i];
+  for (std::size_t i = 0; i < f.parameters.size(); ++i) {
+    const auto& p = f.parameters[i];
     names += (i ? ", " : "") + p.name;
     types += ", " + ctypes_type(p.type);
-    packs += (i ? ", " : "") + packed(p);
+    const bool checked = project_packing == projects::refused_unless_valid && p.type == "ReaProject*";
+    packs += (i ? ", " : "") + (checked ? "_kv_project(" + p.name + ")" : packed(p));
     args += (i ? ", " : "") + passed(p, i);
     tuple = tuple || changes(p.type);
     returned += ", " + (changes(p.type) ? read_back(p, i) : p.name);
   }
-  py << "\n\ndef " << python_name << "(" << names << "):\n";
-  if (!doc.empty()) py << "  \"\"\"" << quoted_doc(doc) << "\"\"\"\n";
-  py << "  _f = CFUNCTYPE(" << types << ")(rpr_getfp('" << c_name << "'))\n";
-  if (!parameters.empty()) py << "  _t = (" << packs << (parameters.size() == 1 ? ",)\n" : ")\n");
-  py << "  " << (result == "void" ? "" : "_r = ") << "_f(" << args << ")\n";
+  py << "\n\ndef " << f.python_name << "(" << names << "):\n";
+  if (!f.doc.empty()) py << "  \"\"\"" << quoted_doc(f.doc) << "\"\"\"\n";
+  py << "  _f = CFUNCTYPE(" << types << ")(rpr_getfp('" << f.c_name << "'))\n";
+  if (!f.parameters.empty()) py << "  _t = (" << packs << (f.parameters.size() == 1 ? ",)\n" : ")\n");
+  py << "  " << (f.result == "void" ? "" : "_r = ") << "_f(" << args << ")\n";
   if (tuple) {
-    const std::string first = result == "void" ? returned.substr(2) : result_of(result) + returned;
+    const std::string first = f.result == "void" ? returned.substr(2) : result_of(f.result) + returned;
     py << "  return (" << first << ")\n";
-  } else if (result != "void") {
-    py << "  return " << result_of(result) << "\n";
+  } else if (f.result != "void") {
+    py << "  return " << result_of(f.result) << "\n";
   }
+}
+
+// The Python type a script passes for a parameter; handles are strings, None the null one.
+std::string argument_type(const std::string& type) {
+  if (type == "bool") return "bool";
+  if (type == "int" || type == "int*" || type == "bool*") return "int";
+  if (type == "double" || type == "double*") return "float";
+  if (type == "const char*" || type == "char*" || type == "const char**") return "str";
+  if (is_handle(type)) return "Optional[str]";
+  throw std::runtime_error("no Python ReaScript type for " + type);
+}
+
+// The Python type of a result or of a value read back; bool comes back as c_byte's int.
+std::string returned_type(const std::string& type) {
+  if (type == "void") return "None";
+  if (type == "bool" || type == "int" || type == "int*" || type == "bool*") return "int";
+  if (type == "double" || type == "double*") return "float";
+  if (type == "const char*" || type == "char*") return "str";
+  if (is_handle(type)) return "str";
+  throw std::runtime_error("no Python ReaScript type for " + type);
+}
+
+// The stub of one wrapper: what write_wrapper takes and returns, typed.
+void write_stub(std::ostream& pyi, const script_function& f) {
+  std::string names, returned = f.result == "void" ? "" : returned_type(f.result);
+  bool tuple = false;
+  for (const auto& p : f.parameters) {
+    names += (names.empty() ? "" : ", ") + p.name + ": " + argument_type(p.type);
+    tuple = tuple || changes(p.type);
+    const std::string back = changes(p.type) ? returned_type(p.type) : argument_type(p.type);
+    returned += (returned.empty() ? "" : ", ") + back;
+  }
+  const std::string result = tuple ? "Tuple[" + returned + "]" : returned_type(f.result);
+  pyi << "\n\ndef " << f.python_name << "(" << names << ") -> " << result << ":\n";
+  if (!f.doc.empty()) pyi << "  \"\"\"" << quoted_doc(f.doc) << "\"\"\"\n";
+  pyi << "  ...\n";
 }
 
 struct host_function {
@@ -125,12 +172,34 @@ std::vector<host_function> host_functions() {
   return functions;
 }
 
-// Not for scripts: registration, growing a buffer inside a call, and
-// functions filling arrays that one byref value would overrun.
+// Not for scripts: registration, growing a buffer inside a call, functions
+// filling arrays that one byref value would overrun, and ValidatePtr, which
+// the module offers as a helper of its own that takes an integer address.
 bool for_scripts(std::string_view name) {
   return name != "plugin_register" && name != "realloc_cmd_ptr" && name != "GetMediaItemTake_Peaks" &&
-         name != "GetAudioAccessorSamples";
+         name != "GetAudioAccessorSamples" && name != "ValidatePtr";
 }
+
+std::vector<script_function> host_script_functions() {
+  std::vector<script_function> functions;
+  for (const auto& f : host_functions()) {
+    if (!for_scripts(f.name)) continue;
+    auto parsed = kvhost::parse_definition(f.definition);
+    functions.push_back(
+        {"RPR_" + std::string(f.name), std::string(f.name), parsed.result, std::move(parsed.parameters), ""});
+  }
+  return functions;
+}
+
+std::vector<script_function> extension_script_functions(const documentation& docs) {
+  std::vector<script_function> functions;
+  for (const auto& f : docs.registered)
+    functions.push_back({f.name, f.name, f.result, f.parameters, f.help + "\n\n  " + f.description});
+  return functions;
+}
+
+const char* ctypes_names =
+    "from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64\n";
 
 }  // namespace
 
@@ -138,13 +207,26 @@ generated_file reaper_python_functions(const documentation&) {
   std::ostringstream py;
   py << "# Generated by kv_docgen from the host function declarations; do not edit.\n"
      << "# The host's functions as RPR_<name>, with REAPER's Python conventions.\n"
-     << "from reaper_python_core import *\n";
-  for (const auto& f : host_functions()) {
-    if (!for_scripts(f.name)) continue;
-    const auto parsed = kvhost::parse_definition(f.definition);
-    write_wrapper(py, "RPR_" + std::string(f.name), std::string(f.name), parsed.result, parsed.parameters, "");
-  }
+     << ctypes_names << "from reaper_python_core import *\n";
+  for (const auto& f : host_script_functions()) write_wrapper(py, f, projects::as_reaper);
+  py << "\n\n__all__ = [name for name in list(globals()) if name.startswith((\"rpr_\", \"RPR_\"))]\n";
   return {"host/python/reaper_python.py", py.str()};
+}
+
+generated_file reaper_python_stub(const documentation&) {
+  std::ostringstream pyi;
+  pyi << "# Generated by kv_docgen from the host function declarations; do not edit.\n"
+      << "# Types of kvhost's reaper_python: the helpers and the host's functions as RPR_<name>.\n"
+      << "import ctypes\nfrom typing import Optional, Tuple\n\n\n"
+      << "def rpr_getfp(name: str) -> int: ...\n"
+      << "def rpr_packp(ctype: str, v: object) -> int: ...\n"
+      << "def rpr_unpackp(ctype: str, v: Optional[int]) -> str: ...\n"
+      << "def rpr_packsc(v: object) -> bytes: ...\n"
+      << "def rpr_packs(v: object) -> ctypes.Array[ctypes.c_char]: ...\n"
+      << "def rpr_unpacks(v: ctypes.Array[ctypes.c_char]) -> str: ...\n"
+      << "def RPR_ValidatePtr(pointer: int, ctypename: str) -> int: ...\n";
+  for (const auto& f : host_script_functions()) write_stub(pyi, f);
+  return {"host/python/reaper_python.pyi", pyi.str()};
 }
 
 generated_file extension_python_module(const documentation& docs) {
@@ -153,10 +235,26 @@ generated_file extension_python_module(const documentation& docs) {
      << "# The extension's functions for Python ReaScripts, with REAPER's conventions:\n"
      << "#   sys.path.append(RPR_GetResourcePath() + \"/UserPlugins\")\n"
      << "#   from reaper_KELVARO_COBALT_python import *\n"
-     << "from reaper_python import *\n";
-  for (const auto& f : docs.registered)
-    write_wrapper(py, f.name, f.name, f.result, f.parameters, f.help + "\n\n  " + f.description);
+     << "# One mend: a project handle that does not validate raises ValueError\n"
+     << "# instead of becoming the current project; None is the current project.\n"
+     << "import re as _re\n"
+     << ctypes_names << "from reaper_python import *\n\n\n"
+     << "def _kv_project(v):\n"
+     << "  p = rpr_packp('ReaProject*', v)\n"
+     << "  if p or v is None or (isinstance(v, str) and _re.fullmatch(r'\\(ReaProject\\*\\)0x0+\\n?', v)):\n"
+     << "    return p\n"
+     << "  raise ValueError('%r names no open project (None is the current one)' % (v,))\n";
+  for (const auto& f : extension_script_functions(docs)) write_wrapper(py, f, projects::refused_unless_valid);
   return {"src/binding/python/reaper_KELVARO_COBALT_python.py", py.str()};
+}
+
+generated_file extension_python_stub(const documentation& docs) {
+  std::ostringstream pyi;
+  pyi << "# Generated by kv_docgen from the library's declarations; do not edit.\n"
+      << "# Types of reaper_KELVARO_COBALT_python: the extension's functions for Python ReaScripts.\n"
+      << "from typing import Optional, Tuple\n\nfrom reaper_python import *\n";
+  for (const auto& f : extension_script_functions(docs)) write_stub(pyi, f);
+  return {"src/binding/python/reaper_KELVARO_COBALT_python.pyi", pyi.str()};
 }
 
 }  // namespace kv_docs

@@ -28,6 +28,8 @@ generated_file python_exports(const documentation& docs);
 generated_file python_stub(const documentation& docs);
 generated_file lua_module_file(const documentation& docs);
 generated_file reaper_python_functions(const documentation& docs);
+generated_file reaper_python_stub(const documentation& docs);
 generated_file extension_python_module(const documentation& docs);
+generated_file extension_python_stub(const documentation& docs);
 
 }  // namespace kv_docs

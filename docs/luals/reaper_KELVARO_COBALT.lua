@@ -1,12 +1,28 @@
----@meta
--- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER, for the Lua language
--- server. Generated from the library's declarations; do not edit.
+---@meta reaper_KELVARO_COBALT
+-- reaper_KELVARO_COBALT: the KV_ functions it registers with REAPER and
+-- the module `local kv = require("reaper_KELVARO_COBALT")`, for the Lua language server.
+-- Generated from the library's declarations; do not edit.
 
 ---@class MediaItem: lightuserdata
 ---@class MediaTrack: lightuserdata
 ---@class ReaProject: lightuserdata
----@class TrackDetail: table<string, any> a record: its present fields by name
----@class kv_Peak: table<string, any> a record: its present fields by name
+
+---A TrackDetail record: only the fields its list fills are present.
+---@class TrackDetail
+---@field Name? string
+---@field Track? MediaTrack
+---@field Volume? number
+---@field Index? integer
+---@field Depth? integer
+
+---A kv_Peak record: only the fields its list fills are present.
+---@class kv_Peak
+---@field Time? number
+---@field MaxPeak? number
+---@field MinPeak? number
+---@field Frequency? number
+---@field Pos? number
+---@field PointVol? number
 
 reaper = reaper or {}
 
@@ -768,3 +784,5 @@ function KV_COBALT.KV_GetMediaIdPeakList(projID, itemID) end
 ---@return boolean ok
 ---@return kv_Peak[] list
 function KV_COBALT.KV_GetSelectedMediaIdPeakList(projID, selectItemID) end
+
+return KV_COBALT

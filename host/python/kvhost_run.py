@@ -1,6 +1,6 @@
 # kvhost's Python ReaScript runner: sets the host up as kvhost's options say,
-# loads the extension, then runs the script with reaper_python's names in
-# scope as REAPER does.
+# loads the extension, then runs the script with reaper_python's rpr_ and
+# RPR_ names in scope as REAPER does.
 import os
 import runpy
 import sys
@@ -22,7 +22,8 @@ def main():
   extension = os.environ.get("KVHOST_EXTENSION", "")
   if extension and _host.kvhost_load_extension(extension.encode()) != 1:
     sys.exit("kvhost: cannot load " + extension)
-  names = {k: v for k, v in vars(reaper_python).items() if not k.startswith("_")}
+  # The module's own names, as `from reaper_python import *` gives them; not what it imported.
+  names = {k: getattr(reaper_python, k) for k in reaper_python.__all__}
   try:
     runpy.run_path(script, init_globals=names, run_name="__main__")
   finally:

@@ -1,28 +1,43 @@
-# The conventions under kvhost's reaper_python: function addresses from the
-# host's C library (loaded in this process, with the extension), handles as
-# "(Type*)0x..." strings, UTF-8 strings and 4 MiB char* buffers.
+# The conventions under kvhost's reaper_python, as REAPER's own module applies
+# them and nowhere kinder: function addresses from the host's C library
+# (loaded in this process, with the extension), handles as "(Type*)0x..."
+# strings validated against the parameter's declared type, UTF-8 strings and
+# 4 MiB char* buffers.
 import os
 import re
-from ctypes import *
+from ctypes import CDLL, CFUNCTYPE, c_byte, c_char_p, c_uint64, c_void_p, create_string_buffer
 
 _host = CDLL(os.environ["KVHOST_LIBRARY"])
 _host.kvhost_get_func.restype = c_void_p
 _host.kvhost_get_func.argtypes = [c_char_p]
-_handle = re.compile(r"\((.+)\)0x([0-9A-F]{16})")
+# A type name of word characters ending in * (or HWND), upper-case hex digits,
+# one trailing newline at most.
+_handle = re.compile(r"\(([A-Za-z0-9_]+\*|HWND)\)0x([0-9A-F]*)\n?")
 
 
 def rpr_getfp(name):
-  return _host.kvhost_get_func(str(name).encode("UTF-8")) or 0
+  # A plain look-up in the host's table: a name it does not offer is a KeyError, never 0.
+  address = _host.kvhost_get_func(name.encode("UTF-8")) if isinstance(name, str) else None
+  if not address:
+    raise KeyError(name)
+  return address
 
 
 def rpr_packp(ctype, v):
-  # An address only for a live object named as the parameter's type (any type for void*).
   m = _handle.fullmatch(v) if isinstance(v, str) else None
-  if not m or (ctype != "void*" and m.group(1) != ctype):
+  if not m:
     return 0
-  address = int(m.group(2), 16)
+  digits = m.group(2)
+  if len(digits) <= 8:
+    raise ValueError("%r: eight hex digits or fewer leave no low half to read" % v)
+  if ctype != "void*" and m.group(1) != ctype:
+    return 0
+  address = int(digits[:8], 16) << 32 | int(digits[8:], 16)
+  if address >> 64:
+    return 0
+  # Validated as the parameter's declared type: "void*" is no type ValidatePtr knows.
   validate = CFUNCTYPE(c_byte, c_uint64, c_char_p)(rpr_getfp("ValidatePtr"))
-  return address if validate(address, m.group(1).encode("UTF-8")) else 0
+  return address if validate(address, ctype.encode("UTF-8")) else 0
 
 
 def rpr_unpackp(ctype, v):
@@ -42,5 +57,7 @@ def rpr_unpacks(v):
   return v.value.decode()
 
 
-def rpr_unpackc(v):
-  return v.decode() if v is not None else None
+def RPR_ValidatePtr(pointer, ctypename):
+  # An integer address only: c_uint64 of a handle string raises TypeError.
+  validate = CFUNCTYPE(c_byte, c_uint64, c_char_p)(rpr_getfp("ValidatePtr"))
+  return validate(c_uint64(pointer), rpr_packsc(ctypename))

@@ -17,7 +17,7 @@ Projects, tracks and items are addresses (int) or None. Inside a REAPER Python
 ReaScript they are REAPER's handle strings too. The package knows it is there
 when REAPER's module ``reaper_python`` is already imported (REAPER imports it
 before any script runs; the package never imports it) and has ``rpr_getfp``
-and ``RPR_ValidatePtr2``:
+and ``RPR_GetResourcePath``:
 
     cobalt = kv_cobalt.Cobalt()              # the library in REAPER's UserPlugins
     ok, tracks = cobalt.GetTrackItemList(None)
@@ -25,8 +25,10 @@ and ``RPR_ValidatePtr2``:
 
 There the functions take ``"(MediaTrack*)0x..."``, ``"(MediaItem*)0x..."`` and
 ``"(ReaProject*)0x..."`` strings or addresses, each confirmed live by REAPER's
-ValidatePtr2 first (ValueError when it is not, or the string is malformed;
-TypeError for a handle of another type), and hand tracks back as strings;
+ValidatePtr2, called by its address, first (ValueError when it is not, or the
+string is malformed; TypeError for a handle of another type), and hand tracks
+back as strings; ``host_function(name, result, *parameters)`` gives any host
+or SWS function by address, or says which extension is missing;
 ``Cobalt(handle_strings=False)`` hands back addresses there too. Outside
 REAPER nothing can confirm a handle string, so only addresses are taken.
 The pooled objects of your own hold addresses as they are (a str stored
@@ -47,18 +49,51 @@ thread sees another's object half made or freed. Not covered:
   dialog), every other thread's call into the library waits for it.
 """
 import ctypes
-from typing import Any, Callable, Dict, List, Optional, Tuple, Union
+import functools
+import inspect
+import typing
+from typing import Any, Callable, Dict, List, Optional, Tuple, Type, TypeVar, Union
 
 from . import _native
 from ._native import encode
-from .handles import Handle, Handles
-from .pool import RECORD_TYPES, Array, Map, Record, RecordList, _check_int
+from .handles import Handle, Handles, MissingFunctionError, host_function
+from .pool import RECORD_TYPES, Array, Map, PooledType, Record, RecordList, _check_int
 
-__all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES"]
+__all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES", "MissingFunctionError",
+           "host_function"]
 
 Track = Union[int, str, None]
 TRACK, PROJECT = "MediaTrack*", "ReaProject*"
 Records = List[Optional[Dict[str, Any]]]
+# The handle type each handle argument names, by the argument's name.
+_HANDLE_TYPES = {"project": PROJECT, "track": TRACK, "item": "MediaItem*"}
+Method = TypeVar("Method", bound=Callable[..., Any])
+
+
+def _arguments(method: Method) -> Method:
+    """Converts a list function's arguments for the library by their annotations
+    (int: 32-bit, str: text, Handle: confirmed address); a refused one raises its
+    error prefixed with the function and argument, as "GetTrackIdChildList(track_index): ..."."""
+    signature = inspect.signature(method)
+    hints = typing.get_type_hints(method)
+
+    @functools.wraps(method)
+    def converted(self: "Cobalt", *arguments: Any) -> Any:
+        bound = signature.bind(self, *arguments)
+        values: List[Any] = []
+        for name, value in list(bound.arguments.items())[1:]:
+            try:
+                if hints[name] is int:
+                    values.append(_check_int(value))
+                elif hints[name] is str:
+                    values.append(encode(value))
+                else:
+                    values.append(self.address(value, _HANDLE_TYPES[name]))
+            except (TypeError, ValueError, OverflowError) as error:
+                raise type(error)("%s(%s): %s" % (method.__name__, name, error)) from None
+        return method(self, *values)
+
+    return typing.cast(Method, converted)
 
 
 class Cobalt:
@@ -97,26 +132,32 @@ class Cobalt:
         """A new empty record list."""
         return self._create(RecordList, "py_create_kvList_array")
 
-    def _create(self, kind: type, create: str):
+    def _create(self, kind: Type[PooledType], create: str) -> PooledType:
         with self.native.lock:  # no other thread's call between making the object and wrapping it
             return kind(self.native, getattr(self.native, create)(), new=True)
 
     # The list functions
 
-    def _run(self, name: str, read: Callable[[Any], list], *arguments, counted: bool = False):
+    def _run(self, name: str, read: Callable[[Any], List[Any]], *arguments: Any) -> Tuple[bool, List[Any]]:
         """Calls the export, reads the pooled result with read (_tracks, _records
-        or Array.texts) and releases it."""
+        or _texts) and releases it."""
+        ok, values, _ = self._run_counted(name, read, *arguments, counted=False)
+        return ok, values
+
+    def _run_counted(self, name: str, read: Callable[[Any], List[Any]], *arguments: Any,
+                     counted: bool = True) -> Tuple[bool, List[Any], int]:
+        """_run of an export that also writes a count."""
         handle = ctypes.c_uint64(0)
         count = ctypes.c_int(0)
         extra = (ctypes.byref(count),) if counted else ()
-        values = []
+        values: List[Any] = []
         with self.native.lock:
-            ok = getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra)
+            ok = bool(getattr(self.native, name)(*arguments, ctypes.byref(handle), *extra))
             if handle.value:
                 kind = RecordList if read == self._records else Array
                 with kind(self.native, handle.value, new=True) as pooled:
                     values = read(pooled)
-        return (ok, values, count.value) if counted else (ok, values)
+        return ok, values, count.value
 
     def _tracks(self, pooled: Array) -> List[Track]:
         return [self.handle(address, TRACK) for address in pooled.addresses()]
@@ -124,62 +165,73 @@ class Cobalt:
     def _records(self, pooled: RecordList) -> Records:
         return pooled.to_dicts(self._handles.handle if self._handles.strings else None)
 
+    @staticmethod
+    def _texts(pooled: Array) -> List[str]:
+        return pooled.texts()
+
+    @_arguments
     def GetTrackItemList(self, project: Handle) -> Tuple[bool, List[Track]]:
         """Every track of the project (None: the current one), in order."""
-        return self._run("py_GetTrackItemList", self._tracks, self.address(project, PROJECT))
+        return self._run("py_GetTrackItemList", self._tracks, project)
 
+    @_arguments
     def GetTrackItemChildList(self, track: Handle) -> Tuple[bool, List[Track], int]:
         """The direct children of a track, and their count."""
-        return self._run("py_GetTrackItemChildList", self._tracks, self.address(track, TRACK), counted=True)
+        return self._run_counted("py_GetTrackItemChildList", self._tracks, track)
 
+    @_arguments
     def GetTrackIdChildList(self, project: Handle, track_index: int) -> Tuple[bool, List[Track], int]:
         """The direct children of the track at an index (the top level when there is none), and their count."""
-        return self._run("py_GetTrackIdChildList", self._tracks, self.address(project, PROJECT),
-                         _check_int(track_index), counted=True)
+        return self._run_counted("py_GetTrackIdChildList", self._tracks, project, track_index)
 
+    @_arguments
     def GetSelectedTrackIdChildList(self, project: Handle, selected_index: int) -> Tuple[bool, List[Track]]:
         """The direct children of the selected track at an index (the top level when there is none);
         False when the list is empty."""
-        return self._run("py_GetSelectedTrackIdChildList", self._tracks, self.address(project, PROJECT),
-                         _check_int(selected_index))
+        return self._run("py_GetSelectedTrackIdChildList", self._tracks, project, selected_index)
 
+    @_arguments
     def GetTrackDepthList(self, project: Handle) -> Tuple[bool, Records]:
         """{"Track", "Depth"} per track; False when the project has no track."""
-        return self._run("py_GetTrackDepthList", self._records, self.address(project, PROJECT))
+        return self._run("py_GetTrackDepthList", self._records, project)
 
+    @_arguments
     def GetSamePerfectTrackNameList(self, project: Handle, name: str) -> Tuple[bool, Records]:
         """{"Track", "Index"} per track named exactly name; False when none is."""
-        return self._run("py_GetSamePerfectTrackNameList", self._records, self.address(project, PROJECT),
-                         encode(name))
+        return self._run("py_GetSamePerfectTrackNameList", self._records, project, name)
 
+    @_arguments
     def GetIncludePerfectTrackNameList(self, project: Handle, name: str) -> Tuple[bool, Records]:
         """{"Track", "Index"} per track whose name contains name in any ASCII case; False when none does."""
-        return self._run("py_GetIncludePerfectTrackNameList", self._records, self.address(project, PROJECT),
-                         encode(name))
+        return self._run("py_GetIncludePerfectTrackNameList", self._records, project, name)
 
+    @_arguments
     def GetFilePathList(self, directory: str, extension: str) -> Tuple[bool, List[str]]:
         """Paths below directory whose extension (without its dot) matches in any case; False without the folder."""
-        return self._run("py_GetFilePathList", Array.texts, encode(directory), encode(extension))
+        return self._run("py_GetFilePathList", self._texts, directory, extension)
 
+    @_arguments
     def GetStringSplitList(self, text: str, delimiters: str) -> Tuple[bool, List[str]]:
         """The fields of text cut at every byte found in delimiters."""
-        return self._run("py_GetStringSplitList", Array.texts, encode(text), encode(delimiters))
+        return self._run("py_GetStringSplitList", self._texts, text, delimiters)
 
+    @_arguments
     def GetUserInputList(self, title: str, input_count: int, captions: str,
                          default_values: str) -> Tuple[bool, List[str]]:
         """Asks the user for input_count comma-separated values; whether they confirmed, and the answers."""
-        return self._run("py_GetUserInputList", Array.texts, encode(title), _check_int(input_count), encode(captions),
-                         encode(default_values))
+        return self._run("py_GetUserInputList", self._texts, title, input_count, captions, default_values)
 
+    @_arguments
     def GetMediaItemPeakList(self, item: Handle) -> Tuple[bool, Records]:
         """{"Time", "MaxPeak", "MinPeak"} (seconds, dB) per millisecond of the item."""
-        return self._run("py_GetMediaItemPeakList", self._records, self.address(item, "MediaItem*"))
+        return self._run("py_GetMediaItemPeakList", self._records, item)
 
+    @_arguments
     def GetMediaIdPeakList(self, project: Handle, item_index: int) -> Tuple[bool, Records]:
         """The peak list of the item at an index of the project."""
-        return self._run("py_GetMediaIdPeakList", self._records, self.address(project, PROJECT), _check_int(item_index))
+        return self._run("py_GetMediaIdPeakList", self._records, project, item_index)
 
+    @_arguments
     def GetSelectedMediaIdPeakList(self, project: Handle, selected_index: int) -> Tuple[bool, Records]:
         """The peak list of the selected item at an index."""
-        return self._run("py_GetSelectedMediaIdPeakList", self._records, self.address(project, PROJECT),
-                         _check_int(selected_index))
+        return self._run("py_GetSelectedMediaIdPeakList", self._records, project, selected_index)

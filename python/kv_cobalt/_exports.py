@@ -28,7 +28,7 @@ class buffer:
     immutable bytes object is refused (ctypes.ArgumentError), never overrun."""
 
     @classmethod
-    def from_param(cls, value):
+    def from_param(cls, value: object) -> object:
         if value is None:
             return None
         if isinstance(value, ctypes.Array) and value._type_ is ctypes.c_char and len(value) >= TEXT_CAPACITY:

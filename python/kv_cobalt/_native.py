@@ -69,10 +69,12 @@ def encode(value: "str | bytes | None") -> bytes:
         raw = value
     elif isinstance(value, os.PathLike):
         raw = os.fsencode(value)
-    else:
+    elif isinstance(value, str):
         raw = value.encode("utf-8", "surrogateescape")
+    else:
+        raise TypeError("takes a str or bytes, not %s %r" % (type(value).__name__, value))
     if b"\0" in raw:
-        raise ValueError("embedded null byte")
+        raise ValueError("holds a NUL byte, where the library would cut it short")
     return raw
 
 

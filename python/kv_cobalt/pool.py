@@ -9,8 +9,9 @@ array or list that held it, they all read 0 and never release it again.
 """
 import ctypes
 import functools
+import typing
 import weakref
-from typing import Any, Callable, Dict, List, Optional, Tuple, Union
+from typing import Any, Callable, Dict, List, Optional, Tuple, TypeVar, Union
 
 from . import _exports, _native
 from ._native import decode, encode, text_buffer
@@ -21,6 +22,12 @@ Value = Union[bool, int, float, str, bytes, None, ctypes.c_void_p]
 RECORD_TYPES = ("TrackDetail", "kv_Midi", "kv_Peak")
 
 _INT_RANGE = range(-(2**31), 2**31)
+Method = TypeVar("Method", bound=Callable[..., Any])
+PooledType = TypeVar("PooledType", bound="Pooled")
+#: A track field's value as handed back: handle(address, "MediaTrack*").
+TrackHandle = Callable[[Optional[int], str], Any]
+# The arguments whose refusals a method's name is put before.
+_ARGUMENT_NAMES = ("value ", "key ", "index ", "type_name ")
 
 
 def _address(value: "int | ctypes.c_void_p | None") -> Optional[int]:
@@ -28,43 +35,62 @@ def _address(value: "int | ctypes.c_void_p | None") -> Optional[int]:
 
 
 def _check_int(value: int) -> int:
+    if not isinstance(value, int):
+        raise TypeError("takes an int, not %s %r" % (type(value).__name__, value))
     if value not in _INT_RANGE:
-        raise OverflowError("%d does not fit the library's 32-bit integers" % value)
+        raise OverflowError("takes a 32-bit int; %d is out of range" % value)
     return value
 
 
 def _index(index: int) -> int:
     """A position as the library's 32-bit int; one beyond its range is out of range (-1), never cut to another."""
+    if not isinstance(index, int):
+        raise TypeError("index takes an int, not %s %r" % (type(index).__name__, index))
     return index if index in _INT_RANGE else -1
 
 
-def _store(native: _native.Library, setter: str, value: Value, *target) -> None:
+def _argument(name: str, convert: Callable[[Any], Any], value: Any) -> Any:
+    """convert(value); its refusal names the argument."""
+    try:
+        return convert(value)
+    except (TypeError, ValueError, OverflowError) as error:
+        raise type(error)("%s %s" % (name, error)) from None
+
+
+def _store(native: _native.Library, setter: str, value: Value, *target: Any) -> None:
     """Calls the typed setter named by setter ("py_set_array_{}" and so on) for value's type."""
     if isinstance(value, bool):
         kind, value = "bool", value
     elif isinstance(value, int):
-        kind, value = "int", _check_int(value)
+        kind, value = "int", _argument("value", _check_int, value)
     elif isinstance(value, float):
         kind = "double"
     elif isinstance(value, (str, bytes)):
-        kind, value = "string", encode(value)
+        kind, value = "string", _argument("value", encode, value)
     elif value is None or isinstance(value, ctypes.c_void_p):
         kind, value = "ptr", _address(value)
     else:
-        raise TypeError("no script value for %r" % type(value).__name__)
+        raise TypeError("value takes a bool, int, float, str, bytes, None or ctypes.c_void_p, not %s %r"
+                        % (type(value).__name__, value))
     getattr(native, setter.format(kind))(*target, value)
 
 
-def _locked(method):
+def _locked(method: Method) -> Method:
     """Runs the method under the library's lock: the handle it reads still names
-    the same object when the library gets it, whatever other threads do."""
+    the same object when the library gets it, whatever other threads do. A
+    refused argument's error names the method ("Array.append: value takes ...")."""
 
     @functools.wraps(method)
-    def locked(self, *arguments):
+    def locked(self: Any, *arguments: Any) -> Any:
         with self._native.lock:
-            return method(self, *arguments)
+            try:
+                return method(self, *arguments)
+            except (TypeError, ValueError, OverflowError) as error:
+                if str(error).startswith(_ARGUMENT_NAMES):
+                    raise type(error)("%s: %s" % (method.__qualname__, error)) from None
+                raise
 
-    return locked
+    return typing.cast(Method, locked)
 
 
 class _Handle:
@@ -149,13 +175,13 @@ class Pooled:
         """Releases the object in the library; true when it was still there."""
         return _release(self._native, self._held, "py_release_obj")
 
-    def __enter__(self):
+    def __enter__(self: PooledType) -> PooledType:
         return self
 
-    def __exit__(self, *exc_info) -> None:
+    def __exit__(self, *exc_info: object) -> None:
         self.release()
 
-    def __del__(self):
+    def __del__(self) -> None:
         try:
             self.release()
         except Exception:  # interpreter shutting down: the library frees its pools itself
@@ -230,7 +256,7 @@ class Map(Pooled):
 
     @_locked
     def __setitem__(self, key: "str | bytes", value: Value) -> None:
-        _store(self._native, "py_set_map_{}", value, self.handle, encode(key))
+        _store(self._native, "py_set_map_{}", value, self.handle, _argument("key", encode, key))
 
     @_locked
     def _entry(self, getter: str, index: int) -> Tuple[str, Any]:
@@ -298,7 +324,7 @@ class Record:
     def get(self, key: str, type_name: str) -> Any:
         """A field's value read as type_name ("int", "double", "string", "MediaTrack*");
         the type's default when the record or field has none of that type."""
-        n, h, k = self._native, self.handle, encode(key)
+        n, h, k = self._native, self.handle, _argument("key", encode, key)
         if type_name == "int":
             return n.py_get_int_inkvobj(h, k)
         if type_name == "double":
@@ -309,12 +335,12 @@ class Record:
             return decode(buffer.value)
         if type_name == "MediaTrack*":
             return n.py_get_ptr_inkvobj(h, k)
-        raise ValueError("no field type %r" % type_name)
+        raise ValueError("type_name takes \"int\", \"double\", \"string\" or \"MediaTrack*\", not %r" % type_name)
 
     @_locked
     def __setitem__(self, key: str, value: Value) -> None:
         """Sets a field; stored only when the value has the field's own type."""
-        _store(self._native, "py_set_{}_inkvObj", value, self.handle, encode(key))
+        _store(self._native, "py_set_{}_inkvObj", value, self.handle, _argument("key", encode, key))
 
     @_locked
     def to_dict(self) -> Dict[str, Any]:
@@ -334,9 +360,11 @@ class RecordList(Pooled):
     @_locked
     def append(self, type_name: str) -> Record:
         """A new empty record of one of RECORD_TYPES at the end of the list."""
-        handle = self._native.py_create_kvObj_inarray(self.handle, encode(type_name))
+        handle = self._native.py_create_kvObj_inarray(self.handle, _argument("type_name", encode, type_name))
         if not handle:
-            raise ValueError("cannot create a %r record here" % type_name)
+            if type_name in RECORD_TYPES:
+                raise ValueError("cannot create a record in a released list")
+            raise ValueError("type_name takes one of %s, not %r" % (", ".join(RECORD_TYPES), type_name))
         return Record(self._native, handle, self, new=True)
 
     @_locked
@@ -360,7 +388,7 @@ class RecordList(Pooled):
         n = self._native.unlocked  # the lock is held for the whole list
         records = self.handle
         total = n.py_get_obj_size(records) if records else 0
-        by_field = _field_reader(n, handle)
+        by_field = _FieldReader(n, handle)
         names = _numeric_keys(n, records, total, by_field)
         if names is None:
             return [by_field(h) if h else None for h in (n.py_get_ptr_inarray(records, i) for i in range(total))]
@@ -381,39 +409,40 @@ class RecordList(Pooled):
 _BLOCK_ROWS = 1 << 16
 
 
-def _field_reader(n, track_handle=None):
+class _FieldReader:
     """Reads a record's present fields with one call per field and key: the
-    way for records that columns do not hold."""
-    text_value = text_buffer()
+    way for records that columns do not hold. n: the exports without the lock."""
 
-    def read_text(handle: int, key: bytes) -> str:
-        n.py_get_string_inkvobj(handle, key, text_value)
-        return decode(text_value.value)
+    def __init__(self, n: Any, track_handle: Optional[TrackHandle] = None):
+        self.n = n
+        self.track_handle = track_handle
+        self.text_value, self.key, self.type_name = text_buffer(), text_buffer(), text_buffer()
+        self.names: Dict[bytes, str] = {}
+        self.readers: Dict[bytes, Callable[[int, bytes], Any]] = {
+            b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj, b"string": self.read_text,
+            b"MediaTrack*": self.read_track if track_handle else n.py_get_ptr_inkvobj}
 
-    def read_track(handle: int, key: bytes) -> Any:
-        return track_handle(n.py_get_ptr_inkvobj(handle, key), "MediaTrack*")
+    def read_text(self, handle: int, key: bytes) -> str:
+        self.n.py_get_string_inkvobj(handle, key, self.text_value)
+        return decode(self.text_value.value)
 
-    readers = {b"int": n.py_get_int_inkvobj, b"double": n.py_get_double_inkvobj,
-               b"string": read_text, b"MediaTrack*": read_track if track_handle else n.py_get_ptr_inkvobj}
-    key, type_name = text_buffer(), text_buffer()
-    names: Dict[bytes, str] = {}
+    def read_track(self, handle: int, key: bytes) -> Any:
+        assert self.track_handle is not None
+        return self.track_handle(self.n.py_get_ptr_inkvobj(handle, key), "MediaTrack*")
 
-    def fields_of(handle: int) -> List[Tuple[str, bytes, bytes]]:
+    def fields_of(self, handle: int) -> List[Tuple[str, bytes, bytes]]:
         found = []
-        for position in range(n.py_get_obj_size(handle)):
-            n.py_get_key_inkvObj(handle, position, key, type_name)
-            raw = key.value
-            found.append((names.get(raw) or names.setdefault(raw, decode(raw)), raw, type_name.value))
+        for position in range(self.n.py_get_obj_size(handle)):
+            self.n.py_get_key_inkvObj(handle, position, self.key, self.type_name)
+            raw = self.key.value
+            found.append((self.names.get(raw) or self.names.setdefault(raw, decode(raw)), raw, self.type_name.value))
         return found
 
-    def read(handle: int) -> Dict[str, Any]:
-        return {name: readers[kind](handle, raw) for name, raw, kind in fields_of(handle)}
-
-    read.fields_of = fields_of  # type: ignore[attr-defined]
-    return read
+    def __call__(self, handle: int) -> Dict[str, Any]:
+        return {name: self.readers[kind](handle, raw) for name, raw, kind in self.fields_of(handle)}
 
 
-def _numeric_keys(n, records: int, total: int, by_field) -> Optional[List[str]]:
+def _numeric_keys(n: Any, records: int, total: int, by_field: _FieldReader) -> Optional[List[str]]:
     """The present fields of the list's first record, in key order: the columns
     asked for. None when one is no number: such lists (tracks) are read by field."""
     for index in range(total):
@@ -426,13 +455,15 @@ def _numeric_keys(n, records: int, total: int, by_field) -> Optional[List[str]]:
     return []
 
 
-def _block_dicts(n, records, first, names, count, got, values, kinds, rows, by_field):
+def _block_dicts(n: Any, records: int, first: int, names: List[str], count: int, got: int, values: "ctypes.Array[ctypes.c_double]",
+                 kinds: "ctypes.Array[ctypes.c_uint8]", rows: bytes, by_field: _FieldReader) -> List[Optional[Dict[str, Any]]]:
     """The dicts of one block of rows from its columns."""
     numbers = memoryview(values).cast("B").cast("d")
     kind_bytes = bytes(kinds)
-    columns, column_kinds = [], []
+    columns: List[Any] = []
+    column_kinds: List[bytes] = []
     for k in range(len(names)):
-        column = numbers[k * count:k * count + got]
+        column: Any = numbers[k * count:k * count + got]
         cells = kind_bytes[k * count:k * count + got]
         if cells.count(_exports.CELL_INT):
             column = [int(v) if c == _exports.CELL_INT else v for v, c in zip(column, cells)]
@@ -444,7 +475,9 @@ def _block_dicts(n, records, first, names, count, got, values, kinds, rows, by_f
         present = [k for k, a in enumerate(absent) if a == 0]
         if not present:
             return [{} for _ in range(got)]
-        return _dict_builder(tuple(names[k] for k in present))([columns[k] for k in present])
+        built: List[Optional[Dict[str, Any]]] = _dict_builder(tuple(names[k] for k in present))(
+            [columns[k] for k in present])
+        return built
     block: List[Optional[Dict[str, Any]]] = []
     for row, kind in enumerate(rows):
         if kind == _exports.ROW_NO_RECORD:
@@ -459,10 +492,12 @@ def _block_dicts(n, records, first, names, count, got, values, kinds, rows, by_f
 
 
 @functools.lru_cache(maxsize=None)
-def _dict_builder(names: Tuple[str, ...]):
+def _dict_builder(names: Tuple[str, ...]) -> Callable[[List[Any]], List[Optional[Dict[str, Any]]]]:
     """columns -> one dict per row, keys in this order. A comprehension with
     the keys as literals makes each dict in one step, twice as fast as
     dict(zip(...)); repr makes any key a literal, so only these keys get in."""
     values = "".join("v%d, " % i for i in range(len(names)))
     entries = ", ".join("%r: v%d" % (name, i) for i, name in enumerate(names))
-    return eval("lambda columns: [{%s} for %s in zip(*columns)]" % (entries, values))  # noqa: S307
+    built: Callable[[List[Any]], List[Optional[Dict[str, Any]]]] = eval(  # noqa: S307
+        "lambda columns: [{%s} for %s in zip(*columns)]" % (entries, values))
+    return built

@@ -10,7 +10,7 @@
 
 namespace kv_object {
 namespace {
-constexpr const char* keys[peak_table::field_count] = {"Time", "MaxPeak", "MinPeak", "Frequency", "Pos", "PointVol"};
+constexpr auto& keys = peak_table::keys;
 
 int field_of(const std::string& key) {
   for (int f = 0; f < peak_table::field_count; ++f)

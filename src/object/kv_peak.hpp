@@ -38,6 +38,8 @@ class peak_table {
  public:
   // In key order.
   enum field : int { Time, MaxPeak, MinPeak, Frequency, Pos, PointVol, field_count };
+  // The fields' keys, by field; every field holds a double.
+  static constexpr const char* keys[field_count] = {"Time", "MaxPeak", "MinPeak", "Frequency", "Pos", "PointVol"};
 
   std::size_t size() const { return present_.size(); }
   // A new row with every field absent and 0; its index.

@@ -1,5 +1,5 @@
 #!/bin/sh
-# `cmake --install` puts the extension, its Lua file and its Python module into
+# `cmake --install` puts the extension, its Lua file and its Python module (with its type stub) into
 # the user's REAPER UserPlugins folder, or into <prefix>/UserPlugins when a
 # prefix is given, and refuses to guess the user's folder when the variable
 # naming it is unset. Given kvhost, the installed file loads in the host and
@@ -13,7 +13,7 @@ trap 'rm -rf "$home"' EXIT
 # answers, and a script gets the lists through the installed files as it
 # would in REAPER, whose Lua the library cannot reach from C.
 installed() {
-  for name in "$file" reaper_KELVARO_COBALT.lua reaper_KELVARO_COBALT_python.py; do
+  for name in "$file" reaper_KELVARO_COBALT.lua reaper_KELVARO_COBALT_python.py reaper_KELVARO_COBALT_python.pyi; do
     [ -f "$1/$name" ] || { echo "not installed: $1/$name"; exit 1; }
   done
   [ -n "$kvhost" ] || { echo "installed: $1/$file"; return; }

@@ -443,6 +443,63 @@ class Package(unittest.TestCase):
             sys.setswitchinterval(interval)
         self.assertEqual(failures, [])
 
+    def test_a_thread_holding_the_lock_keeps_another_threads_to_dicts_waiting(self):
+        # The lock is held through a Cobalt that loaded the same file by another
+        # name: one file, one lock.
+        with tempfile.TemporaryDirectory() as folder:
+            other_name = os.path.join(folder, "other" + os.path.splitext(lib._name)[1])
+            os.symlink(os.path.abspath(lib._name), other_name)
+            other = kv_cobalt.Cobalt(other_name)
+        self.assertIs(other.native.lock, lib.lock)
+        records = self.cobalt.record_list()
+        records.append("kv_Midi")
+        at_the_lock, calls, result = threading.Event(), [], []
+        real_lock, size = lib.lock, lib.unlocked.py_get_obj_size
+
+        class Watched:
+            """The library's lock, telling when the other thread gets to it."""
+
+            def __enter__(self):
+                if threading.current_thread() is not threading.main_thread():
+                    at_the_lock.set()
+                return real_lock.__enter__()
+
+            def __exit__(self, *exc_info):
+                return real_lock.__exit__(*exc_info)
+
+        def counted_size(handle):
+            calls.append(handle)
+            at_the_lock.set()
+            return size(handle)
+
+        with mock.patch.object(lib, "lock", Watched()), mock.patch.object(lib.unlocked, "py_get_obj_size", counted_size):
+            reader = threading.Thread(target=lambda: result.append(records.to_dicts()))
+            with other.native.lock:
+                reader.start()
+                at_the_lock.wait()
+                self.assertEqual(calls, [], "to_dicts reached the library while another thread held the lock")
+            reader.join()
+        self.assertEqual((result, calls[0]), ([[{}]], records.handle))
+
+    def test_argument_errors_name_the_function_the_argument_and_what_it_takes(self):
+        c = self.cobalt
+        for call, error, message in (
+                (lambda: c.GetTrackIdChildList(None, "1"), TypeError,
+                 "GetTrackIdChildList(track_index): takes an int, not str '1'"),
+                (lambda: c.GetStringSplitList(5, ","), TypeError, "GetStringSplitList(text): takes a str or bytes, not int 5"),
+                (lambda: c.GetUserInputList("t", 2**31, "a", "b"), OverflowError,
+                 "GetUserInputList(input_count): takes a 32-bit int; 2147483648 is out of range"),
+                (lambda: c.GetTrackItemList(1.5), TypeError, "GetTrackItemList(project): 1.5 is no ReaProject* handle"),
+                (lambda: c.array().append(object), TypeError, "Array.append: value takes a bool, int, float, str, bytes, "
+                 "None or ctypes.c_void_p, not type <class 'object'>"),
+                (lambda: c.array().get_int("1"), TypeError, "Array.get_int: index takes an int, not str '1'"),
+                (lambda: c.map().__setitem__(3, 1), TypeError, "Map.__setitem__: key takes a str or bytes, not int 3"),
+                (lambda: c.record_list().append("Note"), ValueError,
+                 "RecordList.append: type_name takes one of TrackDetail, kv_Midi, kv_Peak, not 'Note'")):
+            with self.assertRaises(error) as raised:
+                call()
+            self.assertEqual(str(raised.exception), message)
+
     def test_every_wrapper_of_a_released_object_reads_0_whichever_cobalt_made_it(self):
         other = kv_cobalt.Cobalt()  # the same library: one set of pools
         inner, outer = other.array(), self.cobalt.array()

@@ -47,6 +47,22 @@ assert KV_GetTrackItemName(as_item, "", 512) == (0, as_item, "", 512)
 RPR_DeleteTrack(track)
 assert KV_GetTrackItemMute(track, 0) == (0, track, 0)
 
+# A project that does not validate is refused, never taken as the current one;
+# None and REAPER's null handle are the current project.
+KV_InsertTrackSearchUniqueOnly(None, "Kept", 0)
+assert KV_SetTrackIdMute(None, 0, True) == 1
+project = RPR_GetItemProjectContext(RPR_AddMediaItemToTrack(RPR_GetTrack(None, 0)))
+for dead in ("(ReaProject*)0x00000000DEADBEEF", project.replace("ReaProject", "MediaTrack"), 0, "current"):
+  try:
+    KV_SetTrackAllMuteOFF(dead)
+  except ValueError:
+    pass
+  else:
+    raise AssertionError("%r was taken for the current project" % (dead,))
+for current in (None, "(ReaProject*)0x" + "0" * 16, project):
+  assert KV_GetTrackIdMute(current, 0, 0)[3] == 1, current
+assert KV_SetTrackAllMuteOFF(project) == 1 and KV_GetTrackIdMute(None, 0, 0)[3] == 0
+
 # Every wrapper carries its help text and the failure sentence.
 assert KV_GetTrackItemColor.__doc__.startswith("[KV:API]Get Track Item Color RGB"), KV_GetTrackItemColor.__doc__
 assert "false for a null track" in KV_GetTrackItemColor.__doc__

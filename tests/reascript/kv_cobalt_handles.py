@@ -1,9 +1,13 @@
 # The kv_cobalt package inside a Python ReaScript: it takes REAPER's handle
-# strings, confirmed by ValidatePtr2, and hands tracks back as strings that
-# the RPR_ functions take.
-from ctypes import CFUNCTYPE, c_byte, c_char_p, c_uint64
+# strings, confirmed by the host's ValidatePtr2 called by address (REAPER's
+# RPR_ValidatePtr2 confirms none), and hands tracks back as strings that the
+# RPR_ functions take.
+from ctypes import c_byte, c_char_p, c_uint64
 
 import kv_cobalt
+from reaper_python import *
+# kvhost's controls, as Lua tests have them in the kvhost table.
+from reaper_python_core import _host
 
 cobalt = kv_cobalt.Cobalt()  # the library kvhost loaded, found in UserPlugins
 for index, depth in enumerate((1, 0, -1)):
@@ -24,8 +28,9 @@ item = RPR_AddMediaItemToTrack(tracks[1])
 take = RPR_AddTakeToMediaItem(item)
 # A new source is in no project until a take holds it, so ValidatePtr refuses
 # it to the RPR_ wrappers: it goes by address.
-source = CFUNCTYPE(c_uint64, c_char_p)(rpr_getfp("PCM_Source_CreateFromFile"))(b"/usr/share/sounds/alsa/Front_Center.wav")
-assert CFUNCTYPE(c_byte, c_uint64, c_uint64)(rpr_getfp("SetMediaItemTake_Source"))(
+source = kv_cobalt.host_function("PCM_Source_CreateFromFile", c_uint64, c_char_p)(
+    b"/usr/share/sounds/alsa/Front_Center.wav")
+assert kv_cobalt.host_function("SetMediaItemTake_Source", c_byte, c_uint64, c_uint64)(
     cobalt.address(take, "MediaItem_Take*"), source)
 RPR_SetMediaItemInfo_Value(item, "D_LENGTH", 0.25)
 assert cobalt.GetTrackItemList(RPR_GetItemProjectContext(item)) == (True, tracks)
@@ -58,4 +63,22 @@ deleted = cobalt.address(tracks[2], "MediaTrack*")
 RPR_DeleteTrack(tracks[2])
 assert "names no live MediaTrack*" in refused(tracks[2], ValueError)
 refused(deleted, ValueError, addresses.GetTrackItemChildList)
+
+# Arguments refused by name: the function, the argument and what it takes.
+assert refused("1", TypeError, lambda i: cobalt.GetTrackIdChildList(None, i)) == \
+    "GetTrackIdChildList(track_index): takes an int, not str '1'"
+assert refused(5, TypeError, lambda t: cobalt.GetStringSplitList(t, ",")) == \
+    "GetStringSplitList(text): takes a str or bytes, not int 5"
+assert refused(item, TypeError).startswith("GetTrackItemChildList(track): ")
+
+# A host without a function says which one, and who provides it.
+for name, provider in (("ValidatePtr2", "REAPER recent enough"), ("NF_AnalyzeTakeLoudness2", "SWS installed")):
+  _host.kvhost_hide_function(name.encode())
+  try:
+    kv_cobalt.Cobalt().GetTrackItemChildList(tracks[0]) if name == "ValidatePtr2" else \
+        kv_cobalt.host_function(name, c_byte)
+  except kv_cobalt.MissingFunctionError as e:
+    assert str(e) == "REAPER offers no %s: is %s?" % (name, provider), e
+  else:
+    raise AssertionError("no error without " + name)
 print("ok")

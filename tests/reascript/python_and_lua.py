@@ -1,13 +1,15 @@
 # Every registered function once through the Python wrapper module and once
 # through Lua, each on the same fresh session with the same arguments: the
-# results agree (handles by the track they name, buffers by their text).
+# results agree (handles by the track they name, buffers by their text), and
+# each has the shape and types its stub beside the module declares.
+import ast
 import inspect
 import os
 import re
 import shutil
 import sys
 import tempfile
-from ctypes import c_char_p, create_string_buffer
+from ctypes import c_char_p, c_int, create_string_buffer
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 import reaper_KELVARO_COBALT_python as wrappers
@@ -105,6 +107,21 @@ def put(v):
   return "n:%.17g\n" % v
 
 
+with open(os.path.realpath(wrappers.__file__)[:-len(".py")] + ".pyi", encoding="UTF-8") as stub_file:
+  STUB = {node.name: ast.unparse(node.returns) for node in ast.parse(stub_file.read()).body
+          if isinstance(node, ast.FunctionDef)}
+# What a value of each annotation may be (an int passes for a float, as for type checkers).
+KINDS = {"int": (int,), "float": (float, int), "str": (str,), "bool": (bool,), "Optional[str]": (str, type(None)),
+         "None": (type(None),)}
+
+
+def as_declared(annotation, value):
+  if annotation.startswith("Tuple["):
+    parts = annotation[len("Tuple["):-1].split(", ")
+    return isinstance(value, tuple) and len(value) == len(parts) and all(map(as_declared, parts, value))
+  return isinstance(value, KINDS[annotation]) and not (annotation == "int" and isinstance(value, bool))
+
+
 def run_lua(code):
   error = create_string_buffer(4096)
   assert _host.kvhost_run_lua(code.encode("UTF-8"), error, len(error)), error.value.decode()
@@ -140,6 +157,7 @@ def compare(name, function):
     inputs[0], inputs[1] = DOUBLE_BOUNDS[name]
   session()
   result = function(*[python_value(v) for v in inputs])
+  assert as_declared(STUB[name], result), "%s: %r is no %s" % (name, result, STUB[name])
   values = [result[0]] + [result[1 + i] for i, p in enumerate(names) if is_output(p)] \
       if isinstance(result, tuple) else [result]
   from_python = "".join(put(v) for v in values)
@@ -156,7 +174,7 @@ def compare(name, function):
 
 
 registered = [n for n, f in vars(wrappers).items() if n.startswith("KV_") and inspect.isfunction(f)]
-assert len(registered) == 96, len(registered)
+assert len(registered) == 96 and set(STUB) == set(registered), (len(registered), set(STUB) ^ set(registered))
 outcomes = {name: compare(name, getattr(wrappers, name)) for name in registered}
 succeeded = [name for name, text in outcomes.items() if text.startswith(("n:1", "h:track"))]
 # The session lets every one do its work, so they agree on more than failing.

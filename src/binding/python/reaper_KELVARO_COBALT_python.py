@@ -2,7 +2,18 @@
 # The extension's functions for Python ReaScripts, with REAPER's conventions:
 #   sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 #   from reaper_KELVARO_COBALT_python import *
+# One mend: a project handle that does not validate raises ValueError
+# instead of becoming the current project; None is the current project.
+import re as _re
+from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64
 from reaper_python import *
+
+
+def _kv_project(v):
+  p = rpr_packp('ReaProject*', v)
+  if p or v is None or (isinstance(v, str) and _re.fullmatch(r'\(ReaProject\*\)0x0+\n?', v)):
+    return p
+  raise ValueError('%r names no open project (None is the current one)' % (v,))
 
 
 def KV_GetTrackItemSelect(projID, trackID, trackType):
@@ -10,7 +21,7 @@ def KV_GetTrackItemSelect(projID, trackID, trackType):
 
   Returns the track at trackID among all tracks (trackType 0) or among the selected tracks (trackType 1); null for another trackType or an index that names no track."""
   _f = CFUNCTYPE(c_uint64, c_uint64, c_int, c_int)(rpr_getfp('KV_GetTrackItemSelect'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(trackType))
+  _t = (_kv_project(projID), c_int(trackID), c_int(trackType))
   _r = _f(_t[0], _t[1], _t[2])
   return rpr_unpackp('MediaTrack*', _r)
 
@@ -20,7 +31,7 @@ def KV_GetSelectedTrackFirstInfo(projID, trackIdOut):
 
   Returns the first selected track and writes its index among all tracks; null, with nothing written, when no track is selected."""
   _f = CFUNCTYPE(c_uint64, c_uint64, POINTER(c_int))(rpr_getfp('KV_GetSelectedTrackFirstInfo'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackIdOut))
+  _t = (_kv_project(projID), c_int(trackIdOut))
   _r = _f(_t[0], byref(_t[1]))
   return (rpr_unpackp('MediaTrack*', _r), projID, int(_t[1].value))
 
@@ -30,7 +41,7 @@ def KV_InsertTrackId(projID, trackID):
 
   Inserts a new track at position trackID (held to 0 .. track count) and returns it; null when the host added no track."""
   _f = CFUNCTYPE(c_uint64, c_uint64, c_int)(rpr_getfp('KV_InsertTrackId'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID))
+  _t = (_kv_project(projID), c_int(trackID))
   _r = _f(_t[0], _t[1])
   return rpr_unpackp('MediaTrack*', _r)
 
@@ -50,7 +61,7 @@ def KV_InsertTrackSearchUniqueOnly(projID, setTrackName, trackIdOut):
 
   Returns the first track named setTrackName, or appends a new track with that name; writes its index. Null when no track could be added."""
   _f = CFUNCTYPE(c_uint64, c_uint64, c_char_p, POINTER(c_int))(rpr_getfp('KV_InsertTrackSearchUniqueOnly'))
-  _t = (rpr_packp('ReaProject*', projID), rpr_packsc(setTrackName), c_int(trackIdOut))
+  _t = (_kv_project(projID), rpr_packsc(setTrackName), c_int(trackIdOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (rpr_unpackp('MediaTrack*', _r), projID, setTrackName, int(_t[2].value))
 
@@ -70,7 +81,7 @@ def KV_GetTrackCountSelect(projID, trackType, countOut):
 
   Writes the number of tracks (trackType 0) or of selected tracks, the master included when selected (trackType 1); 0 for another trackType. False only without an out-value."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int))(rpr_getfp('KV_GetTrackCountSelect'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackType), c_int(countOut))
+  _t = (_kv_project(projID), c_int(trackType), c_int(countOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, trackType, int(_t[2].value))
 
@@ -90,7 +101,7 @@ def KV_GetTrackIdMute(projID, trackId, muteOut):
 
   As KV_GetTrackItemMute for the track at trackId among all tracks; false, nothing written, when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_byte))(rpr_getfp('KV_GetTrackIdMute'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackId), c_byte(muteOut))
+  _t = (_kv_project(projID), c_int(trackId), c_byte(muteOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, trackId, int(_t[2].value))
 
@@ -100,7 +111,7 @@ def KV_GetSelectedTrackIdMute(projID, selectTrackId, muteOut):
 
   As KV_GetTrackItemMute for the selected track at selectTrackId; false, nothing written, when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_byte))(rpr_getfp('KV_GetSelectedTrackIdMute'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackId), c_byte(muteOut))
+  _t = (_kv_project(projID), c_int(selectTrackId), c_byte(muteOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, selectTrackId, int(_t[2].value))
 
@@ -120,7 +131,7 @@ def KV_SetTrackIdMute(projID, trackID, setMute):
 
   Mutes or unmutes the track at trackID among all tracks; returns the host's answer, false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_byte)(rpr_getfp('KV_SetTrackIdMute'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_byte(setMute))
+  _t = (_kv_project(projID), c_int(trackID), c_byte(setMute))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -130,7 +141,7 @@ def KV_SetSelectedTrackIdMute(projID, selectTrackID, setMute):
 
   Mutes or unmutes the selected track at selectTrackID; returns the host's answer, false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_byte)(rpr_getfp('KV_SetSelectedTrackIdMute'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_byte(setMute))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_byte(setMute))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -140,7 +151,7 @@ def KV_SetTrackAllMuteOFF(projID):
 
   Unmutes every track of the project (the master track keeps its state); always true."""
   _f = CFUNCTYPE(c_byte, c_uint64)(rpr_getfp('KV_SetTrackAllMuteOFF'))
-  _t = (rpr_packp('ReaProject*', projID),)
+  _t = (_kv_project(projID),)
   _r = _f(_t[0])
   return _r
 
@@ -160,7 +171,7 @@ def KV_GetTrackIdSolo(projID, trackID, soloOut):
 
   As KV_GetTrackItemSolo for the track at trackID among all tracks; an index that names no track reads as not soloed (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_byte))(rpr_getfp('KV_GetTrackIdSolo'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_byte(soloOut))
+  _t = (_kv_project(projID), c_int(trackID), c_byte(soloOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, trackID, int(_t[2].value))
 
@@ -170,7 +181,7 @@ def KV_GetSelectedTrackIdSolo(projID, selectTrackID, soloOut):
 
   As KV_GetTrackItemSolo for the selected track at selectTrackID; an index that names no track reads as not soloed (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_byte))(rpr_getfp('KV_GetSelectedTrackIdSolo'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_byte(soloOut))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_byte(soloOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, selectTrackID, int(_t[2].value))
 
@@ -190,7 +201,7 @@ def KV_SetTrackIdSolo(projID, trackID, setSolo):
 
   Solos or unsolos the track at trackID among all tracks; returns the host's answer, false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_byte)(rpr_getfp('KV_SetTrackIdSolo'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_byte(setSolo))
+  _t = (_kv_project(projID), c_int(trackID), c_byte(setSolo))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -200,7 +211,7 @@ def KV_SetSelectedTrackIdSolo(projID, selectTrackID, setSolo):
 
   Solos or unsolos the selected track at selectTrackID; returns the host's answer, false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_byte)(rpr_getfp('KV_SetSelectedTrackIdSolo'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_byte(setSolo))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_byte(setSolo))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -210,7 +221,7 @@ def KV_SetTrackAllSoloOFF(projID):
 
   Unsolos every track of the project; always true."""
   _f = CFUNCTYPE(c_byte, c_uint64)(rpr_getfp('KV_SetTrackAllSoloOFF'))
-  _t = (rpr_packp('ReaProject*', projID),)
+  _t = (_kv_project(projID),)
   _r = _f(_t[0])
   return _r
 
@@ -230,7 +241,7 @@ def KV_GetTrackIdColor(projID, trackID, colorOut, rOut, gOut, bOut):
 
   As KV_GetTrackItemColor for the track at trackID among all tracks; an index that names no track reads as no colour (0)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int), POINTER(c_int), POINTER(c_int), POINTER(c_int))(rpr_getfp('KV_GetTrackIdColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(colorOut), c_int(rOut), c_int(gOut), c_int(bOut))
+  _t = (_kv_project(projID), c_int(trackID), c_int(colorOut), c_int(rOut), c_int(gOut), c_int(bOut))
   _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), byref(_t[4]), byref(_t[5]))
   return (_r, projID, trackID, int(_t[2].value), int(_t[3].value), int(_t[4].value), int(_t[5].value))
 
@@ -240,7 +251,7 @@ def KV_GetSelectedTrackIdColor(projID, selectTrackID, colorOut, rOut, gOut, bOut
 
   As KV_GetTrackItemColor for the selected track at selectTrackID; an index that names no track reads as no colour (0)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int), POINTER(c_int), POINTER(c_int), POINTER(c_int))(rpr_getfp('KV_GetSelectedTrackIdColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_int(colorOut), c_int(rOut), c_int(gOut), c_int(bOut))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_int(colorOut), c_int(rOut), c_int(gOut), c_int(bOut))
   _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), byref(_t[4]), byref(_t[5]))
   return (_r, projID, selectTrackID, int(_t[2].value), int(_t[3].value), int(_t[4].value), int(_t[5].value))
 
@@ -260,7 +271,7 @@ def KV_SetTrackIdColor(projID, trackID, setColor):
 
   As KV_SetTrackItemColor for the track at trackID among all tracks; an index that names no track changes nothing."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetTrackIdColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(setColor))
+  _t = (_kv_project(projID), c_int(trackID), c_int(setColor))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -270,7 +281,7 @@ def KV_SetSelectedTrackIdColor(projID, selectTrackID, setColor):
 
   As KV_SetTrackItemColor for the selected track at selectTrackID; an index that names no track changes nothing."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetSelectedTrackIdColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_int(setColor))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_int(setColor))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -290,7 +301,7 @@ def KV_SetTrackIdRGB(projID, trackID, setR, setG, setB):
 
   As KV_SetTrackItemRGB for the track at trackID among all tracks; an index that names no track changes nothing."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int, c_int, c_int)(rpr_getfp('KV_SetTrackIdRGB'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(setR), c_int(setG), c_int(setB))
+  _t = (_kv_project(projID), c_int(trackID), c_int(setR), c_int(setG), c_int(setB))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
   return _r
 
@@ -300,7 +311,7 @@ def KV_SetSelectedTrackIdRGB(projID, selectTrackID, setR, setG, setB):
 
   As KV_SetTrackItemRGB for the selected track at selectTrackID; an index that names no track changes nothing."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int, c_int, c_int)(rpr_getfp('KV_SetSelectedTrackIdRGB'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_int(setR), c_int(setG), c_int(setB))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_int(setR), c_int(setG), c_int(setB))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
   return _r
 
@@ -320,7 +331,7 @@ def KV_GetTrackIdDepth(projID, trackID, depthOut):
 
   As KV_GetTrackItemDepth for the track at trackID among all tracks."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int))(rpr_getfp('KV_GetTrackIdDepth'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(depthOut))
+  _t = (_kv_project(projID), c_int(trackID), c_int(depthOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, trackID, int(_t[2].value))
 
@@ -330,7 +341,7 @@ def KV_GetSelectedTrackIdDepth(projID, selectTrackID, depthOut):
 
   As KV_GetTrackItemDepth for the selected track at selectTrackID."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int))(rpr_getfp('KV_GetSelectedTrackIdDepth'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_int(depthOut))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_int(depthOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, selectTrackID, int(_t[2].value))
 
@@ -350,7 +361,7 @@ def KV_SetTrackIdDepth(projID, trackID, setDepth):
 
   As KV_SetTrackItemDepth for the track at trackID among all tracks."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetTrackIdDepth'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(setDepth))
+  _t = (_kv_project(projID), c_int(trackID), c_int(setDepth))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -360,7 +371,7 @@ def KV_SetSelectedTrackIdDepth(projID, selectTrackID, setDepth):
 
   As KV_SetTrackItemDepth for the selected track at selectTrackID."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetSelectedTrackIdDepth'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_int(setDepth))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_int(setDepth))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -380,7 +391,7 @@ def KV_GetTrackIdName(projID, trackID, nameOut, nameOut_sz):
 
   As KV_GetTrackItemName for the track at trackID among all tracks; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetTrackIdName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
+  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
   return (_r, projID, trackID, rpr_unpacks(_t[2]), nameOut_sz)
 
@@ -390,7 +401,7 @@ def KV_GetSelectedTrackIdName(projID, trackID, nameOut, nameOut_sz):
 
   As KV_GetTrackItemName for the selected track at trackID (an index among the selected tracks); false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetSelectedTrackIdName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
+  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
   return (_r, projID, trackID, rpr_unpacks(_t[2]), nameOut_sz)
 
@@ -410,7 +421,7 @@ def KV_SetTrackIdName(projID, trackID, setName):
 
   Renames the track at trackID among all tracks; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p)(rpr_getfp('KV_SetTrackIdName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), rpr_packsc(setName))
+  _t = (_kv_project(projID), c_int(trackID), rpr_packsc(setName))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -420,7 +431,7 @@ def KV_SetSelectedTrackIdName(projID, selectTrackID, setName):
 
   Renames the selected track at selectTrackID; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p)(rpr_getfp('KV_SetSelectedTrackIdName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), rpr_packsc(setName))
+  _t = (_kv_project(projID), c_int(selectTrackID), rpr_packsc(setName))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -430,7 +441,7 @@ def KV_SetTrackIdSelected(projID, trackID, setSelectType):
 
   Selects (true) or deselects (false) the track at trackID, leaving the other tracks as they are; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_byte)(rpr_getfp('KV_SetTrackIdSelected'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_byte(setSelectType))
+  _t = (_kv_project(projID), c_int(trackID), c_byte(setSelectType))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -450,7 +461,7 @@ def KV_SetTrackIdOnlySelected(projID, trackID):
 
   Makes the track at trackID the only selected track; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int)(rpr_getfp('KV_SetTrackIdOnlySelected'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID))
+  _t = (_kv_project(projID), c_int(trackID))
   _r = _f(_t[0], _t[1])
   return _r
 
@@ -470,7 +481,7 @@ def KV_GetTrackIdVolume(projID, trackID, volumeOut):
 
   As KV_GetTrackItemVolume for the track at trackID among all tracks; false, nothing written, when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_double))(rpr_getfp('KV_GetTrackIdVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_double(volumeOut))
+  _t = (_kv_project(projID), c_int(trackID), c_double(volumeOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, trackID, float(_t[2].value))
 
@@ -480,7 +491,7 @@ def KV_GetSelectedTrackIdVolume(projID, selectTrackID, volumeOut):
 
   As KV_GetTrackItemVolume for the selected track at selectTrackID; false, nothing written, when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_double))(rpr_getfp('KV_GetSelectedTrackIdVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_double(volumeOut))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_double(volumeOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, selectTrackID, float(_t[2].value))
 
@@ -500,7 +511,7 @@ def KV_SetTrackIdVolume(projID, trackID, setVolume):
 
   As KV_SetTrackItemVolume for the track at trackID among all tracks; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double)(rpr_getfp('KV_SetTrackIdVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_double(setVolume))
+  _t = (_kv_project(projID), c_int(trackID), c_double(setVolume))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -510,7 +521,7 @@ def KV_SetSelectedTrackIdVolume(projID, selectTrackID, setVolume):
 
   As KV_SetTrackItemVolume for the selected track at selectTrackID; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double)(rpr_getfp('KV_SetSelectedTrackIdVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_double(setVolume))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_double(setVolume))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -530,7 +541,7 @@ def KV_SetTrackIdAddVolume(projID, trackID, addVolume):
 
   As KV_SetTrackItemAddVolume for the track at trackID among all tracks; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double)(rpr_getfp('KV_SetTrackIdAddVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_double(addVolume))
+  _t = (_kv_project(projID), c_int(trackID), c_double(addVolume))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -540,7 +551,7 @@ def KV_SetSelectedTrackIdAddVolume(projID, selectTrackID, addVolume):
 
   As KV_SetTrackItemAddVolume for the selected track at selectTrackID; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double)(rpr_getfp('KV_SetSelectedTrackIdAddVolume'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectTrackID), c_double(addVolume))
+  _t = (_kv_project(projID), c_int(selectTrackID), c_double(addVolume))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -550,7 +561,7 @@ def KV_DeleteTrackIdSelect(projID, trackID, trackType):
 
   Deletes the track at trackID among all tracks (trackType 0) or among the selected tracks (trackType 1); false, nothing deleted, for another trackType or an index that names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_DeleteTrackIdSelect'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(trackID), c_int(trackType))
+  _t = (_kv_project(projID), c_int(trackID), c_int(trackType))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -610,7 +621,7 @@ def KV_SetProjectInfoRecPath(projID, path, beforePathOut, beforePathOut_sz):
 
   Sets the project's recording folder to path (at most 1023 bytes) and copies the previous setting into the buffer; false when the host cannot read or write the setting."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_int)(rpr_getfp('KV_SetProjectInfoRecPath'))
-  _t = (rpr_packp('ReaProject*', projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz))
+  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
   return (_r, projID, path, rpr_unpacks(_t[2]), beforePathOut_sz)
 
@@ -620,7 +631,7 @@ def KV_SetProjectInfoRecAddPath(projID, path, beforePathOut, beforePathOut_sz, a
 
   Appends path to the project's recording folder as a subfolder (path itself when the setting is empty), copies the setting before and after into the buffers, and stores what the after-buffer holds; false when the host cannot read or write the setting."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetProjectInfoRecAddPath'))
-  _t = (rpr_packp('ReaProject*', projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz), rpr_packs(afterPathOut), c_int(afterPathOut_sz))
+  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz), rpr_packs(afterPathOut), c_int(afterPathOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5])
   return (_r, projID, path, rpr_unpacks(_t[2]), beforePathOut_sz, rpr_unpacks(_t[4]), afterPathOut_sz)
 
@@ -710,7 +721,7 @@ def KV_GetRegionMarkerIndex(projID, regionID, indexOut):
 
   Writes the number shown for the marker or region at enumeration index regionID (markers and regions counted together in position order); false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int))(rpr_getfp('KV_GetRegionMarkerIndex'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), c_int(indexOut))
+  _t = (_kv_project(projID), c_int(regionID), c_int(indexOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, regionID, int(_t[2].value))
 
@@ -720,7 +731,7 @@ def KV_GetRegionMarkerPosition(projID, regionID, startPosOut, endPosOut):
 
   Writes the start and end of the marker or region at regionID; false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_double), POINTER(c_double))(rpr_getfp('KV_GetRegionMarkerPosition'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), c_double(startPosOut), c_double(endPosOut))
+  _t = (_kv_project(projID), c_int(regionID), c_double(startPosOut), c_double(endPosOut))
   _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]))
   return (_r, projID, regionID, float(_t[2].value), float(_t[3].value))
 
@@ -730,7 +741,7 @@ def KV_GetRegionMarkerName(projID, regionID, nameOut, nameOut_sz):
 
   Copies the name of the marker or region at regionID into the buffer, cut to fit; false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetRegionMarkerName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), rpr_packs(nameOut), c_int(nameOut_sz))
+  _t = (_kv_project(projID), c_int(regionID), rpr_packs(nameOut), c_int(nameOut_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
   return (_r, projID, regionID, rpr_unpacks(_t[2]), nameOut_sz)
 
@@ -740,7 +751,7 @@ def KV_GetRegionMarkerColor(projID, regionID, colorOut):
 
   Writes the native colour of the marker or region at regionID; false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, POINTER(c_int))(rpr_getfp('KV_GetRegionMarkerColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), c_int(colorOut))
+  _t = (_kv_project(projID), c_int(regionID), c_int(colorOut))
   _r = _f(_t[0], _t[1], byref(_t[2]))
   return (_r, projID, regionID, int(_t[2].value))
 
@@ -750,7 +761,7 @@ def KV_SetRegionMarkerPosition(projID, regionID, setStartPos, setEndPos):
 
   Moves the marker or region at regionID to the new start and end; returns the host's answer, false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double, c_double)(rpr_getfp('KV_SetRegionMarkerPosition'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), c_double(setStartPos), c_double(setEndPos))
+  _t = (_kv_project(projID), c_int(regionID), c_double(setStartPos), c_double(setEndPos))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
   return _r
 
@@ -760,7 +771,7 @@ def KV_SetRegionMarkerColor(projID, regionID, setColor):
 
   Gives the marker or region at regionID the native colour setColor (with bit 0x1000000); false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetRegionMarkerColor'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), c_int(setColor))
+  _t = (_kv_project(projID), c_int(regionID), c_int(setColor))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -770,7 +781,7 @@ def KV_SetRegionMarkerName(projID, regionID, setName):
 
   Renames the marker or region at regionID (the host keeps the old name for an empty one); false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p)(rpr_getfp('KV_SetRegionMarkerName'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(regionID), rpr_packsc(setName))
+  _t = (_kv_project(projID), c_int(regionID), rpr_packsc(setName))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -780,7 +791,7 @@ def KV_AddRegionMarker(projID, setStartPos, setEndPos, setName, setRegionIndex, 
 
   Adds a region from setStartPos to setEndPos named setName with the native colour setColor, asking for the shown number setRegionIndex, and writes the number the host gave (-1 when it added nothing, then false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_double, c_double, c_char_p, c_int, c_int, POINTER(c_int))(rpr_getfp('KV_AddRegionMarker'))
-  _t = (rpr_packp('ReaProject*', projID), c_double(setStartPos), c_double(setEndPos), rpr_packsc(setName), c_int(setRegionIndex), c_int(setColor), c_int(regionIndexOut))
+  _t = (_kv_project(projID), c_double(setStartPos), c_double(setEndPos), rpr_packsc(setName), c_int(setRegionIndex), c_int(setColor), c_int(regionIndexOut))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5], byref(_t[6]))
   return (_r, projID, setStartPos, setEndPos, setName, setRegionIndex, setColor, int(_t[6].value))
 
@@ -790,7 +801,7 @@ def KV_DeleteAllRegion(projID):
 
   Deletes every region of the project and keeps the markers; false when the host failed to delete one."""
   _f = CFUNCTYPE(c_byte, c_uint64)(rpr_getfp('KV_DeleteAllRegion'))
-  _t = (rpr_packp('ReaProject*', projID),)
+  _t = (_kv_project(projID),)
   _r = _f(_t[0])
   return _r
 
@@ -830,7 +841,7 @@ def KV_SetMediaIdHANDAUTOMER(projID, itemID, ratioType):
 
   As KV_SetMediaItemHANDAUTOMER for the item at itemID among all items of the project; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetMediaIdHANDAUTOMER'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID), c_int(ratioType))
+  _t = (_kv_project(projID), c_int(itemID), c_int(ratioType))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -840,7 +851,7 @@ def KV_SetSelectedMediaIdHANDAUTOMER(projID, selectItemID, ratioType):
 
   As KV_SetMediaItemHANDAUTOMER for the selected item at selectItemID; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_SetSelectedMediaIdHANDAUTOMER'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectItemID), c_int(ratioType))
+  _t = (_kv_project(projID), c_int(selectItemID), c_int(ratioType))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -860,7 +871,7 @@ def KV_SetMediaIdLoudnessMaxMomentary(projID, itemID, setMaxMomentary, maxMoment
 
   As KV_SetMediaItemLoudnessMaxMomentary for the item at itemID among all items of the project; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double, POINTER(c_double))(rpr_getfp('KV_SetMediaIdLoudnessMaxMomentary'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID), c_double(setMaxMomentary), c_double(maxMomentaryOut))
+  _t = (_kv_project(projID), c_int(itemID), c_double(setMaxMomentary), c_double(maxMomentaryOut))
   _r = _f(_t[0], _t[1], _t[2], byref(_t[3]))
   return (_r, projID, itemID, setMaxMomentary, float(_t[3].value))
 
@@ -870,7 +881,7 @@ def KV_SetSelectedMediaIdLoudnessMaxMomentary(projID, selectItemID, setMaxMoment
 
   As KV_SetMediaItemLoudnessMaxMomentary for the selected item at selectItemID; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_double, POINTER(c_double))(rpr_getfp('KV_SetSelectedMediaIdLoudnessMaxMomentary'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectItemID), c_double(setMaxMomentary), c_double(maxMomentaryOut))
+  _t = (_kv_project(projID), c_int(selectItemID), c_double(setMaxMomentary), c_double(maxMomentaryOut))
   _r = _f(_t[0], _t[1], _t[2], byref(_t[3]))
   return (_r, projID, selectItemID, setMaxMomentary, float(_t[3].value))
 
@@ -890,7 +901,7 @@ def KV_ActionMediaIdSelectKeep(projID, itemID, cmdID):
 
   As KV_ActionMediaItemSelectKeep for the item at itemID among all items of the project; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_ActionMediaIdSelectKeep'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID), c_int(cmdID))
+  _t = (_kv_project(projID), c_int(itemID), c_int(cmdID))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -900,7 +911,7 @@ def KV_ActionSelectedMediaIdSelectKeep(projID, selectItemID, cmdID):
 
   As KV_ActionMediaItemSelectKeep for the selected item at selectItemID; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_int)(rpr_getfp('KV_ActionSelectedMediaIdSelectKeep'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectItemID), c_int(cmdID))
+  _t = (_kv_project(projID), c_int(selectItemID), c_int(cmdID))
   _r = _f(_t[0], _t[1], _t[2])
   return _r
 
@@ -920,7 +931,7 @@ def KV_RenderMediaIdActiveTake(projID, itemID):
 
   As KV_RenderMediaItemActiveTake for the item at itemID among all items of the project; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int)(rpr_getfp('KV_RenderMediaIdActiveTake'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID))
+  _t = (_kv_project(projID), c_int(itemID))
   _r = _f(_t[0], _t[1])
   return _r
 
@@ -930,7 +941,7 @@ def KV_RenderSelectedMediaIdActiveTake(projID, selectItemID):
 
   As KV_RenderMediaItemActiveTake for the selected item at selectItemID; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int)(rpr_getfp('KV_RenderSelectedMediaIdActiveTake'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(selectItemID))
+  _t = (_kv_project(projID), c_int(selectItemID))
   _r = _f(_t[0], _t[1])
   return _r
 
@@ -950,7 +961,7 @@ def KV_SetMediaIdEnvelopeAllOFF(projID, itemID):
 
   As KV_SetMediaItemEnvelopeAllOFF for the item at itemID among all items of the project; false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int)(rpr_getfp('KV_SetMediaIdEnvelopeAllOFF'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID))
+  _t = (_kv_project(projID), c_int(itemID))
   _r = _f(_t[0], _t[1])
   return _r
 
@@ -960,6 +971,6 @@ def KV_SetSelectedMediaIdEnvelopeAllOFF(projID, itemID):
 
   As KV_SetMediaItemEnvelopeAllOFF for the selected item at itemID (an index among the selected items); false when the index names no item."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int)(rpr_getfp('KV_SetSelectedMediaIdEnvelopeAllOFF'))
-  _t = (rpr_packp('ReaProject*', projID), c_int(itemID))
+  _t = (_kv_project(projID), c_int(itemID))
   _r = _f(_t[0], _t[1])
   return _r
