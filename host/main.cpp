@@ -8,6 +8,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,20 +54,38 @@ const char* usage =
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
+    "KVHOST_EMULATOR (the command of an emulator and its options): the host\n"
+    "runs under it and starts its other flavours through it.\n"
+    "\n"
     "The script receives args both as `...` and in the table `arg` (arg[0] is\n"
     "the script's name).\n"
     "A script error exits with status 1 and prints the Lua traceback.\n";
+
+// A cross build's tests run this host under an emulator, named with its
+// options in KVHOST_EMULATOR; programs of the same machine start through it.
+std::vector<std::string> emulator_command() {
+  std::vector<std::string> words;
+  std::istringstream command(std::getenv("KVHOST_EMULATOR") ? std::getenv("KVHOST_EMULATOR") : "");
+  for (std::string word; command >> word;) words.push_back(word);
+  return words;
+}
 
 // The flavours that differ in how they are linked are programs of their own
 // beside this one; the options run them with the other arguments.
 [[noreturn]] void run_flavour(const char* program, int argc, char** argv, int skipped_from, int skipped) {
   const auto path = std::filesystem::read_symlink("/proc/self/exe").parent_path() / program;
-  std::vector<char*> args{const_cast<char*>(path.c_str())};
+  const std::vector<std::string> emulator = emulator_command();
+  std::vector<std::string> words = emulator;
+  words.push_back(path);
   for (int i = 1; i < argc; ++i)
-    if (i < skipped_from || i >= skipped_from + skipped) args.push_back(argv[i]);
+    if (i < skipped_from || i >= skipped_from + skipped) words.push_back(argv[i]);
+  std::vector<char*> args;
+  for (auto& word : words) args.push_back(word.data());
   args.push_back(nullptr);
-  ::execv(path.c_str(), args.data());
-  std::fprintf(stderr, "kvhost: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
+  // The emulator is looked up on PATH; a flavour is run by its path, and never
+  // handed to a shell (as execvp would) when the kernel cannot run it.
+  emulator.empty() ? ::execv(args[0], args.data()) : ::execvp(args[0], args.data());
+  std::fprintf(stderr, "kvhost: cannot run %s: %s\n", args[0], std::strerror(errno));
   std::exit(2);
 }
 

@@ -3,7 +3,7 @@
 # still run, and the script fails at its end; passing cases fail nothing.
 set -u
 kvhost=$1
-out=$("$kvhost" -e '
+out=$(${KVHOST_EMULATOR:-} "$kvhost" -e '
 kvhost.case("first", function() end)
 kvhost.case("the broken one", function() error("boom") end)
 kvhost.case("after", function() reaper.ShowConsoleMsg("after ran\n") end)' 2>&1)
@@ -13,5 +13,5 @@ for wanted in "case failed: the broken one" "boom" "after ran" "1 case(s) failed
   echo "$out" | grep -qF "$wanted" || { echo "missing: $wanted"; echo "$out"; exit 1; }
 done
 if echo "$out" | grep -qF "case failed: first"; then echo "a passing case was reported"; exit 1; fi
-"$kvhost" -e 'kvhost.case("fine", function() end)' || { echo "a passing script failed"; exit 1; }
+${KVHOST_EMULATOR:-} "$kvhost" -e 'kvhost.case("fine", function() end)' || { echo "a passing script failed"; exit 1; }
 echo "cases run and report by name"

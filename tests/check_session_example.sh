@@ -7,7 +7,7 @@ set -eu
 kvhost=$1 example=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$kvhost" "$example" "$out" >/dev/null
+${KVHOST_EMULATOR:-} "$kvhost" "$example" "$out" >/dev/null
 grep -q "momentary maximum (LUFS)" "$out/report.txt"
 grep -q "volume envelope: [1-9][0-9]* points" "$out/report.txt"
 python3 - "$out/waveform.svg" "$out/report.txt" <<'PY'

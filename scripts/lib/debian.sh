@@ -8,10 +8,20 @@ install_missing() {
   done
   ((${#missing[@]})) || return 0
   echo "installing: ${missing[*]}"
-  local sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# as_root COMMAND...: runs COMMAND as root (through sudo unless root already).
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# add_architecture ARCH: lets apt install ARCH's packages (PACKAGE:ARCH) beside
+# the machine's own (multiarch). Installing them may upgrade the machine's
+# copies of the same libraries: the versions of both must be equal.
+add_architecture() {
+  dpkg --print-foreign-architectures | grep -qx "$1" || as_root dpkg --add-architecture "$1"
 }
 
 # debian_source PACKAGE FOLDER: unpacks Debian's source of PACKAGE under FOLDER

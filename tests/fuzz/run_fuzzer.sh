@@ -9,5 +9,5 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 mkdir -p "$artifacts"
 [ -d "$seeds" ] || seeds=
-"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+${KVHOST_EMULATOR:-} "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$artifacts/$(basename "$target")-" "$@" "$corpus" $seeds

@@ -17,7 +17,7 @@ installed() {
     [ -f "$1/$name" ] || { echo "not installed: $1/$name"; exit 1; }
   done
   [ -n "$kvhost" ] || { echo "installed: $1/$file"; return; }
-  "$kvhost" --resource-path "$(dirname "$1")" --extension "$1/$file" -e '
+  ${KVHOST_EMULATOR:-} "$kvhost" --resource-path "$(dirname "$1")" --extension "$1/$file" -e '
     local ok, text = reaper.KV_FormatNumDigit(7, 3)
     assert(ok and text == "007", "the installed extension does not answer")
     local plugins = reaper.GetResourcePath() .. "/UserPlugins"
