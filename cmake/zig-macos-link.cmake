@@ -7,10 +7,10 @@ find_program(KV_LD64_LLD ld64.lld-14 REQUIRED)
 string(REGEX MATCH "^[^-]+" kv_arch "${KV_ZIG_TARGET}")
 string(REGEX MATCH "[0-9][0-9.]*$" kv_macos_version "${KV_ZIG_TARGET}")
 string(REPLACE aarch64 arm64 kv_arch ${kv_arch})
-get_filename_component(kv_zig_lib ${KV_ZIG} DIRECTORY)
+get_filename_component(kv_zig_dir ${KV_ZIG} DIRECTORY)
 string(REGEX MATCH "^[0-9]+" kv_macos_major ${kv_macos_version})
 set(kv_runtime ${KV_ZIG_RUNTIME}/libc++.a ${KV_ZIG_RUNTIME}/libc++abi.a ${KV_ZIG_RUNTIME}/libcompiler_rt.a
-               ${kv_zig_lib}/lib/libc/darwin/libSystem.${kv_macos_major}.tbd)
+               ${kv_zig_dir}/lib/libc/darwin/libSystem.${kv_macos_major}.tbd)
 list(JOIN kv_runtime " " kv_runtime)
 # A linker version new enough that the driver passes -platform_version; -dead_strip
 # drops what nothing exported reaches.
