@@ -28,7 +28,8 @@ debian_source() {
     local codename
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
     echo "deb-src http://deb.debian.org/debian $codename main" >"$apt_dir/sources.list"
-    apt-get "${apt_options[@]}" update -qq
+    apt-get "${apt_options[@]}" update -qq ||
+      { echo "could not fetch Debian's source package lists (for $package)" >&2; return 1; }
     touch "$apt_dir/updated"
   fi
   rm -rf "$folder/source/$package" && mkdir -p "$folder/source/$package"
@@ -38,7 +39,7 @@ debian_source() {
     # libraries built here): the upstream tarball apt fetched and checked serves.
     local orig
     orig=$(find "$tree" -maxdepth 1 -name '*.orig.tar.*' | head -1)
-    [ -n "$orig" ] || { cat "$tree/errors" >&2; return 1; }
+    [ -n "$orig" ] || { cat "$tree/errors" >&2; echo "could not fetch Debian's source of $package" >&2; return 1; }
     mkdir "$tree/upstream" && tar -xf "$orig" -C "$tree/upstream"
     tree=$tree/upstream
   fi
@@ -51,4 +52,43 @@ debian_source() {
 wine_command() {
   wine=(env WINEPREFIX="$1" WINEDEBUG=-all LANG=C.UTF-8
         "$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)")
+}
+
+# cmake_package PACKAGE CMAKE-OPTIONS...: Debian's source of PACKAGE built
+# static for the target that the array `cross` names (CMake options) and
+# installed into the folder `prefix`, unless done before; sources and builds
+# go under the folder `third_party`.
+cmake_package() {
+  local package=$1
+  shift
+  [ -f "$prefix/done/$package" ] && return
+  local source_dir
+  source_dir=$(debian_source "$package" "$third_party")
+  cmake -S "$source_dir" -B "$third_party/build/$package" "${cross[@]}" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF "$@" >/dev/null
+  cmake --build "$third_party/build/$package" -j"$(nproc)" >/dev/null
+  cmake --install "$third_party/build/$package" >/dev/null
+  mkdir -p "$prefix/done" && touch "$prefix/done/$package"
+}
+
+# The regular-expression matcher with JIT, 8-bit only, as cmake_package builds it.
+pcre2_package() {
+  cmake_package pcre2 -DPCRE2_SUPPORT_JIT=ON -DPCRE2_BUILD_PCRE2_8=ON -DPCRE2_BUILD_PCRE2_16=OFF \
+    -DPCRE2_BUILD_PCRE2_32=OFF -DPCRE2_BUILD_PCRE2GREP=OFF -DPCRE2_BUILD_TESTS=OFF -DPCRE2_SUPPORT_LIBBZ2=OFF \
+    -DPCRE2_SUPPORT_LIBZ=OFF -DPCRE2_SUPPORT_LIBEDIT=OFF -DPCRE2_SUPPORT_LIBREADLINE=OFF
+}
+
+# lua_headers SOURCE: Lua's own C headers into the folder `prefix`, with a
+# pkg-config file naming them. They come from the upstream tarball beside
+# Debian's unpacked source SOURCE: Debian's luaconf.h includes a header that
+# exists only for Debian's own targets.
+lua_headers() {
+  local tarball
+  tarball=$(find "$1/.." "$1/../.." -maxdepth 1 -name 'lua5.3_*.orig.tar.*' | head -1)
+  [ -n "$tarball" ] || { echo "no upstream Lua tarball beside $1" >&2; return 1; }
+  mkdir -p "$prefix/include/lua5.3" "$prefix/lib/pkgconfig"
+  tar -xf "$tarball" -C "$prefix/include/lua5.3" --strip-components=2 --wildcards \
+    '*/src/lua.h' '*/src/luaconf.h' '*/src/lualib.h' '*/src/lauxlib.h' '*/src/lua.hpp'
+  printf 'Name: lua5.3\nDescription: Lua headers\nVersion: 5.3\nCflags: -I%s\n' "$prefix/include/lua5.3" \
+    >"$prefix/lib/pkgconfig/lua5.3.pc"
 }
