@@ -10,9 +10,6 @@ set(CMAKE_CXX_COMPILER "${KV_ZIG}" c++ -target ${KV_ZIG_TARGET})
 # LLVM's archiver writes no time stamps or owners.
 set(CMAKE_AR llvm-ar-14)
 set(CMAKE_RANLIB llvm-ranlib-14)
-# A build id from the contents, the same for the same bytes.
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -Wl,--build-id=sha1)
-set(CMAKE_MODULE_LINKER_FLAGS_INIT -Wl,--build-id=sha1)
 # pkg-config finds the target's libraries only, in the third-party prefix.
 if(KV_THIRD_PARTY_PREFIX)
   set(ENV{PKG_CONFIG_LIBDIR} "${KV_THIRD_PARTY_PREFIX}/lib/pkgconfig")
