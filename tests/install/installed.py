@@ -1,5 +1,5 @@
-# Run in kvhost after a ReaPack install alone: README's Python lines reach the
-# wrapper module and the kv_cobalt package in UserPlugins.
+# Run in kvhost after a ReaPack install alone (scripts/test-release): README's
+# Python lines reach the wrapper module and the kv_cobalt package in UserPlugins.
 import sys
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
