@@ -12,7 +12,7 @@ cd "$release"
 libraries=$(python3 - "$index" <<'PY'
 import sys, xml.etree.ElementTree as ET
 for source in ET.parse(sys.argv[1]).getroot().iter("source"):
-    if source.get("file").startswith("reaper_"):
+    if source.get("file").rsplit(".", 1)[-1] in ("so", "dll", "dylib"):
         print(source.get("platform"), source.text.rsplit("/", 1)[1])
 PY
 )
