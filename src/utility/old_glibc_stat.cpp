@@ -4,9 +4,10 @@
 // an error (a stale errno) instead of "not found". These set errno, through
 // the system call as glibc does on 64-bit Linux, where the kernel's struct
 // stat is the C library's.
-#include <features.h>
+#include <cstdlib>
 
-#if defined(__GLIBC__) && !__GLIBC_PREREQ(2, 33) && (defined(__x86_64__) || defined(__aarch64__))
+#if defined(__GLIBC__) && (defined(__x86_64__) || defined(__aarch64__))
+#if !__GLIBC_PREREQ(2, 33)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -34,4 +35,5 @@ int lstat64(const char* __restrict path, struct stat64* __restrict buffer) noexc
 int fstat(int file, struct stat* buffer) noexcept { return static_cast<int>(syscall(SYS_fstat, file, buffer)); }
 int fstat64(int file, struct stat64* buffer) noexcept { return static_cast<int>(syscall(SYS_fstat, file, buffer)); }
 }
+#endif
 #endif
