@@ -28,7 +28,7 @@ debian_source() {
     local codename
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
     echo "deb-src http://deb.debian.org/debian $codename main" >"$apt_dir/sources.list"
-    apt-get "${apt_options[@]}" update -qq ||
+    apt-get "${apt_options[@]}" update -qq --error-on=any ||
       { echo "could not fetch Debian's source package lists (for $package)" >&2; return 1; }
     touch "$apt_dir/updated"
   fi
