@@ -1,16 +1,14 @@
-# The ReaPack index of this version, written into the build folder at
-# configure time; the `generated` target (docs/generator) copies it to the
-# committed index.xml.
-set(KV_RELEASES_URL "https://github.com/KELVARO/reaper_KELVARO_COBALT/releases/download"
-    CACHE STRING "Where the release files of each version (v<version>/...) are downloaded from")
-set(KV_NAME reaper_KELVARO_COBALT)
-set(KV_VERSION ${PROJECT_VERSION})
-set(KV_AUTHOR KELVARO)
-set(KV_LICENSE "MIT License")
-set(KV_DESCRIPTION "KELVARO_COBALT: KV_ script functions for tracks, items, loudness, markers, strings and files")
-set(KV_URL "${KV_RELEASES_URL}/v${PROJECT_VERSION}")
-set(CHANGELOG ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
-set(TEMPLATE ${CMAKE_SOURCE_DIR}/packaging/index.xml.in)
-set(OUTPUT ${CMAKE_BINARY_DIR}/generated/index.xml)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CHANGELOG} ${TEMPLATE})
-include(${CMAKE_CURRENT_LIST_DIR}/reapack_index.cmake)
+# The ReaPack index of this version. scripts/release builds the target
+# `reapack_index`, which writes it into the folder of the release files it
+# made (KV_RELEASE_DIR) with the hash of each.
+set(KV_REPOSITORY_URL "https://github.com/KELVARO/reaper_KELVARO_COBALT" CACHE STRING "The project's repository")
+set(KV_RELEASE_DIR "${CMAKE_SOURCE_DIR}/release" CACHE PATH "The release files the index links, and the index")
+add_custom_target(reapack_index
+  COMMAND ${CMAKE_COMMAND} -DKV_NAME=${PROJECT_NAME} -DKV_VERSION=${PROJECT_VERSION} -DKV_AUTHOR=KELVARO
+    "-DKV_LICENSE=MIT License"
+    "-DKV_DESCRIPTION=KELVARO_COBALT: KV_ script functions for tracks, items, loudness, markers, strings and files"
+    "-DKV_PLATFORMS=Linux x86-64 and aarch64 (glibc 2.17 or later), Windows x64, macOS 11.0 or later (Intel and Apple silicon)"
+    -DKV_REPOSITORY=${KV_REPOSITORY_URL} -DKV_URL=${KV_REPOSITORY_URL}/releases/download/v${PROJECT_VERSION}
+    -DCHANGELOG=${CMAKE_SOURCE_DIR}/CHANGELOG.md -DTEMPLATE=${CMAKE_SOURCE_DIR}/packaging/index.xml.in
+    -DRELEASE=${KV_RELEASE_DIR} -DOUTPUT=${KV_RELEASE_DIR}/index.xml -P ${CMAKE_CURRENT_LIST_DIR}/reapack_index.cmake
+  VERBATIM)

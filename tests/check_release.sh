@@ -1,39 +1,73 @@
 #!/bin/sh
-# The release folder holds every file the ReaPack index links to for the
-# platforms built here, each matching its checksum; the libraries are
-# stripped, name their separate debug file, and still export exactly our
-# entry points.
+# The release folder holds every library the ReaPack index links, for every
+# platform: stripped, each with its debug information beside it, exporting
+# exactly our entry points; the Linux ones load on glibc 2.17 and need no C++
+# runtime of the system. (check_index.py checks the index and the hashes.)
 set -eu
 release=$1 index=$(realpath "$2") sources=$(realpath "$3")
 tests=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$release"
-files=$(python3 - "$index" <<'PY'
+libraries=$(python3 - "$index" <<'PY'
 import sys, xml.etree.ElementTree as ET
 for source in ET.parse(sys.argv[1]).getroot().iter("source"):
-    if source.get("platform") in (None, "linux64", "win64"):
-        print(source.text.rsplit("/", 1)[1])
+    if source.get("file").rsplit(".", 1)[-1] in ("so", "dll", "dylib"):
+        print(source.get("platform"), source.text.rsplit("/", 1)[1])
 PY
 )
-for file in $files; do
-  sha256sum --quiet -c "$file.sha256"
-done
 
-# stripped TOOL_PREFIX FILE: no debug sections left, a link to FILE.debug that has them.
+# stripped OBJDUMP OBJCOPY FILE: no debug sections left, a link to FILE.debug that has them.
 stripped() {
-  sections=$("${1}objdump" -h "$2")
-  if echo "$sections" | grep -q '\.debug_info'; then echo "not stripped: $2"; exit 1; fi
-  echo "$sections" | grep -q '\.gnu_debuglink' || { echo "no debug link: $2"; exit 1; }
+  objdump=$1 objcopy=$2 file=$3
+  sections=$("$objdump" -h "$file")
+  if echo "$sections" | grep -q '\.debug_info'; then echo "not stripped: $file"; exit 1; fi
+  echo "$sections" | grep -q '\.gnu_debuglink' || { echo "no debug link: $file"; exit 1; }
   # objcopy writes a copy: the released file stays as it is.
-  "${1}objcopy" --dump-section .gnu_debuglink="$scratch/link" "$2" "$scratch/copy"
-  tr -d '\0' <"$scratch/link" | grep -aq "^$2.debug" || { echo "the debug link does not name $2.debug"; exit 1; }
-  "${1}objdump" -h "$2.debug" | grep -q '\.debug_info' || { echo "no debug information in $2.debug"; exit 1; }
-  echo "stripped, $(wc -c <"$2") bytes; debug file $(wc -c <"$2.debug") bytes: $2"
+  "$objcopy" --dump-section .gnu_debuglink="$scratch/link" "$file" "$scratch/copy"
+  tr -d '\0' <"$scratch/link" | grep -aq "^$file.debug" || { echo "the debug link does not name $file.debug"; exit 1; }
+  "$objdump" -h "$file.debug" | grep -q '\.debug_info' || { echo "no debug information in $file.debug"; exit 1; }
+  echo "stripped, $(wc -c <"$file") bytes; debug file $(wc -c <"$file.debug") bytes: $file"
 }
-linux=$(echo "$files" | grep '\.so$') windows=$(echo "$files" | grep '\.dll$')
-stripped "" "$linux"
-stripped x86_64-w64-mingw32- "$windows"
-"$tests/check_exports.sh" "$linux" "$sources"
-"$tests/check_windows_dll.sh" "$windows" "$sources"
-echo "release files complete: $(echo $files)"
+
+# old_linux FILE: needs only glibc's libraries, at no version newer than 2.17.
+old_linux() {
+  needed=$(readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+  for name in $needed; do
+    case $name in
+      libc.so.6 | libm.so.6 | libdl.so.2 | libpthread.so.0 | ld-linux-*.so.*) ;;
+      *) echo "needs $name beyond glibc: $1"; exit 1 ;;
+    esac
+  done
+  versions=$(readelf -V -W "$1" | sed -n 's/.*Name: \([A-Z_]*[0-9.]*\) .*/\1/p' | sort -u)
+  if echo "$versions" | grep -v '^GLIBC_'; then echo "^ symbol versions beyond glibc: $1"; exit 1; fi
+  newest=$(echo "$versions" | sed 's/^GLIBC_//' | sort -V | tail -1)
+  if [ "$(printf '%s\n' "$newest" 2.17 | sort -V | tail -1)" != 2.17 ]; then
+    echo "needs GLIBC_$newest, newer than 2.17: $1"; exit 1
+  fi
+  echo "needs $(echo $needed), glibc $newest at most: $1"
+}
+
+# macos FILE ARCH: a macOS library of ARCH with its debug information in FILE.dSYM.tar.gz.
+macos() {
+  "$tests/check_macos_dylib.sh" "$1" "$2" "$sources"
+  tar -tzf "$1.dSYM.tar.gz" | grep -q "^$1.dSYM/Contents/Resources/DWARF/" ||
+    { echo "no DWARF in $1.dSYM.tar.gz"; exit 1; }
+  echo "$(wc -c <"$1") bytes; debug file $(wc -c <"$1.dSYM.tar.gz") bytes: $1.dSYM.tar.gz"
+}
+
+echo "$libraries" | while read -r platform file; do
+  case $platform in
+    linux64 | linux-aarch64)
+      stripped llvm-objdump-14 llvm-objcopy-14 "$file"
+      old_linux "$file"
+      "$tests/check_exports.sh" "$file" "$sources" ;;
+    win64)
+      stripped x86_64-w64-mingw32-objdump x86_64-w64-mingw32-objcopy "$file"
+      "$tests/check_windows_dll.sh" "$file" "$sources" ;;
+    darwin64) macos "$file" x86_64 ;;
+    darwin-arm64) macos "$file" arm64 ;;
+    *) echo "no check for the platform $platform"; exit 1 ;;
+  esac
+done
+echo "release libraries complete: $(echo "$libraries" | awk '{print $2}' | tr '\n' ' ')"

@@ -17,15 +17,7 @@ installed() {
     [ -f "$1/$name" ] || { echo "not installed: $1/$name"; exit 1; }
   done
   [ -n "$kvhost" ] || { echo "installed: $1/$file"; return; }
-  ${KVHOST_EMULATOR:-} "$kvhost" --resource-path "$(dirname "$1")" --extension "$1/$file" -e '
-    local ok, text = reaper.KV_FormatNumDigit(7, 3)
-    assert(ok and text == "007", "the installed extension does not answer")
-    local plugins = reaper.GetResourcePath() .. "/UserPlugins"
-    package.cpath = plugins .. "/?.so;" .. package.cpath
-    package.path = plugins .. "/?.lua;" .. package.path
-    local cobalt = require("reaper_KELVARO_COBALT")
-    local listed, parts = cobalt.KV_GetStringSplitList("a,b", ",")
-    assert(listed and parts[2] == "b" and KV_COBALT == cobalt, "the installed lists do not answer")'
+  ${KVHOST_EMULATOR:-} "$kvhost" --resource-path "$(dirname "$1")" --extension "$1/$file" "$(dirname "$0")/installed.lua"
   echo "installed and loads: $1/$file"
 }
 
