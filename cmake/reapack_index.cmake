@@ -38,10 +38,11 @@ endfunction()
 # library nothing installs.
 set(platforms linux64 linux-x86_64.so linux-aarch64 linux-aarch64.so win64 windows-x86_64.dll
               darwin64 macos-x86_64.dylib darwin-arm64 macos-arm64.dylib)
-# The Lua module's file, the Python ReaScript wrapper, and the kv_cobalt
+# The Lua module's file, the Python ReaScript wrapper with its type stub, and the kv_cobalt
 # package, released as kv_cobalt-NAME and installed as kv_cobalt/NAME where
 # a Python ReaScript that puts UserPlugins on its path imports it.
-set(shared ${KV_NAME}.lua ${KV_NAME}.lua ${KV_NAME}_python.py ${KV_NAME}_python.py)
+set(shared ${KV_NAME}.lua ${KV_NAME}.lua ${KV_NAME}_python.py ${KV_NAME}_python.py ${KV_NAME}_python.pyi
+           ${KV_NAME}_python.pyi)
 file(GLOB package RELATIVE "${RELEASE}" "${RELEASE}/kv_cobalt-*")
 list(FILTER package EXCLUDE REGEX "\\.sha256$")
 if(NOT package)

@@ -56,7 +56,7 @@ class ReaPackIndex(unittest.TestCase):
     def test_each_platform_whole_or_nothing(self):
         package = sorted(name for name in os.listdir(PACKAGE) if os.path.isfile(os.path.join(PACKAGE, name)))
         self.assertIn("__init__.py", package)
-        shared = {STEM + ".lua", STEM + "_python.py"} | {"kv_cobalt/" + name for name in package}
+        shared = {STEM + ".lua", STEM + "_python.py", STEM + "_python.pyi"} | {"kv_cobalt/" + name for name in package}
         by_platform = {}
         for source in self.sources:
             self.assertIn(source.get("platform"), PLATFORMS, "a source without a library's platform")
