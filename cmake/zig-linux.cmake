@@ -1,20 +1,6 @@
 # Cross-compiles for Linux with Zig's clang against an old glibc, so the
-# library loads on old distributions: KV_ZIG names the zig program and
-# KV_ZIG_TARGET the target (x86_64-linux-gnu.2.17, aarch64-linux-gnu.2.17).
-# Zig links its own libc++ statically; the library needs no C++ runtime.
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KV_ZIG KV_ZIG_TARGET)
-string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${KV_ZIG_TARGET}")
+# library loads on old distributions: KV_ZIG_TARGET is x86_64-linux-gnu.2.17
+# or aarch64-linux-gnu.2.17. Zig links its own libc++ statically; the library
+# needs no C++ runtime.
 set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_C_COMPILER "${KV_ZIG}" cc -target ${KV_ZIG_TARGET})
-set(CMAKE_CXX_COMPILER "${KV_ZIG}" c++ -target ${KV_ZIG_TARGET})
-# LLVM's archiver writes no time stamps or owners.
-set(CMAKE_AR llvm-ar-14)
-set(CMAKE_RANLIB llvm-ranlib-14)
-# pkg-config finds the target's libraries only, in the third-party prefix.
-if(KV_THIRD_PARTY_PREFIX)
-  set(ENV{PKG_CONFIG_LIBDIR} "${KV_THIRD_PARTY_PREFIX}/lib/pkgconfig")
-endif()
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/zig-common.cmake)
