@@ -249,8 +249,9 @@ TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAlone
   EXPECT_EQ(read_back(folder, "long.txt", 4), answer(false, "abc"));
   EXPECT_EQ(read_back(folder, "long.txt", 7), answer(false, "abcdef")) << "the last line feed did not fit";
   EXPECT_EQ(read_back(folder, "long.txt", 8), answer(true, "abcdef\n"));
-  write_bytes(folder / "nul.txt", std::string("a\0b\n", 4));
-  EXPECT_EQ(read_back(folder, "nul.txt"), answer(false, "a")) << "read up to the NUL";
+  // Not "nul.txt": Windows gives that name to a device.
+  write_bytes(folder / "inner-nul.txt", std::string("a\0b\n", 4));
+  EXPECT_EQ(read_back(folder, "inner-nul.txt"), answer(false, "a")) << "read up to the NUL";
   char buffer[8] = "kept";
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "long.txt", buffer, 0));
   EXPECT_STREQ(buffer, "kept");
