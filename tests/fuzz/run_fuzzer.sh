@@ -9,5 +9,12 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 mkdir -p "$artifacts"
 [ -d "$seeds" ] || seeds=
-${KVHOST_EMULATOR:-} "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+# AddressSanitizer needs the address ranges it reserves, which qemu-user does
+# not keep for it: now and then its allocator stops on a failed check. The
+# targets are built for the emulated machine and run natively.
+if [ -n "${KVHOST_EMULATOR:-}" ]; then
+  echo "skipped: AddressSanitizer's allocator does not run reliably under qemu-user"
+  exit 77
+fi
+"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$artifacts/$(basename "$target")-" "$@" "$corpus" $seeds
