@@ -15,6 +15,11 @@ _host.kvhost_get_func.argtypes = [c_char_p]
 _handle = re.compile(r"\(([A-Za-z0-9_]+\*|HWND)\)0x([0-9A-F]*)\n?")
 
 
+def _validate(address, type_name):
+  # The host's ValidatePtr, called by address as the module does.
+  return CFUNCTYPE(c_byte, c_uint64, c_char_p)(rpr_getfp("ValidatePtr"))(address, type_name)
+
+
 def rpr_getfp(name):
   # A plain look-up in the host's table: a name it does not offer is a KeyError, never 0.
   address = _host.kvhost_get_func(name.encode("UTF-8")) if isinstance(name, str) else None
@@ -36,8 +41,7 @@ def rpr_packp(ctype, v):
   if address >> 64:
     return 0
   # Validated as the parameter's declared type: "void*" is no type ValidatePtr knows.
-  validate = CFUNCTYPE(c_byte, c_uint64, c_char_p)(rpr_getfp("ValidatePtr"))
-  return address if validate(address, ctype.encode("UTF-8")) else 0
+  return address if _validate(address, ctype.encode("UTF-8")) else 0
 
 
 def rpr_unpackp(ctype, v):
@@ -59,5 +63,4 @@ def rpr_unpacks(v):
 
 def RPR_ValidatePtr(pointer, ctypename):
   # An integer address only: c_uint64 of a handle string raises TypeError.
-  validate = CFUNCTYPE(c_byte, c_uint64, c_char_p)(rpr_getfp("ValidatePtr"))
-  return validate(c_uint64(pointer), rpr_packsc(ctypename))
+  return _validate(c_uint64(pointer), rpr_packsc(ctypename))
