@@ -277,6 +277,14 @@ TEST(CopyFile, CopiesOverAnExistingFileAndWholeTrees) {
   write_bytes(folder / "tree/top.wav", "changed");
   ASSERT_TRUE(SetCopyFile((folder / "tree").c_str(), (folder / "copy").c_str())) << "again, over the copy";
   EXPECT_EQ(read_bytes(folder / "copy/top.wav"), "changed");
+
+  // Many files replaced in one folder, each through a temporary name of its own.
+  fs::create_directories(folder.path() / "many");
+  for (int i = 0; i < 150; ++i) write_bytes(folder / ("many/" + std::to_string(i) + ".txt"), "old");
+  ASSERT_TRUE(SetCopyFile((folder / "many").c_str(), (folder / "many copy").c_str()));
+  for (int i = 0; i < 150; ++i) write_bytes(folder / ("many/" + std::to_string(i) + ".txt"), "new");
+  ASSERT_TRUE(SetCopyFile((folder / "many").c_str(), (folder / "many copy").c_str())) << "150 files replaced";
+  EXPECT_EQ(read_bytes(folder / "many copy/149.txt"), "new");
 }
 
 TEST(CopyFile, FailuresAreFalse) {

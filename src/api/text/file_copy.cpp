@@ -100,6 +100,7 @@ class tree_copy {
  private:
   std::vector<fs::path> made_;
   std::vector<std::pair<fs::path, fs::path>> replacements_;  // a whole copy, and the file it replaces
+  unsigned long long temporaries_ = 0;
 
   bool copy_entry(const fs::path& from, const fs::path& to, entry_kind kind) {
     if (kind == entry_kind::folder) return copy_folder(from, to);
@@ -112,8 +113,10 @@ class tree_copy {
       return true;
     }
     if (!fs::is_regular_file(target) && !fs::is_symlink(target)) return false;  // a folder where a file goes
+    // Numbered across the whole copy, so one folder can hold any number of them;
+    // the attempts only step past names that were there before.
     for (int attempt = 0; attempt < 100; ++attempt) {
-      const fs::path temporary = to.parent_path() / (".kv-copy-" + std::to_string(attempt) + ".tmp");
+      const fs::path temporary = to.parent_path() / (".kv-copy-" + std::to_string(temporaries_++) + ".tmp");
       if (copy_new(from, temporary, kind)) {
         made_.push_back(temporary);
         replacements_.emplace_back(temporary, to);
