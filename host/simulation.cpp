@@ -6,7 +6,10 @@
 namespace kvhost {
 using namespace kvhost::model;
 
-void reset() { reset_state(); }
+void reset() {
+  model::restart_guids();
+  reset_state();
+}
 
 ReaProject* current_project() { return handle(state().current); }
 

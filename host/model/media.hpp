@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "envelope_point.hpp"
+#include "identity.hpp"
 #include "live.hpp"
 #include "point_list.hpp"
 #include "sound.hpp"
@@ -64,6 +65,14 @@ struct take {
   double start_offset = 0;  // seconds into the source
   double volume = 1;
   double playrate = 1;
+  double pan = 0;
+  double pan_law = -1;  // -1: the project's default
+  double pitch = 0;     // semitones
+  bool preserve_pitch = true;
+  int pitch_mode = -1;
+  int channel_mode = 0;  // "I_CHANMODE"
+  std::string guid = new_guid();
+  text_map ext;
   std::unique_ptr<source> audio;  // null: a take without audio
   std::vector<std::unique_ptr<envelope>> envelopes;
 
@@ -71,6 +80,13 @@ struct take {
   envelope& add_envelope(std::string envelope_name);
   // The "Volume" envelope when it is active, else null.
   const envelope* active_volume() const;
+};
+
+struct fade {
+  int shape = 0;  // 0..6, 0 linear
+  double length = 0;
+  double auto_length = -1;  // <= 0: no automatic fade
+  double direction = 0;     // curvature, -1..1
 };
 
 struct item {
@@ -82,6 +98,17 @@ struct item {
   double length = 0;
   double volume = 1;
   bool selected = false;
+  bool mute = false;
+  double snap_offset = 0;
+  fade fade_in, fade_out;
+  int group_id = 0;  // 0: in no group
+  int lock = 0;      // &1: locked
+  bool loop_source = true;
+  bool all_takes_play = false;
+  int color = 0;  // as a track's
+  std::string guid = new_guid();
+  std::string notes;  // "P_NOTES"
+  text_map ext;
   std::vector<std::unique_ptr<take>> takes;
   take* active = nullptr;
   // Its place in the project's item order; set by the project's ordering pass.

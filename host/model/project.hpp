@@ -6,6 +6,7 @@
 // a selected-item list has to: from where the last look-up ended, so reading
 // the selection in order costs one pass, and a change of selection moves the
 // walk's starting point instead of starting it over.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,26 @@ class project {
   marker_list markers;
   folder path;
   std::string record_path;
+
+  struct time_range {
+    double start = 0, end = 0;  // equal: none
+  };
+  struct tempo_setting {
+    double bpm = 120;
+    int numerator = 4, denominator = 4;
+  };
+  std::string file;  // the full path of its .RPP file; empty while unsaved
+  double cursor = 0;
+  time_range time_selection;
+  time_range loop_points;
+  bool loop = false;
+  tempo_setting tempo;
+  std::string notes;
+  // SetProjExtState data: extension name, then key, both as first given;
+  // looked up case-insensitively.
+  std::map<std::string, text_map> ext_state;
+  track* last_touched = nullptr;
+  int play_state = 0;  // &1 playing, &2 paused, &4 recording
 
  private:
   void refresh_layout();
