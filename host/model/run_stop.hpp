@@ -1,0 +1,20 @@
+#pragma once
+// Ends the script run at once, for what the host does not simulate or cannot
+// answer: the message goes to stderr and the process exits with status.
+#include <string>
+
+namespace kvhost::model {
+
+// Exit statuses of a run.
+enum run_status : int {
+  run_passed = 0,
+  run_failed = 1,
+  run_bad_input = 2,
+  run_not_implemented = 3,
+  run_unanswered_dialog = 4,
+  run_timed_out = 5,
+};
+
+[[noreturn]] void stop_run(run_status status, const std::string& message);
+
+}  // namespace kvhost::model
