@@ -1,16 +1,4 @@
-# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (POSIX threads model).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(KV_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${KV_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KV_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${KV_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${KV_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Reproducible files: no link time in the PE header.
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
-set(CMAKE_MODULE_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
-set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

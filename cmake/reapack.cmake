@@ -7,7 +7,7 @@ add_custom_target(reapack_index
   COMMAND ${CMAKE_COMMAND} -DKV_NAME=${PROJECT_NAME} -DKV_VERSION=${PROJECT_VERSION} -DKV_AUTHOR=KELVARO
     "-DKV_LICENSE=MIT License"
     "-DKV_DESCRIPTION=KELVARO_COBALT: KV_ script functions for tracks, items, loudness, markers, strings and files"
-    "-DKV_PLATFORMS=Linux x86-64 and aarch64 (glibc 2.17 or later), Windows x64, macOS 11.0 or later (Intel and Apple silicon)"
+    "-DKV_PLATFORMS=Linux x86-64, i686, aarch64 and armv7l (glibc 2.17 or later), Windows x64 and x86, macOS 11.0 or later (Intel and Apple silicon)"
     -DKV_REPOSITORY=${KV_REPOSITORY_URL} -DKV_URL=${KV_REPOSITORY_URL}/releases/download/v${PROJECT_VERSION}
     -DCHANGELOG=${CMAKE_SOURCE_DIR}/CHANGELOG.md -DTEMPLATE=${CMAKE_SOURCE_DIR}/packaging/index.xml.in
     -DRELEASE=${KV_RELEASE_DIR} -DOUTPUT=${KV_RELEASE_DIR}/index.xml -P ${CMAKE_CURRENT_LIST_DIR}/reapack_index.cmake

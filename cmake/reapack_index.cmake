@@ -36,7 +36,8 @@ endfunction()
 # Each platform ReaPack knows with the library's file for it. The files
 # without a platform go with each of these, so that where there is no
 # library nothing installs.
-set(platforms linux64 linux-x86_64.so linux-aarch64 linux-aarch64.so win64 windows-x86_64.dll
+set(platforms linux64 linux-x86_64.so linux32 linux-i686.so linux-aarch64 linux-aarch64.so
+              linux-armv7l linux-armv7l.so win64 windows-x86_64.dll win32 windows-x86.dll
               darwin64 macos-x86_64.dylib darwin-arm64 macos-arm64.dylib)
 # The Lua module's file, the Python ReaScript wrapper with its type stub, and the kv_cobalt
 # package, released as kv_cobalt-NAME and installed as kv_cobalt/NAME where

@@ -56,13 +56,30 @@ macos() {
   echo "$(wc -c <"$1") bytes; debug file $(wc -c <"$1.dSYM.tar.gz") bytes: $1.dSYM.tar.gz"
 }
 
+# machine FILE PATTERN: the file's CPU, as readelf or objdump names it, matches PATTERN.
+machine() {
+  case $1 in
+    *.so) cpu=$(readelf -h "$1" | sed -n 's/^ *Machine: *//p') ;;
+    *.dll) cpu=$(x86_64-w64-mingw32-objdump -f "$1" | sed -n 's/.*file format //p') ;;
+  esac
+  echo "$cpu" | grep -Eqx "$2" || { echo "$1 is for $cpu, not $2"; exit 1; }
+}
+
 echo "$libraries" | while read -r platform file; do
   case $platform in
-    linux64 | linux-aarch64)
+    linux64) machine "$file" 'Advanced Micro Devices X86-64' ;;
+    linux32) machine "$file" 'Intel 80386' ;;
+    linux-aarch64) machine "$file" AArch64 ;;
+    linux-armv7l) machine "$file" ARM ;;
+    win64) machine "$file" pei-x86-64 ;;
+    win32) machine "$file" pei-i386 ;;
+  esac
+  case $platform in
+    linux64 | linux32 | linux-aarch64 | linux-armv7l)
       stripped llvm-objdump-14 llvm-objcopy-14 "$file"
       old_linux "$file"
       "$tests/check_exports.sh" "$file" "$sources" ;;
-    win64)
+    win64 | win32)
       stripped x86_64-w64-mingw32-objdump x86_64-w64-mingw32-objcopy "$file"
       "$tests/check_windows_dll.sh" "$file" "$sources" ;;
     darwin64) macos "$file" x86_64 ;;

@@ -28,7 +28,9 @@ add_architecture() {
 # and prints the unpacked tree. A private apt state with a deb-src entry, kept
 # in FOLDER/apt: the machine's apt setup stays as it is.
 debian_source() {
-  local package=$1 folder=$2
+  local package=$1 folder
+  # apt is run from inside the unpacked tree: the folder must not be relative.
+  folder=$(mkdir -p "$2" && cd "$2" && pwd) || return 1
   local apt_dir=$folder/apt
   local apt_options=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
                      -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
@@ -56,12 +58,18 @@ debian_source() {
   find "$tree" -mindepth 1 -maxdepth 1 -type d | head -1
 }
 
-# wine_command PREFIX: sets the array `wine` to the command that runs a Windows
-# program in the private prefix PREFIX, quietly and with UTF-8 text. Debian's
-# wine64 alone puts no `wine` on PATH.
+# wine_command PREFIX [x86]: sets the array `wine` to the command that runs a
+# 64-bit (or with x86, a 32-bit) Windows program in the private prefix PREFIX,
+# quietly and with UTF-8 text. Debian's wine64 alone puts no `wine` on PATH;
+# 32-bit programs need Debian's `wine` with `wine32:i386`.
 wine_command() {
-  wine=(env WINEPREFIX="$1" WINEDEBUG=-all LANG=C.UTF-8
-        "$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)")
+  local program
+  if [ "${2:-}" = x86 ]; then
+    program=$(command -v wine || echo /usr/lib/wine/wine)
+  else
+    program=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+  fi
+  wine=(env WINEPREFIX="$1" WINEDEBUG=-all LANG=C.UTF-8 "$program")
 }
 
 # cmake_package PACKAGE CMAKE-OPTIONS...: Debian's source of PACKAGE built

@@ -15,8 +15,8 @@ import xml.etree.ElementTree as ET
 INDEX, VERSION, EXTENSION, PACKAGE = sys.argv[1:5]
 RELEASE = sys.argv[5] if len(sys.argv) > 5 else None
 STEM = EXTENSION.rsplit(".", 1)[0]
-PLATFORMS = {"linux64": ".so", "linux-aarch64": ".so", "win64": ".dll",
-             "darwin64": ".dylib", "darwin-arm64": ".dylib"}
+PLATFORMS = {"linux64": ".so", "linux32": ".so", "linux-aarch64": ".so", "linux-armv7l": ".so",
+             "win64": ".dll", "win32": ".dll", "darwin64": ".dylib", "darwin-arm64": ".dylib"}
 STALE = "run scripts/release and commit index.xml"
 
 

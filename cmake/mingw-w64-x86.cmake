@@ -1,0 +1,4 @@
+# Cross-compiles for 32-bit Windows with Debian's mingw-w64.
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(KV_MINGW_PREFIX i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
