@@ -48,6 +48,16 @@ old_linux() {
   echo "needs $(echo $needed), glibc $newest at most: $1"
 }
 
+# large_files FILE: a 32-bit library calls only the C library's functions
+# with 64-bit file offsets (readdir64, not readdir, which fails on a file
+# system with 64-bit inode numbers), its C++ runtime's calls included.
+large_files() {
+  short=$(nm -D --undefined-only "$1" | awk '{print $2}' | sed 's/@.*//' |
+    grep -Ex '(readdir|stat|lstat|fstat|fstatat|open|openat|creat|lseek|truncate|ftruncate|fopen|freopen|fseeko|ftello|mmap|pread|pwrite|statvfs|fstatvfs|getdents|glob|scandir)' || true)
+  [ -z "$short" ] || { echo "$1 calls 32-bit file offset functions: $(echo $short)"; exit 1; }
+  echo "64-bit file offsets throughout: $1"
+}
+
 # macos FILE ARCH: a macOS library of ARCH with its debug information in FILE.dSYM.tar.gz.
 macos() {
   "$tests/check_macos_dylib.sh" "$1" "$2" "$sources"
@@ -78,6 +88,7 @@ echo "$libraries" | while read -r platform file; do
     linux64 | linux32 | linux-aarch64 | linux-armv7l)
       stripped llvm-objdump-14 llvm-objcopy-14 "$file"
       old_linux "$file"
+      [ "$platform" = linux64 ] || [ "$platform" = linux-aarch64 ] || large_files "$file"
       "$tests/check_exports.sh" "$file" "$sources" ;;
     win64 | win32)
       stripped x86_64-w64-mingw32-objdump x86_64-w64-mingw32-objcopy "$file"

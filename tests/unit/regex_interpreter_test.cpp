@@ -25,12 +25,19 @@ using kv_utility::ecma_regex;
 
 namespace {
 
+// 32-bit C libraries map memory through mmap2 (32-bit ARM has no mmap).
+#ifdef __NR_mmap2
+constexpr unsigned map_call = __NR_mmap2;
+#else
+constexpr unsigned map_call = __NR_mmap;
+#endif
+
 // Every mmap or mprotect asking for executable pages fails with EPERM.
 bool refuse_executable_memory() {
   const unsigned prot = offsetof(seccomp_data, args) + 2 * sizeof(__u64);
   sock_filter program[] = {
       BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_mmap, 1, 0),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, map_call, 1, 0),
       BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_mprotect, 0, 3),
       BPF_STMT(BPF_LD | BPF_W | BPF_ABS, prot),
       BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, PROT_EXEC, 0, 1),
