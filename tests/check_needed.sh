@@ -8,6 +8,8 @@ shift
 # the stack protector's guard that statically linked code refers to.
 case $(readelf -h "$library" | sed -n 's/^ *Machine: *//p') in
   AArch64) loader=ld-linux-aarch64.so.1 ;;
+  ARM) loader=ld-linux-armhf.so.3 ;;
+  'Intel 80386') loader=ld-linux.so.2 ;;
   *) loader=ld-linux-x86-64.so.2 ;;
 esac
 allowed="libc.so.6 libm.so.6 libstdc++.so.6 libgcc_s.so.1 $loader $*"
