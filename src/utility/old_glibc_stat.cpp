@@ -55,4 +55,3 @@ static_assert(sizeof(off_t) == 8, "32-bit Linux builds need _FILE_OFFSET_BITS=64
 #endif
 #endif
 #endif
-#endif
