@@ -35,7 +35,7 @@ old_linux() {
   needed=$(readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
   for name in $needed; do
     case $name in
-      libc.so.6 | libm.so.6 | libdl.so.2 | libpthread.so.0 | ld-linux-*.so.*) ;;
+      libc.so.6 | libm.so.6 | libdl.so.2 | libpthread.so.0 | ld-linux.so.2 | ld-linux-*.so.*) ;;
       *) echo "needs $name beyond glibc: $1"; exit 1 ;;
     esac
   done

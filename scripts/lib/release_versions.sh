@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints what made a release's bytes: Zig, the Debian packages that compile,
 # link, strip and pack the files, and the Debian source packages of the
-# third-party libraries built into them (found under the given build folders).
+# third-party code built into them (found under the given build folders).
 # A release on another machine gives the same bytes when this is the same.
 set -euo pipefail
 source "$(dirname "$0")/zig.sh"
@@ -12,6 +12,11 @@ tools=(binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 clang-14 cmake debugedi
 for package in "${tools[@]}"; do
   echo "debian $package $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null || echo none)"
 done
-find "$@" -maxdepth 5 -path '*third-party*/source/*' -name '*.dsc' 2>/dev/null | while read -r dsc; do
-  echo "source $(basename "$dsc" .dsc) $(sha256sum "$dsc" | cut -d' ' -f1)"
-done | sort -u
+# PCRE2 and Lua's headers are built into the files (the suites' libraries are not).
+folders=()
+for folder in "$@"; do [ -d "$folder" ] && folders+=("$folder"); done
+((${#folders[@]})) || exit 0
+find "${folders[@]}" -maxdepth 5 -path '*third-party*/source/*' \( -name 'pcre2_*.dsc' -o -name 'lua5.3_*.dsc' \) |
+  while read -r dsc; do
+    echo "source $(basename "$dsc" .dsc) $(sha256sum "$dsc" | cut -d' ' -f1)"
+  done | sort -u
