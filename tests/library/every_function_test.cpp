@@ -210,7 +210,8 @@ TEST_F(every_function, survives_every_hostile_argument) {
         for (std::intptr_t size : {0, -1, INT_MIN, 1}) constant(as_slot(size));
       } else if (p.type == "int") {
         for (std::intptr_t index : {-1, 1, track_count, INT_MAX, INT_MIN}) constant(as_slot(index));
-        constant(as_slot(std::intptr_t{0x7FFFFFFF00000001}));  // upper bits are not the value
+        // Upper bits, where a slot is wider than an int, are not the value.
+        constant(as_slot(static_cast<std::intptr_t>(static_cast<std::uintptr_t>(0x7FFFFFFF00000001ULL))));
       } else if (p.type == "bool") {
         constant(nullptr);
         constant(as_slot(-2));

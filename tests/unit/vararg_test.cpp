@@ -44,7 +44,9 @@ void* slot(std::intptr_t value) { return reinterpret_cast<void*>(value); }
 
 TEST(Vararg, UnpacksSlotsByParameterType) {
   double number = 2.5;
-  void* args[] = {slot(0x7FFFFFFF00000005), slot(0x100), &number};
+  // Where a slot is wider than an int (64-bit hosts), its high half is ignored.
+  const auto wide = static_cast<std::intptr_t>(static_cast<std::uintptr_t>(0x7FFFFFFF00000005ULL));
+  void* args[] = {slot(wide), slot(0x100), &number};
   void* result = kv_registry::vararg<&take>(args, 3);
   EXPECT_EQ(seen_int, 5);  // only the low 32 bits
   EXPECT_TRUE(seen_bool);  // any non-zero value
