@@ -110,9 +110,11 @@ TEST_F(item_media, hand_automation_brings_loud_speech_closer_to_its_target) {
 TEST_F(item_media, an_item_longer_than_one_host_call_gives_its_whole_peak_list) {
   constexpr int rate = 8000;
   constexpr int milliseconds = 21 * 60 * 1000;
-  std::vector<float> samples(static_cast<std::size_t>(rate) * milliseconds / 1000, 0.25f);
-  samples.back() = 0.5f;                                             // the last millisecond
-  samples[static_cast<std::size_t>(rate) * 1048575 / 1000] = -1.0f;  // just past 2^20 - 1 milliseconds
+  // Counted in milliseconds first: the samples' product with the rate passes 2^32.
+  constexpr std::size_t per_millisecond = rate / 1000;
+  std::vector<float> samples(per_millisecond * milliseconds, 0.25f);
+  samples.back() = 0.5f;                       // the last millisecond
+  samples[per_millisecond * 1048575] = -1.0f;  // just past 2^20 - 1 milliseconds
   MediaItem* item = kvhost::add_item(track, 2, milliseconds / 1000.0, kvhost::create_source(rate, 1, samples));
   kv_object::peak_list peaks;
   ASSERT_TRUE(GetMediaIdPeakList(nullptr, 0, peaks));
