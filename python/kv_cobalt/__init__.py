@@ -9,9 +9,10 @@ values (addresses as int or None, texts as str, records as dicts of their
 present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
-Integers beyond 32 bits raise OverflowError rather than reach the library cut
-short, and texts (str as UTF-8, or bytes) holding a NUL raise ValueError for the
-same reason.
+Arguments go by position or by name, checked alike. Integers beyond 32 bits
+raise OverflowError rather than reach the library cut short, and texts (str as
+UTF-8, or bytes) holding a NUL raise ValueError for the same reason, as does a
+str that UTF-8 cannot encode (a lone surrogate); each error names the argument.
 
 Projects, tracks and items are addresses (int) or None. Inside a REAPER Python
 ReaScript they are REAPER's handle strings too. The package knows it is there
