@@ -1,9 +1,16 @@
 #ifdef _WIN32
 #include "utility/windows_api.hpp"
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -59,7 +66,8 @@ bool copy_new(const fs::path& from, const fs::path& to, entry_kind kind) {
 #endif
 }
 
-bool replace(const fs::path& from, const fs::path& to) {
+// Moves a file or link to a name, over what is there.
+bool move(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
 #else
@@ -74,11 +82,43 @@ bool present(const fs::path& path) {
   return fs::exists(fs::symlink_status(path, error));
 }
 
+// Whether the copy may replace the file or link at path: never a read-only
+// file (Windows refuses to), nor one a sticky folder keeps for its owner.
+bool replaceable(const fs::path& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+#else
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  struct stat file {
+  }, parent{};
+  if (::lstat(path.c_str(), &file) != 0 || ::stat(folder.c_str(), &parent) != 0) return false;
+  // Write bits too, since the superuser may write anything.
+  const bool read_only = !S_ISLNK(file.st_mode) && ((file.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
+  const uid_t user = ::geteuid();
+  const bool kept = (parent.st_mode & S_ISVTX) && user != 0 && user != file.st_uid && user != parent.st_uid;
+  return !read_only && !kept;
+#endif
+}
+
+// A name no other copy uses, for this copy's temporaries.
+std::string own_prefix() {
+  std::uint64_t bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  try {
+    std::random_device device;
+    bits ^= (std::uint64_t{device()} << 32) | device();
+  } catch (...) {  // the clock alone, where the system gives no randomness
+  }
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(bits));
+  return ".kv-copy-" + std::string(hex) + "-";
+}
+
 // Copies a tree. What it makes is remembered, and a file it would copy over is
 // copied beside it under a temporary name first, which replaces it only once
-// the whole tree has been copied: a copy that fails takes back what it made
-// and leaves the target as it was. Should a replacement itself fail, at the
-// very end, the files replaced before it stay replaced.
+// the whole tree has been copied; each replaced file is kept aside until all
+// are replaced. A copy that fails at any point takes back what it made, puts
+// back what it replaced, and leaves the target as it was.
 class tree_copy {
  public:
   bool run(const fs::path& from, fs::path to) {
@@ -98,9 +138,22 @@ class tree_copy {
   }
 
  private:
+  struct replacement {
+    fs::path copy, target, aside;  // the whole copy, the file it replaces, and where that waits
+  };
   std::vector<fs::path> made_;
-  std::vector<std::pair<fs::path, fs::path>> replacements_;  // a whole copy, and the file it replaces
-  unsigned long long temporaries_ = 0;
+  std::vector<replacement> replacements_;
+  const std::string prefix_ = own_prefix();
+  unsigned long long names_ = 0;
+
+  // A name beside path that nothing holds; one left by a killed copy, or a
+  // file of the user's, is stepped over and never touched.
+  fs::path unused_name_beside(const fs::path& path) {
+    fs::path name;
+    do name = path.parent_path() / (prefix_ + std::to_string(names_++) + ".tmp");
+    while (present(name));
+    return name;
+  }
 
   bool copy_entry(const fs::path& from, const fs::path& to, entry_kind kind) {
     if (kind == entry_kind::folder) return copy_folder(from, to);
@@ -113,18 +166,12 @@ class tree_copy {
       return true;
     }
     if (!fs::is_regular_file(target) && !fs::is_symlink(target)) return false;  // a folder where a file goes
-    // Numbered across the whole copy, so one folder can hold any number of them;
-    // the attempts only step past names that were there before.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      const fs::path temporary = to.parent_path() / (".kv-copy-" + std::to_string(temporaries_++) + ".tmp");
-      if (copy_new(from, temporary, kind)) {
-        made_.push_back(temporary);
-        replacements_.emplace_back(temporary, to);
-        return true;
-      }
-      if (!present(temporary)) return false;
-    }
-    return false;
+    if (!replaceable(to)) return false;
+    const fs::path temporary = unused_name_beside(to);
+    if (!copy_new(from, temporary, kind)) return false;
+    made_.push_back(temporary);
+    replacements_.push_back({temporary, to, {}});
+    return true;
   }
 
   // The system's own folder listing: standard directory iterators lose their
@@ -132,9 +179,10 @@ class tree_copy {
   bool copy_folder(const fs::path& from, const fs::path& to) {
     std::error_code error;
     if (!fs::is_directory(fs::symlink_status(to, error))) {
-      fs::create_directory(to, from, error);
+      // False without an error for a folder already there, through a link.
+      const bool made = fs::create_directory(to, from, error);
       if (error) return false;
-      made_.push_back(to);
+      if (made) made_.push_back(to);
     }
     folder_walk::folder_reader reader;
     if (!reader.open(kv_utility::utf8_from_path(from))) return false;
@@ -147,10 +195,26 @@ class tree_copy {
     return !reader.failed();
   }
 
+  // Each replaced file waits aside until all are replaced, so that a refusal
+  // at any point can put every one back.
   bool replace_all() {
-    for (const auto& [temporary, target] : replacements_)
-      if (!replace(temporary, target)) return false;
-    return true;
+    std::size_t replaced = 0;
+    while (replaced < replacements_.size() && replace(replacements_[replaced])) ++replaced;
+    std::error_code ignored;
+    if (replaced == replacements_.size()) {
+      for (const replacement& done : replacements_) fs::remove(done.aside, ignored);
+      return true;
+    }
+    while (replaced-- > 0) move(replacements_[replaced].aside, replacements_[replaced].target);
+    return false;
+  }
+
+  bool replace(replacement& next) {
+    next.aside = unused_name_beside(next.target);
+    if (!move(next.target, next.aside)) return false;
+    if (move(next.copy, next.target)) return true;
+    move(next.aside, next.target);
+    return false;
   }
 
   // Newest first, so folders are empty of what this copy put in them.
