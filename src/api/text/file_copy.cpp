@@ -1,10 +1,3 @@
-#ifdef _WIN32
-#include "utility/windows_api.hpp"
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -13,9 +6,9 @@
 #include <random>
 #include <string>
 #include <system_error>
-#include <utility>
 #include <vector>
 
+#include "api/text/file_entries.hpp"
 #include "api/text/file_identity.hpp"
 #include "api/text/file_names.hpp"
 #include "api/text/file_operations.hpp"
@@ -50,55 +43,15 @@ std::optional<bool> inside_itself(const fs::path& from, const fs::path& to) {
   }
 }
 
-// One file or link copied to a name that must not exist yet.
 bool copy_new(const fs::path& from, const fs::path& to, entry_kind kind) {
-  std::error_code error;
-  if (kind == entry_kind::link) {
-    fs::copy_symlink(from, to, error);
-    return !error;
-  }
-#ifdef _WIN32
-  // GCC 12's copy_file takes any existing target for the source itself (no
-  // inode numbers on Windows).
-  return CopyFileW(from.c_str(), to.c_str(), TRUE);
-#else
-  return fs::copy_file(from, to, fs::copy_options::none, error);
-#endif
+  return kind == entry_kind::link ? file_entries::copy_link_new(from, to) : file_entries::copy_file_new(from, to);
 }
 
-// Moves a file or link to a name, over what is there.
-bool move(const fs::path& from, const fs::path& to) {
-#ifdef _WIN32
-  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
-#else
-  std::error_code error;
-  fs::rename(from, to, error);
-  return !error;
-#endif
-}
-
+// Whether something is at path; a name that cannot be asked is not taken, so
+// that the copy to it fails rather than looks for another.
 bool present(const fs::path& path) {
-  std::error_code error;
-  return fs::exists(fs::symlink_status(path, error));
-}
-
-// Whether the copy may replace the file or link at path: never a read-only
-// file (Windows refuses to), nor one a sticky folder keeps for its owner.
-bool replaceable(const fs::path& path) {
-#ifdef _WIN32
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
-#else
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  struct stat file {
-  }, parent{};
-  if (::lstat(path.c_str(), &file) != 0 || ::stat(folder.c_str(), &parent) != 0) return false;
-  // Write bits too, since the superuser may write anything.
-  const bool read_only = !S_ISLNK(file.st_mode) && ((file.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
-  const uid_t user = ::geteuid();
-  const bool kept = (parent.st_mode & S_ISVTX) && user != 0 && user != file.st_uid && user != parent.st_uid;
-  return !read_only && !kept;
-#endif
+  const fs::file_type type = file_entries::type_of(path, false);
+  return type != fs::file_type::not_found && type != fs::file_type::none;
 }
 
 // A name no other copy uses, for this copy's temporaries.
@@ -122,16 +75,17 @@ std::string own_prefix() {
 class tree_copy {
  public:
   bool run(const fs::path& from, fs::path to) {
-    std::error_code ignored;
-    const fs::file_status source = fs::status(from, ignored);
+    const fs::file_type source = file_entries::type_of(from, true);
     // A folder named as the target of a file receives the file under its own name.
-    if (!fs::is_directory(source) && fs::is_directory(fs::status(to, ignored))) to /= from.filename();
+    if (source != fs::file_type::directory && file_entries::type_of(to, true) == fs::file_type::directory)
+      to /= from.filename();
     // The target the script names is followed when it is a link.
-    if (fs::is_symlink(fs::symlink_status(to, ignored)) && fs::exists(fs::status(to, ignored)))
-      to = fs::canonical(to, ignored);
-    const entry_kind kind = fs::is_directory(source)      ? entry_kind::folder
-                            : fs::is_regular_file(source) ? entry_kind::file
-                                                          : entry_kind::other;
+    if (file_entries::type_of(to, false) == fs::file_type::symlink &&
+        file_entries::type_of(to, true) != fs::file_type::not_found)
+      to = file_identity::resolved(to).value_or(fs::path());
+    const entry_kind kind = source == fs::file_type::directory ? entry_kind::folder
+                            : source == fs::file_type::regular ? entry_kind::file
+                                                               : entry_kind::other;
     const bool copied = !to.empty() && copy_entry(from, to, kind) && replace_all();
     if (!copied) undo();
     return copied;
@@ -158,15 +112,15 @@ class tree_copy {
   bool copy_entry(const fs::path& from, const fs::path& to, entry_kind kind) {
     if (kind == entry_kind::folder) return copy_folder(from, to);
     if (kind == entry_kind::other) return false;  // no pipes, sockets or devices
-    std::error_code error;
-    const fs::file_status target = fs::symlink_status(to, error);
-    if (!fs::exists(target)) {
+    const fs::file_type target = file_entries::type_of(to, false);
+    if (target == fs::file_type::not_found) {
       if (!copy_new(from, to, kind)) return false;
       made_.push_back(to);
       return true;
     }
-    if (!fs::is_regular_file(target) && !fs::is_symlink(target)) return false;  // a folder where a file goes
-    if (!replaceable(to)) return false;
+    // Not a folder where a file goes, nor a file that must stay as it is.
+    if (target != fs::file_type::regular && target != fs::file_type::symlink) return false;
+    if (!file_entries::replaceable(to)) return false;
     const fs::path temporary = unused_name_beside(to);
     if (!copy_new(from, temporary, kind)) return false;
     made_.push_back(temporary);
@@ -177,15 +131,12 @@ class tree_copy {
   // The system's own folder listing: standard directory iterators lose their
   // way on long paths under mingw-w64.
   bool copy_folder(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(to, error))) {
-      // False without an error for a folder already there, through a link.
-      const bool made = fs::create_directory(to, from, error);
-      if (error) return false;
-      if (made) made_.push_back(to);
-    }
+    // A folder already there, also through a link, is not this copy's to take back.
+    const auto made = file_entries::make_folder(to, from);
+    if (!made) return false;
+    if (*made) made_.push_back(to);
     folder_walk::folder_reader reader;
-    if (!reader.open(kv_utility::utf8_from_path(from))) return false;
+    if (!reader.open(kv_utility::utf8_from_path(file_names::reachable(from)))) return false;
     std::string name;
     entry_kind kind;
     while (reader.next(name, kind)) {
@@ -200,27 +151,25 @@ class tree_copy {
   bool replace_all() {
     std::size_t replaced = 0;
     while (replaced < replacements_.size() && replace(replacements_[replaced])) ++replaced;
-    std::error_code ignored;
     if (replaced == replacements_.size()) {
-      for (const replacement& done : replacements_) fs::remove(done.aside, ignored);
+      for (const replacement& done : replacements_) file_entries::remove(done.aside);
       return true;
     }
-    while (replaced-- > 0) move(replacements_[replaced].aside, replacements_[replaced].target);
+    while (replaced-- > 0) file_entries::move_over(replacements_[replaced].aside, replacements_[replaced].target);
     return false;
   }
 
   bool replace(replacement& next) {
     next.aside = unused_name_beside(next.target);
-    if (!move(next.target, next.aside)) return false;
-    if (move(next.copy, next.target)) return true;
-    move(next.aside, next.target);
+    if (!file_entries::move_over(next.target, next.aside)) return false;
+    if (file_entries::move_over(next.copy, next.target)) return true;
+    file_entries::move_over(next.aside, next.target);
     return false;
   }
 
   // Newest first, so folders are empty of what this copy put in them.
   void undo() {
-    std::error_code ignored;
-    for (auto made = made_.rbegin(); made != made_.rend(); ++made) fs::remove(*made, ignored);
+    for (auto made = made_.rbegin(); made != made_.rend(); ++made) file_entries::remove(*made);
   }
 };
 
