@@ -102,6 +102,13 @@ std::vector<std::string> old_and_new_takes(const temp_folder& folder) {
   return names;
 }
 
+// The entry a copy of folder meets last, so that every other one comes before it.
+fs::path met_last(const fs::path& folder) {
+  fs::path last;
+  for (const auto& entry : fs::directory_iterator(folder)) last = entry.path().filename();
+  return last;
+}
+
 #ifndef _WIN32
 constexpr int cannot_mount = 2;
 
@@ -604,16 +611,35 @@ TEST(CopyFile, AReadOnlyFileInTheTargetIsNeverReplaced) {
 TEST(CopyFile, AReplacementRefusedAtTheEndPutsBackThoseBeforeIt) {
   temp_folder folder;
   const auto takes = old_and_new_takes(folder);
-  // The file the copy meets last, so that every other one comes before it.
-  fs::path last;
-  for (const auto& entry : fs::directory_iterator(folder.path() / "tree")) last = entry.path().filename();
-  const std::string pinned = kv_utility::utf8_from_path(folder.path() / "kept" / last);
+  const std::string pinned = kv_utility::utf8_from_path(folder.path() / "kept" / met_last(folder.path() / "tree"));
   const int status = in_own_mounts([&] {
     if (mount(pinned.c_str(), pinned.c_str(), nullptr, MS_BIND, nullptr) != 0) return cannot_mount;
     return SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()) ? 1 : 0;
   });
   if (status == cannot_mount) GTEST_SKIP() << "no mount namespace here";
   EXPECT_EQ(status, 0) << "answered true";
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(folder.path() / "kept" / name), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), takes) << "no temporary stays";
+}
+#endif
+
+#ifdef _WIN32
+// A file another program holds open without sharing (REAPER playing it) cannot
+// be moved; met after the others were replaced, it has them all put back, also
+// over copies of read-only files, which Windows moves nothing over.
+TEST(CopyFile, AFileHeldOpenAtTheEndPutsBackThoseBeforeIt) {
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  for (const std::string& name : takes)
+    fs::permissions(folder.path() / "tree" / name, writable, fs::perm_options::remove);
+  const fs::path held_name = folder.path() / "kept" / met_last(folder.path() / "tree");
+  const HANDLE held = CreateFileW(held_name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const bool copied = SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str());
+  CloseHandle(held);
+  for (const std::string& name : takes) fs::permissions(folder.path() / "tree" / name, writable, fs::perm_options::add);
+  EXPECT_FALSE(copied);
   for (const std::string& name : takes) EXPECT_EQ(read_bytes(folder.path() / "kept" / name), "old") << name;
   EXPECT_EQ(names_in(folder.path() / "kept"), takes) << "no temporary stays";
 }

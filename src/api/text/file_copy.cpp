@@ -155,7 +155,7 @@ class tree_copy {
       for (const replacement& done : replacements_) file_entries::remove(done.aside);
       return true;
     }
-    while (replaced-- > 0) file_entries::move_over(replacements_[replaced].aside, replacements_[replaced].target);
+    while (replaced-- > 0) put_back(replacements_[replaced]);
     return false;
   }
 
@@ -163,8 +163,15 @@ class tree_copy {
     next.aside = unused_name_beside(next.target);
     if (!file_entries::move_over(next.target, next.aside)) return false;
     if (file_entries::move_over(next.copy, next.target)) return true;
-    file_entries::move_over(next.aside, next.target);
+    put_back(next);
     return false;
+  }
+
+  // Windows moves nothing over a read-only file, as the copy of one is.
+  static void put_back(const replacement& done) {
+    if (file_entries::move_over(done.aside, done.target)) return;
+    file_entries::remove(done.target);
+    file_entries::move_over(done.aside, done.target);
   }
 
   // Newest first, so folders are empty of what this copy put in them.
