@@ -623,6 +623,36 @@ TEST(CopyFile, AReplacementRefusedAtTheEndPutsBackThoseBeforeIt) {
 }
 #endif
 
+#ifndef _WIN32
+// In a shared folder with the sticky bit, another user's file cannot be
+// replaced: the copy finds that out before it replaces anything.
+TEST(CopyFile, AnotherUsersFileInAStickyFolderLeavesTheTargetAsItWas) {
+  if (geteuid() != 0) GTEST_SKIP() << "only the superuser can give files to another user";
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  constexpr uid_t other = 65534;
+  const fs::path kept = folder.path() / "kept";
+  fs::permissions(kept, fs::perms::all | fs::perms::sticky_bit);
+  const fs::path theirs = kept / met_last(folder.path() / "tree");
+  for (const std::string& name : takes) {
+    if (kept / name == theirs) continue;
+    ASSERT_EQ(chown((kept / name).c_str(), other, other), 0);
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(other) != 0 || setuid(other) != 0) _exit(2);
+    _exit(SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()) ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "answered true, or could not become another user";
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(kept / name), "old") << name;
+  EXPECT_EQ(names_in(kept), takes) << "no temporary stays";
+}
+#endif
+
 #ifdef _WIN32
 // A file another program holds open without sharing (REAPER playing it) cannot
 // be moved; met after the others were replaced, it has them all put back, also
