@@ -105,8 +105,8 @@ void remove(const fs::path& path) {
 
 bool replaceable(const fs::path& path) {
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  struct stat file {
-  }, parent{};
+  struct stat file {};
+  struct stat parent {};
   if (::lstat(path.c_str(), &file) != 0 || ::stat(folder.c_str(), &parent) != 0) return false;
   // The write bits too, since the superuser may write anything.
   const bool read_only = !S_ISLNK(file.st_mode) && ((file.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
