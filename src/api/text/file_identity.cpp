@@ -21,8 +21,9 @@ namespace {
 struct handle_of {
   HANDLE handle;
   explicit handle_of(const std::filesystem::path& path)
-      : handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
+      : handle(CreateFileW(file_names::reachable(path).c_str(), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
   ~handle_of() {
     if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }

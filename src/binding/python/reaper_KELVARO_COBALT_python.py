@@ -675,7 +675,7 @@ def KV_SetPathFolder(folderPath, folderName, timeType, fullPathOut, fullPathOut_
 def KV_SetCopyFile(copyFilePath, pasteFilePath):
   """[KV:API]Copy File
 
-  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself."""
+  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), a file it would replace is read-only, the copy fails, or a folder would go into itself."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p)(rpr_getfp('KV_SetCopyFile'))
   _t = (rpr_packsc(copyFilePath), rpr_packsc(pasteFilePath))
   _r = _f(_t[0], _t[1])
