@@ -45,6 +45,10 @@ std::string project_path(ReaProject* project);  // empty for an unknown project
 void queue_message_box_answer(int answer);
 void queue_user_inputs_answer(bool ok, const std::string& csv);
 
+// A script run ended; deferred says whether it called defer (or runloop).
+// REAPER adds an undo point of its own for a script that did not.
+void script_finished(bool deferred);
+
 const std::vector<dialog_record>& dialogs();
 const std::vector<command_record>& commands();
 // Every text shown in the console so far.
