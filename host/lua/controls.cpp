@@ -331,6 +331,13 @@ int new_take_envelope(lua_State* L) {
   return 1;
 }
 
+// kvhost.default_dialog_answers(): a dialog with no answer queued answers its
+// default (OK, or Cancel / No; an input dialog cancels) instead of stopping the run
+int default_dialog_answers(lua_State*) {
+  model::runner().dialogs_need_answers = false;
+  return 0;
+}
+
 // kvhost.tooltip() -> text, x, y, topmost of the last TrackCtl_SetToolTip
 int tooltip(lua_State* L) {
   const auto& shown = model::runner().tooltip;
@@ -367,6 +374,7 @@ const luaL_Reg controls[] = {
     {"queue_user_inputs_answer", user_inputs_answer},
     {"dialogs", dialog_log},
     {"console", console_text},
+    {"default_dialog_answers", default_dialog_answers},
     {"tooltip", tooltip},
     {"mouse_position", mouse_position},
     {"commands", command_log},
