@@ -201,20 +201,6 @@ void timed_out(int) {
   ::_exit(kvhost::model::run_timed_out);
 }
 
-// Applies the run's options to the host; false (after a message) when one is bad.
-bool prepare_run(const run_options& run) {
-  auto& runner = kvhost::model::runner();
-  runner.dialogs_need_answers = true;
-  if (!run.os.empty()) runner.os = run.os;
-  runner.app_version = kvhost::model::app_version(run.reaper_version.empty() ? "7.40" : run.reaper_version, runner.os);
-  std::string error;
-  if (!run.answers.empty() && !kvhost::model::load_answers(run.answers, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -320,7 +306,10 @@ int main(int argc, char** argv) {
   }
   const bool python = code.empty() && script.ends_with(".py");
   if (python && (run.tap || !run.junit.empty())) return refuse("--junit and --tap report kvhost.case of Lua scripts");
-  if (!prepare_run(run)) return 2;
+  if (std::string error; !kvhost::model::prepare_script_run(run.os, run.reaper_version, run.answers, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
   if (python) run_python(script, args, with_extension ? extension_path : "", hidden, no_sws, resource_path, run);
   if (run.timeout) {
     std::signal(SIGALRM, timed_out);

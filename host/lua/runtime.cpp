@@ -13,7 +13,6 @@ namespace {
 constexpr const char* queued_key = "kvhost.deferred";
 constexpr const char* atexit_key = "kvhost.atexit";
 constexpr const char* deferred_key = "kvhost.has_deferred";
-constexpr double cycle_seconds = 1.0 / 30;
 
 int defer_cycles = 1000;
 std::string script_path;
@@ -135,7 +134,7 @@ bool run_deferred(lua_State* L, std::string& error) {
     // What runs now may queue more, for the next cycle.
     lua_newtable(L);
     lua_setfield(L, LUA_REGISTRYINDEX, queued_key);
-    model::runner().clock += cycle_seconds;
+    model::runner().clock += model::defer_cycle_seconds;
     if (!run_list(L, error)) return false;
   }
   return true;

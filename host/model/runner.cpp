@@ -6,6 +6,8 @@
 namespace kvhost::model {
 namespace {
 
+constexpr const char* default_version = "7.40";
+
 // A Linux REAPER names its machine after the slash.
 constexpr const char* linux_machine =
 #if defined(__aarch64__)
@@ -29,7 +31,7 @@ constexpr std::array<std::pair<const char*, const char*>, 6> platforms{{{"Win32"
 runner_state make_runner() {
   runner_state made;
   made.os = machine_os();
-  made.app_version = app_version("7.40", made.os);
+  made.app_version = app_version(default_version, made.os);
   return made;
 }
 
@@ -52,6 +54,15 @@ std::string machine_os() {
 #else
   return "Other";
 #endif
+}
+
+bool prepare_script_run(const std::string& os, const std::string& version, const std::string& answers,
+                        std::string& error) {
+  auto& run = runner();
+  run.dialogs_need_answers = true;
+  if (!os.empty()) run.os = os;
+  run.app_version = app_version(version.empty() ? default_version : version, run.os);
+  return answers.empty() || load_answers(answers, error);
 }
 
 bool is_known_os(const std::string& os) {

@@ -22,6 +22,10 @@ struct tooltip_record {
   bool topmost = false;
 };
 
+// How far time_precise advances in a cycle of deferred code: REAPER runs
+// them about every 33 ms.
+constexpr double defer_cycle_seconds = 1.0 / 30;
+
 struct runner_state {
   std::string os;           // what GetOS reports
   std::string app_version;  // what GetAppVersion reports
@@ -39,6 +43,12 @@ struct runner_state {
 };
 
 runner_state& runner();
+
+// Sets up a run of the kvhost command: the platform reported (empty: the
+// defaults), the answers file (empty: none); dialogs without an answer stop
+// it. False with a message when the answers file is bad.
+bool prepare_script_run(const std::string& os, const std::string& version, const std::string& answers,
+                        std::string& error);
 
 // Reads an answers file into runner().answers; false with a message naming
 // the file and line when it cannot be read or a line is of no known kind.
