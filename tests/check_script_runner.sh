@@ -81,6 +81,8 @@ assert suite.get("name") == "cases" and suite.get("tests") == "2" and suite.get(
 assert [c.get("name") for c in cases] == ["passes", "fails <here>"]
 assert cases[0].find("failure") is None and "wrong & broken" in cases[1].find("failure").text
 PY
+expect 3 "ok 1 - passes|not ok 2 - stops in a case|    kvhost does not implement reaper.TakeFX_AddByName (script:1)" \
+  --tap -e 'kvhost.case("passes", function() end) kvhost.case("stops in a case", function() reaper.TakeFX_AddByName() end)'
 expect 2 "--junit and --tap report kvhost.case of Lua scripts" --tap "$here/deferred.py"
 
 # --check lists what the scripts use that kvhost lacks, by script.

@@ -117,6 +117,7 @@ void push_handle(lua_State* L, void* handle) {
 // case's name and its traceback, the script goes on, and fails at its end.
 // Every case is kept, passed or not, for the run's reports.
 constexpr const char* cases_key = "kvhost.cases";
+constexpr const char* running_case_key = "kvhost.running_case";
 
 int case_traceback(lua_State* L) {
   const char* message = lua_tostring(L, 1);
@@ -129,7 +130,11 @@ int run_case(lua_State* L) {
   luaL_checktype(L, 2, LUA_TFUNCTION);
   lua_pushcfunction(L, case_traceback);
   lua_pushvalue(L, 2);
+  lua_pushvalue(L, 1);
+  lua_setfield(L, LUA_REGISTRYINDEX, running_case_key);
   const bool passed = lua_pcall(L, 0, 0, -2) == LUA_OK;
+  lua_pushnil(L);
+  lua_setfield(L, LUA_REGISTRYINDEX, running_case_key);
   if (!passed) std::fprintf(stderr, "case failed: %s\n%s\n", name, lua_tostring(L, -1));
   if (lua_getfield(L, LUA_REGISTRYINDEX, cases_key) != LUA_TTABLE) {
     lua_pop(L, 1);
@@ -397,6 +402,13 @@ const luaL_Reg controls[] = {
 };
 
 }  // namespace
+
+std::string running_case(lua_State* L) {
+  const bool running = lua_getfield(L, LUA_REGISTRYINDEX, running_case_key) == LUA_TSTRING;
+  std::string name = running ? lua_tostring(L, -1) : "";
+  lua_pop(L, 1);
+  return name;
+}
 
 std::vector<case_result> case_results(lua_State* L) {
   std::vector<case_result> results;

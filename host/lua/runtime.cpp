@@ -156,6 +156,8 @@ bool script_deferred(lua_State* L) {
 
 void note_running(lua_State* L) { running = L; }
 
+lua_State* running_state() { return running; }
+
 int traceback(lua_State* L) {
   const char* message = lua_tostring(L, 1);
   luaL_traceback(L, L, message ? message : "(error object is not a string)", 1);

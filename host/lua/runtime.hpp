@@ -29,6 +29,8 @@ bool script_deferred(lua_State* L);
 
 // The state now calling into the host, so a stop names the script's line.
 void note_running(lua_State* L);
+// That state (null before any script runs).
+lua_State* running_state();
 
 // A message handler for lua_pcall: the message with its traceback.
 int traceback(lua_State* L);

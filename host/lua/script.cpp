@@ -86,10 +86,9 @@ bool run_main_chunk(lua_State* L, int load_status, std::string& error) {
   return false;
 }
 
-void write_reports(lua_State* L, const std::string& script_error) {
+void write_reports(const std::vector<case_result>& cases, const std::string& script_error) {
   const case_reports& wanted = reports();
   if (wanted.junit_path.empty() && !wanted.tap) return;
-  const auto cases = case_results(L);
   if (!wanted.junit_path.empty()) {
     std::ofstream file(wanted.junit_path, std::ios::binary | std::ios::trunc);
     file << junit_report(wanted.suite, cases, script_error);
@@ -101,10 +100,22 @@ void write_reports(lua_State* L, const std::string& script_error) {
   }
 }
 
+// A run stopped by the host still leaves its reports, naming why: as the
+// failure of the case it stopped in, if any.
+void report_stop(const std::string& message) {
+  lua_State* L = running_state();
+  if (!L) return;
+  auto cases = case_results(L);
+  const std::string stopped_case = running_case(L);
+  if (stopped_case.empty()) return write_reports(cases, message);
+  cases.push_back({stopped_case, false, message});
+  write_reports(cases, "");
+}
+
 // The end of every run: failed cases fail it, the reports are written.
 bool conclude(lua_State* L, bool ok, std::string& error) {
   script_finished(script_deferred(L));
-  write_reports(L, ok ? "" : error);
+  write_reports(case_results(L), ok ? "" : error);
   if (!ok) return false;
   std::vector<std::string> failed;
   for (const auto& c : case_results(L))
@@ -165,6 +176,7 @@ void end_run(lua_State* L, int status) {
 
 void report_cases(const std::string& junit_path, bool tap, const std::string& suite) {
   reports() = {junit_path, tap, suite};
+  model::set_stop_report(report_stop);
 }
 
 }  // namespace kvhost

@@ -35,5 +35,7 @@ void open_controls(lua_State* L);
 
 // The results of the cases (kvhost.case) so far, in order.
 std::vector<case_result> case_results(lua_State* L);
+// The name of the case running now, empty outside any.
+std::string running_case(lua_State* L);
 
 }  // namespace kvhost

@@ -23,4 +23,9 @@ enum run_status : int {
 using script_location = std::string (*)();
 void set_script_location(script_location where);
 
+// Called with the full message just before a stop ends the process, so the
+// run's reports still name why it stopped.
+using stop_report = void (*)(const std::string& message);
+void set_stop_report(stop_report report);
+
 }  // namespace kvhost::model
