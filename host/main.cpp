@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
   }
   kvhost::set_defer_cycles(run.defer_cycles);
   std::error_code ignored;
-  kvhost::set_script_path(script.empty() ? "" : std::filesystem::absolute(script, ignored).string());
+  kvhost::set_script_path(script.empty() ? "" : std::filesystem::absolute(script, ignored).lexically_normal().string());
   kvhost::report_cases(run.junit, run.tap, script.empty() ? "script" : std::filesystem::path(script).stem().string());
   args.insert(args.begin(), script.empty() ? "-e" : script);
   lua_State* L = kvhost::new_script_state(args);
