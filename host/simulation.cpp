@@ -1,6 +1,7 @@
 #include "simulation.hpp"
 
 #include "api/host_api.hpp"
+#include "model/runner.hpp"
 #include "model/state.hpp"
 
 namespace kvhost {
@@ -86,6 +87,8 @@ std::string project_path(ReaProject* project) {
 void queue_message_box_answer(int answer) { state().message_box_answers.push_back(answer); }
 
 void queue_user_inputs_answer(bool ok, const std::string& csv) { state().user_inputs_answers.push_back({ok, csv}); }
+
+void script_finished(bool deferred) { runner().deferred = deferred; }
 
 const std::vector<dialog_record>& dialogs() { return state().dialogs; }
 

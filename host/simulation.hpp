@@ -40,10 +40,16 @@ std::string resource_path();
 bool set_project_path(ReaProject* project, const std::string& path);
 std::string project_path(ReaProject* project);  // empty for an unknown project
 
-// Answers given by the next dialogs, in order; when none is queued a message
-// box answers its default (OK, or Cancel / No) and an input dialog cancels.
+// Answers given by the next dialogs, in order, before the answers file's;
+// when none is left a message box answers its default (OK, or Cancel / No)
+// and an input dialog cancels, except in a run of the kvhost command, which
+// a dialog without an answer stops.
 void queue_message_box_answer(int answer);
 void queue_user_inputs_answer(bool ok, const std::string& csv);
+
+// A script run ended; deferred says whether it called defer (or runloop).
+// REAPER adds an undo point of its own for a script that did not.
+void script_finished(bool deferred);
 
 const std::vector<dialog_record>& dialogs();
 const std::vector<command_record>& commands();

@@ -1,10 +1,13 @@
 // Python ReaScript wrappers: the host's RPR_ functions for kvhost's
 // reaper_python module, and the extension's own wrapper module.
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
 
 #include "api/media_functions.hpp"
+#include "api/runner_functions.hpp"
+#include "data/reaper_functions.hpp"
 #include "definition.hpp"
 #include "host_functions.hpp"
 #include "writers.hpp"
@@ -178,6 +181,7 @@ std::vector<host_function> host_functions() {
   functions.push_back({#name, kv_registry::definition<ret params, #params, "">::text.data()});
   KV_HOST_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_MEDIA_FUNCTIONS(KV_DOCS_HOST)
+  KVHOST_RUNNER_FUNCTIONS(KV_DOCS_HOST)
 #undef KV_DOCS_HOST
   return functions;
 }
@@ -208,6 +212,18 @@ std::vector<script_function> extension_script_functions(const documentation& doc
   return functions;
 }
 
+// REAPER's functions without a wrapper here: in the module they exist, and
+// stop the run when called. The script engine's own (RPR_defer and its kin)
+// are the module's helpers; get_action_context has no Python form.
+std::vector<std::string> unwrapped_reaper_functions() {
+  std::set<std::string> wrapped{"ValidatePtr"};
+  for (const auto& f : host_script_functions()) wrapped.insert(f.c_name);
+  std::vector<std::string> names;
+  for (std::string_view name : kvhost::reaper_function_names())
+    if (!wrapped.count(std::string(name)) && !kvhost::is_script_engine_function(name)) names.emplace_back(name);
+  return names;
+}
+
 }  // namespace
 
 generated_file reaper_python_functions(const documentation&) {
@@ -217,6 +233,10 @@ generated_file reaper_python_functions(const documentation&) {
      << "# module it has no __all__: `from reaper_python import *` gives re and ctypes' names too.\n"
      << "import re\nfrom ctypes import *\nfrom reaper_python_core import *\n";
   for (const auto& f : host_script_functions()) write_wrapper(py, f, mends::as_reaper);
+  py << "\n\n# REAPER's functions kvhost does not simulate: calling one stops the run.\n"
+     << "from reaper_python_core import _not_implemented  # noqa: E402\n\n";
+  for (const auto& name : unwrapped_reaper_functions())
+    py << "RPR_" << name << " = _not_implemented('" << name << "')\n";
   return {"host/python/reaper_python.py", py.str()};
 }
 
@@ -232,8 +252,15 @@ generated_file reaper_python_stub(const documentation&) {
       << "def rpr_packsc(v: object) -> bytes: ...\n"
       << "def rpr_packs(v: object) -> ctypes.Array[ctypes.c_char]: ...\n"
       << "def rpr_unpacks(v: ctypes.Array[ctypes.c_char]) -> str: ...\n"
-      << "def RPR_ValidatePtr(pointer: int, ctypename: str) -> int: ...\n";
+      << "def RPR_ValidatePtr(pointer: int, ctypename: str) -> int: ...\n"
+      << "def RPR_defer(code: str) -> None: ...\n"
+      << "def RPR_runloop(code: str) -> None: ...\n"
+      << "def RPR_atexit(code: str) -> None: ...\n";
   for (const auto& f : host_script_functions()) write_stub(pyi, f);
+  pyi << "\n\n# REAPER's functions kvhost does not simulate: calling one stops the run.\n"
+      << "from typing import NoReturn  # noqa: E402\n\n";
+  for (const auto& name : unwrapped_reaper_functions())
+    pyi << "def RPR_" << name << "(*args: object) -> NoReturn: ...\n";
   return {"host/python/reaper_python.pyi", pyi.str()};
 }
 

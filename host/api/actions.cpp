@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "api/host_api.hpp"
+#include "api/simulated_actions.hpp"
 #include "model/render.hpp"
 #include "model/state.hpp"
 
@@ -49,6 +50,10 @@ void toggle_volume_envelope(item& member) {
 }
 
 }  // namespace
+
+bool simulates_action(int command) {
+  return command == crop_to_active_take || command == toggle_take_volume_envelope || command == render_to_new_take;
+}
 
 void Main_OnCommandEx(int command, int flag, ReaProject* proj) {
   auto* owner = find_project(proj);

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "api/host_api.hpp"
+#include "data/reaper_functions.hpp"
 #include "definition.hpp"
 
 namespace kvhost {
@@ -18,6 +19,7 @@ const std::map<std::string, callable>& host_functions() {
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_RUNNER_FUNCTIONS(KVHOST_CALLABLE)
     KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;
@@ -94,6 +96,12 @@ void* get_func(const char* name) {
   if (!name) return nullptr;
   const callable* found = find_callable(name);
   return found ? found->address : nullptr;
+}
+
+bool is_host_function(const std::string& name) { return host_functions().count(name) && !state().hidden.count(name); }
+
+bool exists_in_reaper(const std::string& name) {
+  return find_callable(name) || (is_reaper_function(name) && !state().hidden.count(name));
 }
 
 std::vector<std::string> registered_names() { return state().order; }
