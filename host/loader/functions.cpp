@@ -98,6 +98,12 @@ void* get_func(const char* name) {
 
 std::vector<std::string> registered_names() { return state().order; }
 
+std::vector<const callable*> host_callables() {
+  std::vector<const callable*> own;
+  for (const auto& [name, function] : host_functions()) own.push_back(&function);
+  return own;
+}
+
 void hide_function(const std::string& name) { state().hidden.insert(name); }
 
 void hide_sws_functions() {
