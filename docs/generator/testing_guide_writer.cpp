@@ -57,7 +57,8 @@ void write_functions(std::ostringstream& md, const std::vector<documented_functi
 std::string reference(std::vector<std::string>& problems) {
   std::map<std::string_view, std::string_view> notes;
   for (const auto& n : behaviour_notes())
-    if (!notes.emplace(n.subject, n.note).second) problems.push_back("two behaviour notes for " + std::string(n.subject));
+    if (!notes.emplace(n.subject, n.note).second)
+      problems.push_back("two behaviour notes for " + std::string(n.subject));
   std::vector<documented_function> reaper, sws;
   for (const kvhost::callable* f : kvhost::host_callables()) {
     auto parsed = kvhost::parse_definition(f->definition);
