@@ -98,12 +98,6 @@ void* get_func(const char* name) {
 
 std::vector<std::string> registered_names() { return state().order; }
 
-std::vector<const callable*> host_callables() {
-  std::vector<const callable*> own;
-  for (const auto& [name, function] : host_functions()) own.push_back(&function);
-  return own;
-}
-
 void hide_function(const std::string& name) { state().hidden.insert(name); }
 
 void hide_sws_functions() {
@@ -112,6 +106,12 @@ void hide_sws_functions() {
 #undef KVHOST_HIDE
 }
 void show_all_functions() { state().hidden.clear(); }
+
+std::vector<const callable*> host_callables() {
+  std::vector<const callable*> own;
+  for (const auto& [name, function] : host_functions()) own.push_back(&function);
+  return own;
+}
 
 }  // namespace kvhost
 

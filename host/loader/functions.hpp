@@ -35,14 +35,14 @@ const callable* find_callable(const std::string& name);
 // Names of the registered script functions, in registration order.
 std::vector<std::string> registered_names();
 
-// The host's own functions (SWS's included), by name, hidden or not: what the
-// reference of what kvhost offers is written from.
-std::vector<const callable*> host_callables();
-
 // Hides a name from get_func and scripts, as if the host lacked it.
 void hide_function(const std::string& name);
 // Hides every SWS function: the host runs as if SWS were not installed.
 void hide_sws_functions();
 void show_all_functions();
+
+// The host's own functions (SWS's included), by name, hidden or not: what the
+// reference of what kvhost offers is written from.
+std::vector<const callable*> host_callables();
 
 }  // namespace kvhost
