@@ -6,6 +6,7 @@
 # what the script did.
 import os
 import runpy
+import sys
 import unittest
 
 from reaper_python import *
@@ -68,4 +69,6 @@ class NameAndLevel(unittest.TestCase):
         self.assertFalse(RPR_HasExtState(SECTION, "digits"))
 
 
-unittest.main(verbosity=2)
+# Loaded by name: the script is not Python's __main__ module here, as in REAPER.
+tests = unittest.defaultTestLoader.loadTestsFromTestCase(NameAndLevel)
+sys.exit(0 if unittest.TextTestRunner(verbosity=2).run(tests).wasSuccessful() else 1)
