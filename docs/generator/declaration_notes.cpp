@@ -55,7 +55,7 @@ declarations read_declarations(const fs::path& root) {
   for (const auto folder : {"host/api", "src/entry"})
     for (const auto& file : fs::directory_iterator(root / folder))
       if (file.path().filename().string().ends_with("_functions.hpp")) read_file(file.path(), found);
-  read_file(root / "host/api/action_table.cpp", found);  // none before the action table
+  read_file(root / "host/api/action_table.cpp", found);  // its entries: {ID, {"Name", ...}}
   return found;
 }
 

@@ -12,6 +12,7 @@
 #include "loader/functions.hpp"
 #include "sws_functions.hpp"
 #include "writers.hpp"
+// A host without a table of the actions it runs gets no actions section.
 #if __has_include("api/action_table.hpp")
 #include "api/action_table.hpp"
 #define KV_DOCS_ACTION_TABLE 1
