@@ -7,17 +7,20 @@
 # extension (loudness analysis).
 import math
 import sys
-from typing import Dict, List, Optional, Tuple, Union
 
 from reaper_python import *
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 from reaper_KELVARO_COBALT_python import *
 
+# After the star imports: reaper_python also gives ctypes' names, Union among them.
+from typing import List, Optional, Tuple
+
 TITLE = "Name and level selected items"
 SECTION = "KV_NameAndLevelItems"  # ExtState section of the settings
 DEFAULTS = {"prefix": "Take", "digits": "2", "target": "-16"}
-Settings = Dict[str, Union[str, int, float]]
+#: Name prefix, digits, loudest momentary loudness (LUFS).
+Settings = Tuple[str, int, float]
 
 
 def setting(key: str) -> str:
@@ -56,7 +59,7 @@ def read_answers(answers: str) -> Tuple[Optional[Settings], str]:
         return None, "Digits must be a whole number from 1 to 6."
     if not -60 <= target <= 0:
         return None, "The target must be between -60 and 0 LUFS."
-    return {"prefix": cleaned, "digits": int(digits), "target": target}, ""
+    return (cleaned, int(digits), target), ""
 
 
 def main() -> None:
@@ -73,7 +76,7 @@ def main() -> None:
     if settings is None:
         RPR_ShowMessageBox(problem, TITLE, 0)
         return
-    prefix, digits, target = str(settings["prefix"]), int(settings["digits"]), float(settings["target"])
+    prefix, digits, target = settings
     RPR_SetExtState(SECTION, "prefix", prefix, True)
     RPR_SetExtState(SECTION, "digits", str(digits), True)
     RPR_SetExtState(SECTION, "target", "%g" % target, True)
