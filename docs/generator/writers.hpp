@@ -1,5 +1,6 @@
 #pragma once
 // The generated files, each as its path under the repository and its text.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,7 @@ generated_file reaper_python_functions(const documentation& docs);
 generated_file reaper_python_stub(const documentation& docs);
 generated_file extension_python_module(const documentation& docs);
 generated_file extension_python_stub(const documentation& docs);
+// docs/testing-scripts.md with its reference part written anew, its prose as it is.
+generated_file testing_guide(const std::filesystem::path& root, std::vector<std::string>& problems);
 
 }  // namespace kv_docs

@@ -115,6 +115,12 @@ void hide_sws_functions() {
 }
 void show_all_functions() { state().hidden.clear(); }
 
+std::vector<const callable*> host_callables() {
+  std::vector<const callable*> own;
+  for (const auto& [name, function] : host_functions()) own.push_back(&function);
+  return own;
+}
+
 }  // namespace kvhost
 
 int kvhost::api::plugin_register(const char* name, void* infostruct) {

@@ -48,4 +48,8 @@ void hide_function(const std::string& name);
 void hide_sws_functions();
 void show_all_functions();
 
+// The host's own functions (SWS's included), by name, hidden or not: what the
+// reference of what kvhost offers is written from.
+std::vector<const callable*> host_callables();
+
 }  // namespace kvhost

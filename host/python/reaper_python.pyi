@@ -4,7 +4,7 @@
 import ctypes
 import re as re
 from ctypes import *
-from typing import Optional, Tuple
+from typing import NoReturn, Optional, Tuple
 
 
 def rpr_getfp(name: str) -> int: ...
@@ -384,8 +384,6 @@ def RPR_GetMousePosition(xOut: int, yOut: int) -> Tuple[int, int]:
 
 
 # REAPER's functions kvhost does not simulate: calling one stops the run.
-from typing import NoReturn  # noqa: E402
-
 def RPR_APITest(*args: object) -> NoReturn: ...
 def RPR_AddProjectMarker(*args: object) -> NoReturn: ...
 def RPR_AddRemoveReaScript(*args: object) -> NoReturn: ...
