@@ -7,6 +7,7 @@
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
 #include "model/text.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 #define KVHOST_EXPORT __attribute__((visibility("default")))
@@ -50,3 +51,22 @@ KVHOST_EXPORT void kvhost_queue_user_inputs_answer(int ok, const char* csv) {
 }
 KVHOST_EXPORT int kvhost_dialog_count(void) { return static_cast<int>(kvhost::dialogs().size()); }
 KVHOST_EXPORT int kvhost_command_count(void) { return static_cast<int>(kvhost::commands().size()); }
+
+namespace {
+
+int report(const std::string& failure, char* error, int error_size) {
+  kvhost::model::copy_text(failure, error, error_size);
+  return failure.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+KVHOST_EXPORT int kvhost_load_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::load_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT int kvhost_save_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::save_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT void kvhost_add_script_undo_point(const char* script_path) {
+  kvhost::add_script_undo_point(script_path ? script_path : "");
+}

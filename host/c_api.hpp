@@ -26,6 +26,12 @@ int kvhost_set_current_project(void* project);
 void kvhost_queue_message_box_answer(int answer);
 void kvhost_queue_user_inputs_answer(int ok, const char* csv);
 int kvhost_dialog_count(void);
+// The current project from a REAPER project file, or into one: 1, or 0 with
+// the failure ("FILE:LINE: expected ...") copied into error.
+int kvhost_load_project(const char* path, char* error, int error_size);
+int kvhost_save_project(const char* path, char* error, int error_size);
+// The automatic undo point of a script that ended without deferring.
+void kvhost_add_script_undo_point(const char* script_path);
 int kvhost_command_count(void);
 
 #ifdef __cplusplus

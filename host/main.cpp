@@ -16,6 +16,7 @@
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
 #include "model/need_big.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 namespace {
@@ -51,6 +52,12 @@ const char* usage =
     "                     result, if any\n"
     "  --export-lua       export the Lua C API to modules, as a stand-alone\n"
     "                     interpreter does (Lua 5.4)\n"
+    "  --project FILE.RPP start from this REAPER project file (the current\n"
+    "                     project, its file FILE.RPP); a file that does not read\n"
+    "                     stops with FILE:LINE: expected ..., status 2\n"
+    "  --save-project OUT.RPP  write the project there after a script that ran\n"
+    "                     to its end (through a temporary file: a failed save\n"
+    "                     leaves the old file)\n"
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
@@ -96,7 +103,8 @@ constexpr bool lua_exported = KVHOST_LUA_EXPORTED;
 // the options travel in the environment.
 [[noreturn]] void run_python(const std::string& script, const std::vector<std::string>& args,
                              const std::string& extension, const std::vector<std::string>& hidden, bool no_sws,
-                             const std::string& resource_path) {
+                             const std::string& resource_path, const std::string& project,
+                             const std::string& save_project) {
   std::string hide;
   for (const auto& name : hidden) hide += name + "\n";
   const std::string python_path =
@@ -106,6 +114,8 @@ constexpr bool lua_exported = KVHOST_LUA_EXPORTED;
   ::setenv("KVHOST_HIDE", hide.c_str(), 1);
   ::setenv("KVHOST_RESOURCE_PATH", resource_path.c_str(), 1);
   if (no_sws) ::setenv("KVHOST_NO_SWS", "1", 1);
+  ::setenv("KVHOST_PROJECT", project.c_str(), 1);
+  ::setenv("KVHOST_SAVE_PROJECT", save_project.c_str(), 1);
   ::setenv("PYTHONPATH", python_path.c_str(), 1);
   const std::string runner = std::string(KVHOST_PYTHON_DIR) + "/kvhost_run.py";
   std::vector<char*> argv{const_cast<char*>("python3"), const_cast<char*>(runner.c_str()),
@@ -127,7 +137,7 @@ int refuse(const char* reason) {
 int main(int argc, char** argv) {
   std::string extension_path = kvhost::default_extension_path();
   bool with_extension = true, no_sws = false;
-  std::string code, script, resource_path;
+  std::string code, script, resource_path, project, save_project;
   std::vector<std::string> hidden;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
@@ -175,7 +185,11 @@ int main(int argc, char** argv) {
       if (lua_exported && version == "5.3") return refuse("--export-lua runs Lua 5.4 only");
       const bool running = version == (LUA_VERSION_NUM == 503 ? "5.3" : "5.4");
       if (!running) run_flavour(version == "5.3" ? "kvhost-lua5.3" : "kvhost", argc, argv, i - 1, 2);
-    } else if (a == "-e")
+    } else if (a == "--project")
+      project = value();
+    else if (a == "--save-project")
+      save_project = value();
+    else if (a == "-e")
       code = value();
     else if (!a.empty() && a[0] == '-') {
       std::fprintf(stderr, "kvhost: unknown option %s\n%s", a.c_str(), usage);
@@ -188,12 +202,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (code.empty() && script.ends_with(".py"))
-    run_python(script, args, with_extension ? extension_path : "", hidden, no_sws, resource_path);
+    run_python(script, args, with_extension ? extension_path : "", hidden, no_sws, resource_path, project,
+               save_project);
   try {
     if (with_extension) kvhost::load_extension(extension_path);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kvhost: %s\n", e.what());
     return 1;
+  }
+  if (!project.empty()) {
+    const std::string failure = kvhost::load_current_project(project);
+    if (!failure.empty()) return refuse(failure.c_str());
   }
   args.insert(args.begin(), script.empty() ? "-e" : script);
   lua_State* L = kvhost::new_script_state(args);
@@ -204,6 +223,11 @@ int main(int argc, char** argv) {
   if (!ok) {
     std::fprintf(stderr, "kvhost: %s\n", error.c_str());
     return 1;
+  }
+  kvhost::add_script_undo_point(script.empty() ? "-e" : script);
+  if (!save_project.empty()) {
+    const std::string failure = kvhost::save_current_project(save_project);
+    if (!failure.empty()) return refuse(failure.c_str());
   }
   return 0;
 }

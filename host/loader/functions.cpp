@@ -18,6 +18,7 @@ const std::map<std::string, callable>& host_functions() {
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_PROJECT_STATE_FUNCTIONS(KVHOST_CALLABLE)
     KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;

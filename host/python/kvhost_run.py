@@ -4,9 +4,20 @@
 import os
 import runpy
 import sys
+from ctypes import create_string_buffer
 
 import reaper_python
 from reaper_python_core import _host
+
+
+def _project_file(step, path):
+  """Loads or saves the current project; prints the failure as kvhost does."""
+  error = create_string_buffer(4096)
+  if step(path.encode(), error, len(error)):
+    return True
+  sys.stdout.flush()
+  print("kvhost: " + error.value.decode(errors="replace"), file=sys.stderr)
+  return False
 
 
 def main():
@@ -22,10 +33,17 @@ def main():
   extension = os.environ.get("KVHOST_EXTENSION", "")
   if extension and _host.kvhost_load_extension(extension.encode()) != 1:
     sys.exit("kvhost: cannot load " + extension)
+  project = os.environ.get("KVHOST_PROJECT", "")
+  if project and not _project_file(_host.kvhost_load_project, project):
+    sys.exit(2)
   # The module's own names, as `from reaper_python import *` gives them; not what it imported.
   names = {k: getattr(reaper_python, k) for k in reaper_python.__all__}
   try:
     runpy.run_path(script, init_globals=names, run_name="__main__")
+    _host.kvhost_add_script_undo_point(script.encode())
+    saved = os.environ.get("KVHOST_SAVE_PROJECT", "")
+    if saved and not _project_file(_host.kvhost_save_project, saved):
+      sys.exit(2)
   finally:
     sys.stdout.flush()
     _host.kvhost_unload_extension()
