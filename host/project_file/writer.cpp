@@ -86,8 +86,7 @@ class writer {
     const std::string id = "T" + member.guid;
     const image* origin = original ? origin_of(id) : nullptr;
     // A hand-written "<TRACK" without its GUID stays so.
-    head(original, "TRACK", original && original->words.empty() ? field_list{} : field_list{bare(member.guid)},
-         depth - 1);
+    head(original, "TRACK", original && original->words.empty() ? field_list{} : field_list{bare(member.guid)}, depth);
     std::vector<entry> entries;
     line_entry(entries, "NAME", {text(member.name)});
     line_entry(entries, "PEAKCOL", {num(member.color ? member.color : no_custom_color)});
@@ -122,7 +121,7 @@ class writer {
   void item_chunk(item& member, const node* original, int depth) {
     const std::string id = "I" + member.guid;
     const image* origin = original ? origin_of(id) : nullptr;
-    head(original, "ITEM", {}, depth - 1);
+    head(original, "ITEM", {}, depth);
     std::vector<entry> entries;
     line_entry(entries, "POSITION", {num(member.position)});
     line_entry(entries, "SNAPOFFS", {num(member.snap_offset)});
@@ -190,7 +189,7 @@ class writer {
   void envelope_chunk(envelope& curve, const std::string& chunk_name, const node* original, int depth) {
     const std::string id = "E" + curve.owner->guid + "/" + chunk_name;
     const image* origin = original ? origin_of(id) : nullptr;
-    head(original, chunk_name, {}, depth - 1);
+    head(original, chunk_name, {}, depth);
     const auto& p = curve.properties;
     std::vector<entry> entries;
     line_entry(entries, "ACT", {num(p.active), kept("-1")});
@@ -203,7 +202,8 @@ class writer {
       line_entry(entries, "PT",
                  {num(point.time), num(point.value), num(point.shape), kept("0", true), num(point.selected, true),
                   kept("0", true), num(point.tension, true)});
-    section(origin, id, original ? children_of(*original) : std::vector<const node*>{}, entries, envelope_keys, depth);
+    section(origin, id, original ? children_of(*original) : std::vector<const node*>{}, entries, envelope_keys,
+            depth + 1);
     close(original, depth - 1);
   }
 
@@ -339,44 +339,71 @@ class writer {
   // before the next entry that follows them in REAPER's order.
   void section(const image* origin, const std::string& id, const std::vector<const node*>& originals,
                std::vector<entry>& entries, const std::set<std::string>& modelled, int depth) {
+    // Entries find their lines by kind and count: the n-th NAME is the n-th
+    // NAME line; markers by number and kind, as scripts renumber nothing.
+    std::map<std::string, const node*> by_tag;
     std::map<std::string, int> seen;
+    for (const node* candidate : originals) {
+      const std::string tag = match_tag(*candidate);
+      by_tag[tag + "#" + std::to_string(seen[tag]++)] = candidate;
+    }
+    seen.clear();
     std::map<const node*, std::size_t> claimed;
     for (std::size_t i = 0; i < entries.size(); ++i) {
       entry& e = entries[i];
-      const std::string tag = e.chunk ? "<" + e.key : e.key;
-      const int occurrence = seen[tag]++;
       if (e.object) {
         if (e.original) claimed[e.original] = i;
         continue;
       }
-      int count = 0;
-      for (const node* candidate : originals)
-        if (tag_of(*candidate) == tag && count++ == occurrence) e.original = candidate;
-      const std::string baseline_key = id + "\t" + tag + "#" + std::to_string(occurrence);
+      const std::string tag = match_tag(e);
+      const std::string numbered = tag + "#" + std::to_string(seen[tag]++);
+      const auto found = by_tag.find(numbered);
+      if (found != by_tag.end()) e.original = found->second;
+      const std::string baseline_key = id + "\t" + numbered;
       const std::string now = e.chunk ? e.content : summary(e.fields);
       if (recording_ && origin == recording_) recording_->baselines[baseline_key] = now;
       e.unchanged = origin && [&] {
-        const auto found = origin->baselines.find(baseline_key);
-        return found != origin->baselines.end() && found->second == now;
+        const auto before = origin->baselines.find(baseline_key);
+        return before != origin->baselines.end() && before->second == now;
       }();
       if (e.original) claimed[e.original] = i;
     }
     const std::set<const node*> here(originals.begin(), originals.end());
-    std::size_t next_new = 0;
-    auto flush_new_before = [&](std::size_t limit) {
-      for (; next_new < limit; ++next_new)
-        if (!here.count(entries[next_new].original)) put(entries[next_new], depth);
-    };
+    auto is_new = [&](std::size_t i) { return !here.count(entries[i].original); };
+    // New entries go after the entry before them in REAPER's order, or,
+    // leading the list, before the first entry already in the file.
+    std::size_t leading = 0;
+    while (leading < entries.size() && is_new(leading)) ++leading;
+    bool led = false;
     for (const node* old : originals) {
       const auto found = claimed.find(old);
-      if (found != claimed.end()) {
-        flush_new_before(found->second);
-        put(entries[found->second], depth);
-      } else if (!modelled.count(tag_of(*old))) {
-        verbatim(*old);
+      if (found == claimed.end()) {
+        if (!modelled.count(tag_of(*old))) verbatim(*old);
+        continue;
       }
+      if (!led)
+        for (std::size_t i = 0; i < leading; ++i) put(entries[i], depth);
+      led = true;
+      put(entries[found->second], depth);
+      for (std::size_t i = found->second + 1; i < entries.size() && is_new(i); ++i) put(entries[i], depth);
     }
-    flush_new_before(entries.size());
+    for (auto& e : entries) put(e, depth);
+  }
+
+  static std::string marker_tag(double number, bool region) {
+    return "MARKER " + format_number(number) + (region ? " region" : " marker");
+  }
+
+  static std::string match_tag(const node& line) {
+    if (line.chunk || line.key != "MARKER") return tag_of(line);
+    const auto number = read_number(line.value(0));
+    const auto flags = read_number(line.value(3));
+    return marker_tag(number ? *number : 0, flags && static_cast<long long>(*flags) & 1);
+  }
+
+  static std::string match_tag(const entry& e) {
+    if (e.chunk) return "<" + e.key;
+    return e.key == "MARKER" ? marker_tag(e.fields[0].number, e.fields[3].number != 0) : e.key;
   }
 
   void put(entry& e, int depth) {
