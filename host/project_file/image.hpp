@@ -15,6 +15,7 @@ namespace kvhost::project_file {
 struct image {
   document doc;
   std::string ending = "\r\n";  // for lines the writer adds
+  bool indented = true;         // false for a state chunk
   // Object ids: "" the project, "T"/"I"/"K" + GUID a track, item or take,
   // "E" + take GUID + "/" + chunk name a take envelope.
   std::map<std::string, const node*> chunks;

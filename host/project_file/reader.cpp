@@ -357,6 +357,7 @@ std::shared_ptr<image> read_project(project& target, std::string_view text, cons
 
 std::shared_ptr<image> read_item_chunk(item& target, std::string_view text, const read_options& options) {
   auto made = parsed(text, "ITEM");
+  made->indented = false;
   {
     // A trial read first, so that a value that does not parse changes nothing.
     project scratch("chunk");

@@ -24,6 +24,8 @@ struct entry {
   std::string content;  // for other chunks: what they hold, to compare
   std::function<void(const node* original)> write;
   const node* original = nullptr;
+  std::string id;               // objects: their identity
+  const node* place = nullptr;  // where the entry goes: its line in this section
   bool unchanged = false;
   bool done = false;
 };
@@ -40,9 +42,10 @@ class writer {
 
   void project_chunk(project& written) {
     const image* origin = find_image("");
+    const from_image scope(*this, origin);
     const node* root = origin ? origin->chunks.at("") : nullptr;
     if (root)
-      emit(root->head.text, &root->head.ending);
+      emit_old(root->head, 0);
     else
       emit("<REAPER_PROJECT 0.1 \"7.40/" + std::string(platform_name) + "\" 0", nullptr);
     std::vector<entry> entries;
@@ -79,12 +82,13 @@ class writer {
     section(origin, "", root ? children_of(*root) : std::vector<const node*>{}, entries, project_keys, 1);
     close(root, 0);
     if (origin)
-      for (const auto& blank : origin->doc.trailing) emit(blank.text, &blank.ending);
+      for (const auto& blank : origin->doc.trailing) emit_old(blank, 0);
   }
 
   void track_chunk(track& member, const node* original, int depth) {
     const std::string id = "T" + member.guid;
     const image* origin = original ? origin_of(id) : nullptr;
+    const from_image scope(*this, origin);
     // A hand-written "<TRACK" without its GUID stays so.
     head(original, "TRACK", original && original->words.empty() ? field_list{} : field_list{bare(member.guid)}, depth);
     std::vector<entry> entries;
@@ -121,6 +125,7 @@ class writer {
   void item_chunk(item& member, const node* original, int depth) {
     const std::string id = "I" + member.guid;
     const image* origin = original ? origin_of(id) : nullptr;
+    const from_image scope(*this, origin);
     head(original, "ITEM", {}, depth);
     std::vector<entry> entries;
     line_entry(entries, "POSITION", {num(member.position)});
@@ -148,6 +153,7 @@ class writer {
   void take_section(item& owner, take& member, bool first, int depth) {
     const std::string id = "K" + member.guid;
     const image* origin = origin_of(id);
+    const from_image scope(*this, origin);
     const auto* found = origin ? &origin->sections.at(id) : nullptr;
     std::vector<entry> entries;
     if (!first) {
@@ -189,6 +195,7 @@ class writer {
   void envelope_chunk(envelope& curve, const std::string& chunk_name, const node* original, int depth) {
     const std::string id = "E" + curve.owner->guid + "/" + chunk_name;
     const image* origin = original ? origin_of(id) : nullptr;
+    const from_image scope(*this, origin);
     head(original, chunk_name, {}, depth);
     const auto& p = curve.properties;
     std::vector<entry> entries;
@@ -204,7 +211,7 @@ class writer {
                   kept("0", true), num(point.tension, true)});
     section(origin, id, original ? children_of(*original) : std::vector<const node*>{}, entries, envelope_keys,
             depth + 1);
-    close(original, depth - 1);
+    close(original, depth);
   }
 
  private:
@@ -239,23 +246,51 @@ class writer {
     out_ += indented_ && ending ? *ending : ending_;
   }
 
-  void verbatim(const node& kept_node) {
-    emit(kept_node.head.text, &kept_node.head.ending);
-    if (!kept_node.chunk) return;
-    for (const auto& child : kept_node.children) verbatim(child);
-    emit(kept_node.close.text, &kept_node.close.ending);
+  // A line as read. Lines of a state chunk (unindented) are indented when
+  // they go into a file.
+  void emit_old(const line& old, int depth, const std::string* text = nullptr) {
+    const std::string& written = text ? *text : old.text;
+    if (indented_ && source_ && !source_->indented) {
+      emit(indentation(depth) + written.substr(std::min(written.size(), written.find_first_not_of(" \t"))), nullptr);
+      return;
+    }
+    emit(written, &old.ending);
   }
 
+  void verbatim(const node& kept_node, int depth) {
+    emit_old(kept_node.head, depth);
+    if (!kept_node.chunk) return;
+    for (const auto& child : kept_node.children) verbatim(child, depth + 1);
+    emit_old(kept_node.close, depth);
+  }
+
+  // The image that the lines being written come from.
+  class from_image {
+   public:
+    from_image(writer& out, const image* source) : out_(out), before_(out.source_) {
+      if (source) out.source_ = source;
+    }
+    ~from_image() { out_.source_ = before_; }
+    from_image(const from_image&) = delete;
+    from_image& operator=(const from_image&) = delete;
+
+   private:
+    writer& out_;
+    const image* before_;
+  };
+
   void head(const node* original, const std::string& key, const field_list& fields, int depth) {
-    if (original)
-      emit(merged_line(*original, key, fields, false), &original->head.ending);
-    else
+    if (original) {
+      const std::string merged = merged_line(*original, key, fields, false);
+      emit_old(original->head, depth, &merged);
+    } else {
       emit(new_line(indentation(depth), "<" + key, fields), nullptr);
+    }
   }
 
   void close(const node* original, int depth) {
     if (original)
-      emit(original->close.text, &original->close.ending);
+      emit_old(original->close, depth);
     else
       emit(indentation(depth) + ">", nullptr);
   }
@@ -278,6 +313,7 @@ class writer {
                     std::function<void(const node*)> write) {
     entry& added = chunk_entry(entries, std::move(key), {});
     added.object = true;
+    added.id = id;
     const image* origin = find_image(id);
     if (origin && origin->chunks.count(id)) added.original = origin->chunks.at(id);
     added.write = std::move(write);
@@ -352,7 +388,10 @@ class writer {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       entry& e = entries[i];
       if (e.object) {
-        if (e.original) claimed[e.original] = i;
+        // An object read again from a state chunk stays where the file had it.
+        const auto before = origin ? origin->chunks.find(e.id) : std::map<std::string, const node*>::const_iterator{};
+        e.place = origin && before != origin->chunks.end() ? before->second : e.original;
+        if (e.place) claimed[e.place] = i;
         continue;
       }
       const std::string tag = match_tag(e);
@@ -366,10 +405,11 @@ class writer {
         const auto before = origin->baselines.find(baseline_key);
         return before != origin->baselines.end() && before->second == now;
       }();
-      if (e.original) claimed[e.original] = i;
+      e.place = e.original;
+      if (e.place) claimed[e.place] = i;
     }
     const std::set<const node*> here(originals.begin(), originals.end());
-    auto is_new = [&](std::size_t i) { return !here.count(entries[i].original); };
+    auto is_new = [&](std::size_t i) { return !here.count(entries[i].place); };
     // New entries go after the entry before them in REAPER's order, or,
     // leading the list, before the first entry already in the file.
     std::size_t leading = 0;
@@ -378,7 +418,7 @@ class writer {
     for (const node* old : originals) {
       const auto found = claimed.find(old);
       if (found == claimed.end()) {
-        if (!modelled.count(tag_of(*old))) verbatim(*old);
+        if (!modelled.count(tag_of(*old))) verbatim(*old, depth);
         continue;
       }
       if (!led)
@@ -411,21 +451,23 @@ class writer {
     e.done = true;
     if (e.object) return e.write(e.original);
     if (e.unchanged) {
-      if (e.original) verbatim(*e.original);
+      if (e.original) verbatim(*e.original, depth);
       return;
     }
     if (e.chunk) {
       if (e.write) e.write(e.original);
       return;
     }
-    if (e.original)
-      emit(merged_line(*e.original, e.key, e.fields, e.exact), &e.original->head.ending);
-    else
+    if (e.original) {
+      const std::string merged = merged_line(*e.original, e.key, e.fields, e.exact);
+      emit_old(e.original->head, depth, &merged);
+    } else
       emit(new_line(indentation(depth), e.key, e.fields), nullptr);
   }
 
   const image_list& images_;
   image* recording_;
+  const image* source_ = nullptr;
   bool indented_;
   std::string ending_;
   std::string out_;
