@@ -12,20 +12,29 @@
 namespace kvhost::api {
 using namespace kvhost::model;
 
-// The buffer's size argument is not needed: the host knows the NeedBig
-// buffers it passed, and any other is taken at the usual NeedBig size.
-bool GetItemStateChunk(MediaItem* item, char* strNeedBig, int, bool) {
-  auto* member = find_item(item);
-  if (!member || !strNeedBig) return false;
-  write_need_big(strNeedBig, project_file::write_item_chunk(*member));
+namespace {
+
+// A buffer the host passed grows to the chunk; any other (Python's) holds
+// what fits in the size its caller gave.
+bool write_chunk(char* buffer, int size, const std::string& chunk) {
+  if (find_need_big(buffer))
+    write_need_big(buffer, chunk);
+  else
+    copy_text(chunk, buffer, size);
   return true;
 }
 
-bool GetTrackStateChunk(MediaTrack* track, char* strNeedBig, int, bool) {
+}  // namespace
+
+bool GetItemStateChunk(MediaItem* item, char* strNeedBig, int strNeedBig_sz, bool) {
+  auto* member = find_item(item);
+  return member && strNeedBig && write_chunk(strNeedBig, strNeedBig_sz, project_file::write_item_chunk(*member));
+}
+
+bool GetTrackStateChunk(MediaTrack* track, char* strNeedBig, int strNeedBig_sz, bool) {
   auto* member = find_track(track);
-  if (!member || !strNeedBig || member->master) return false;
-  write_need_big(strNeedBig, project_file::write_track_chunk(*member));
-  return true;
+  return member && strNeedBig && !member->master &&
+         write_chunk(strNeedBig, strNeedBig_sz, project_file::write_track_chunk(*member));
 }
 
 bool SetItemStateChunk(MediaItem* item, const char* str, bool) {

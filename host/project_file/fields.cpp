@@ -52,10 +52,12 @@ std::string merged_word(const field& value, const word& old) {
 
 bool left_out(const field& value) { return value.optional && (value.type == field::kind::kept || value.number == 0); }
 
-// How many fields a new line writes: trailing optional ones at 0 are dropped.
-std::size_t written_count(const field_list& fields, std::size_t at_least) {
+// How many fields a line writes: trailing optional ones at 0 are dropped, and
+// on an old line also values it never had that nothing models.
+std::size_t written_count(const field_list& fields, std::size_t at_least, bool old) {
   std::size_t count = fields.size();
-  while (count > at_least && left_out(fields[count - 1])) --count;
+  while (count > at_least && (left_out(fields[count - 1]) || (old && fields[count - 1].type == field::kind::kept)))
+    --count;
   return count;
 }
 
@@ -83,7 +85,7 @@ std::string summary(const field_list& fields) {
 
 std::string new_line(const std::string& indent, const std::string& key, const field_list& fields) {
   std::string out = indent + key;
-  for (std::size_t i = 0, n = written_count(fields, 0); i < n; ++i) out += ' ' + written(fields[i]);
+  for (std::size_t i = 0, n = written_count(fields, 0, false); i < n; ++i) out += ' ' + written(fields[i]);
   return out;
 }
 
@@ -92,7 +94,7 @@ std::string merged_line(const node& old, const std::string& key, const field_lis
   std::string out = old.head.text.substr(0, old.head.text.find_first_not_of(" \t"));
   out += old.chunk ? "<" + key : key;
   bool same = !exact || words.size() <= fields.size();
-  const std::size_t n = std::max(written_count(fields, words.size()), exact ? 0 : words.size());
+  const std::size_t n = std::max(written_count(fields, words.size(), true), exact ? 0 : words.size());
   if (n != words.size()) same = false;
   for (std::size_t i = 0; i < n; ++i) {
     std::string part = i >= fields.size() ? words[i].raw

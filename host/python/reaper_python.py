@@ -527,4 +527,74 @@ def RPR_Envelope_Evaluate(envelope, time, samplerate, samplesRequested, valueOut
   return (_r, envelope, time, samplerate, samplesRequested, float(_t[4].value), float(_t[5].value), float(_t[6].value), float(_t[7].value))
 
 
+def RPR_Undo_BeginBlock():
+  _f = CFUNCTYPE(None)(rpr_getfp('Undo_BeginBlock'))
+  _f()
+
+
+def RPR_Undo_BeginBlock2(proj):
+  _f = CFUNCTYPE(None, c_uint64)(rpr_getfp('Undo_BeginBlock2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _f(_t[0])
+
+
+def RPR_Undo_EndBlock(descchange, extraflags):
+  _f = CFUNCTYPE(None, c_char_p, c_int)(rpr_getfp('Undo_EndBlock'))
+  _t = (rpr_packsc(descchange), c_int(extraflags))
+  _f(_t[0], _t[1])
+
+
+def RPR_Undo_EndBlock2(proj, descchange, extraflags):
+  _f = CFUNCTYPE(None, c_uint64, c_char_p, c_int)(rpr_getfp('Undo_EndBlock2'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(descchange), c_int(extraflags))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_Undo_OnStateChange(descchange):
+  _f = CFUNCTYPE(None, c_char_p)(rpr_getfp('Undo_OnStateChange'))
+  _t = (rpr_packsc(descchange),)
+  _f(_t[0])
+
+
+def RPR_Undo_OnStateChange2(proj, descchange):
+  _f = CFUNCTYPE(None, c_uint64, c_char_p)(rpr_getfp('Undo_OnStateChange2'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(descchange))
+  _f(_t[0], _t[1])
+
+
+def RPR_Undo_DoUndo2(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('Undo_DoUndo2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_Undo_CanUndo2(proj):
+  _f = CFUNCTYPE(c_char_p, c_uint64)(rpr_getfp('Undo_CanUndo2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r.decode()
+
+
+def RPR_GetItemStateChunk(item, strNeedBig, strNeedBig_sz, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_byte)(rpr_getfp('GetItemStateChunk'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packs(strNeedBig), c_int(strNeedBig_sz), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, item, rpr_unpacks(_t[1]), strNeedBig_sz, isundoOptional)
+
+
+def RPR_SetItemStateChunk(item, str, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_byte)(rpr_getfp('SetItemStateChunk'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packsc(str), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2])
+  return _r
+
+
+def RPR_GetTrackStateChunk(track, strNeedBig, strNeedBig_sz, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_byte)(rpr_getfp('GetTrackStateChunk'))
+  _t = (rpr_packp('MediaTrack*', track), rpr_packs(strNeedBig), c_int(strNeedBig_sz), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, track, rpr_unpacks(_t[1]), strNeedBig_sz, isundoOptional)
+
+
 __all__ = [name for name in list(globals()) if name.startswith(("rpr_", "RPR_"))]

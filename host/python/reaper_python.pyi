@@ -319,3 +319,47 @@ def RPR_GetEnvelopeName(env: Optional[str], bufOut: str, bufOut_sz: int) -> Tupl
 
 def RPR_Envelope_Evaluate(envelope: Optional[str], time: float, samplerate: float, samplesRequested: int, valueOut: float, dVdSOut: float, ddVdSOut: float, dddVdSOut: float) -> Tuple[int, Optional[str], float, float, int, float, float, float, float]:
   ...
+
+
+def RPR_Undo_BeginBlock() -> None:
+  ...
+
+
+def RPR_Undo_BeginBlock2(proj: Optional[str]) -> None:
+  ...
+
+
+def RPR_Undo_EndBlock(descchange: str, extraflags: int) -> None:
+  ...
+
+
+def RPR_Undo_EndBlock2(proj: Optional[str], descchange: str, extraflags: int) -> None:
+  ...
+
+
+def RPR_Undo_OnStateChange(descchange: str) -> None:
+  ...
+
+
+def RPR_Undo_OnStateChange2(proj: Optional[str], descchange: str) -> None:
+  ...
+
+
+def RPR_Undo_DoUndo2(proj: Optional[str]) -> int:
+  ...
+
+
+def RPR_Undo_CanUndo2(proj: Optional[str]) -> str:
+  ...
+
+
+def RPR_GetItemStateChunk(item: Optional[str], strNeedBig: str, strNeedBig_sz: int, isundoOptional: bool) -> Tuple[int, Optional[str], str, int, bool]:
+  ...
+
+
+def RPR_SetItemStateChunk(item: Optional[str], str: str, isundoOptional: bool) -> int:
+  ...
+
+
+def RPR_GetTrackStateChunk(track: Optional[str], strNeedBig: str, strNeedBig_sz: int, isundoOptional: bool) -> Tuple[int, Optional[str], str, int, bool]:
+  ...
