@@ -268,9 +268,13 @@ class reader {
         std::filesystem::path(path).is_absolute() || (path.size() > 2 && path[1] == ':' && path[2] == '/');
     const std::string resolved =
         absolute || options_.folder.empty() ? path : (std::filesystem::path(options_.folder) / path).string();
+    sound_cache& sounds = options_.sounds ? *options_.sounds : sounds_;
     std::shared_ptr<const sound> audio;
     std::error_code error;
-    if (!written.empty() && std::filesystem::is_regular_file(resolved, error)) audio = read_sound_file(resolved);
+    if (const auto known = sounds.find(resolved); known != sounds.end())
+      audio = known->second;
+    else if (!written.empty() && std::filesystem::is_regular_file(resolved, error))
+      audio = sounds[resolved] = read_sound_file(resolved);
     if (!audio) {
       if (options_.notices)
         options_.notices->push_back(std::to_string(chunk.head.number) + ": media file " + written +
@@ -311,6 +315,7 @@ class reader {
 
   image& made_;
   const read_options& options_;
+  sound_cache sounds_;
 };
 
 std::shared_ptr<image> parsed(std::string_view text, const std::string& root_key) {
@@ -363,7 +368,7 @@ std::shared_ptr<image> read_item_chunk(item& target, std::string_view text, cons
     project scratch("chunk");
     image trial;
     item& trial_item = scratch.add_item(scratch.insert_track(0));
-    reader(trial, {options.folder, nullptr}).item_chunk(trial_item, made->doc.root);
+    reader(trial, {options.folder, nullptr, options.sounds}).item_chunk(trial_item, made->doc.root);
   }
   while (!target.takes.empty()) target.remove_take(*target.takes.back());
   reader(*made, options).item_chunk(target, made->doc.root);

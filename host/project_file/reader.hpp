@@ -1,6 +1,7 @@
 #pragma once
 // Project-file text into the model: the lines the model holds become its
 // values; the returned image keeps everything for the writer.
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -8,12 +9,17 @@
 
 #include "image.hpp"
 #include "model/project.hpp"
+#include "model/sound.hpp"
 
 namespace kvhost::project_file {
+
+// Sound files already decoded, by path: a file is decoded once per read.
+using sound_cache = std::map<std::string, std::shared_ptr<const model::sound>>;
 
 struct read_options {
   std::string folder;                 // relative media paths start here
   std::vector<std::string>* notices;  // "LINE: ..." for media loaded offline; may be null
+  sound_cache* sounds = nullptr;      // shared with other reads; may be null
 };
 
 // Reads a whole project into an empty project. Throws parse_error.

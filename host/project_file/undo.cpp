@@ -30,8 +30,14 @@ void restore(project& target, const std::string& text) {
   const double cursor = target.cursor;
   const std::string file = target.file;
   const std::string folder = file.empty() ? std::string() : std::filesystem::path(file).parent_path().string();
+  // The sounds the project plays now are not decoded again.
+  sound_cache sounds;
+  for (int i = 0; i < target.track_count(); ++i)
+    for (const auto& member : target.track_at(i)->items)
+      for (const auto& part : member->takes)
+        if (part->audio && !part->audio->file.empty()) sounds[part->audio->file] = part->audio->audio;
   clear_project(target);
-  read_project(target, text, {folder, nullptr});
+  read_project(target, text, {folder, nullptr, &sounds});
   target.cursor = cursor;
 }
 
