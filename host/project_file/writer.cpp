@@ -87,7 +87,7 @@ class writer {
 
   void track_chunk(track& member, const node* original, int depth) {
     const std::string id = "T" + member.guid;
-    const image* origin = original ? origin_of(id) : nullptr;
+    const image* origin = original ? find_image(id) : nullptr;
     const from_image scope(*this, origin);
     // A hand-written "<TRACK" without its GUID stays so.
     head(original, "TRACK", original && original->words.empty() ? field_list{} : field_list{bare(member.guid)}, depth);
@@ -124,7 +124,7 @@ class writer {
 
   void item_chunk(item& member, const node* original, int depth) {
     const std::string id = "I" + member.guid;
-    const image* origin = original ? origin_of(id) : nullptr;
+    const image* origin = original ? find_image(id) : nullptr;
     const from_image scope(*this, origin);
     head(original, "ITEM", {}, depth);
     std::vector<entry> entries;
@@ -152,7 +152,7 @@ class writer {
 
   void take_section(item& owner, take& member, bool first, int depth) {
     const std::string id = "K" + member.guid;
-    const image* origin = origin_of(id);
+    const image* origin = find_image(id);
     const from_image scope(*this, origin);
     const auto* found = origin ? &origin->sections.at(id) : nullptr;
     std::vector<entry> entries;
@@ -194,7 +194,7 @@ class writer {
 
   void envelope_chunk(envelope& curve, const std::string& chunk_name, const node* original, int depth) {
     const std::string id = "E" + curve.owner->guid + "/" + chunk_name;
-    const image* origin = original ? origin_of(id) : nullptr;
+    const image* origin = original ? find_image(id) : nullptr;
     const from_image scope(*this, origin);
     head(original, chunk_name, {}, depth);
     const auto& p = curve.properties;
@@ -214,6 +214,13 @@ class writer {
     close(original, depth);
   }
 
+  // The object's chunk in the newest image holding it; null for a new object.
+  const node* chunk_of(const std::string& id) const {
+    const image* origin = find_image(id);
+    const auto found = origin ? origin->chunks.find(id) : std::map<std::string, const node*>::const_iterator{};
+    return origin && found != origin->chunks.end() ? found->second : nullptr;
+  }
+
  private:
   const image* find_image(const std::string& id) const {
     if (recording_) return recording_->chunks.count(id) || recording_->sections.count(id) ? recording_ : nullptr;
@@ -221,7 +228,6 @@ class writer {
       if ((*it)->chunks.count(id) || (*it)->sections.count(id)) return it->get();
     return nullptr;
   }
-  const image* origin_of(const std::string& id) const { return find_image(id); }
 
   // "TAKE NULL" (an empty take slot) is not a take's "TAKE" line.
   static std::string tag_of(const node& line) {
@@ -314,8 +320,7 @@ class writer {
     entry& added = chunk_entry(entries, std::move(key), {});
     added.object = true;
     added.id = id;
-    const image* origin = find_image(id);
-    if (origin && origin->chunks.count(id)) added.original = origin->chunks.at(id);
+    added.original = chunk_of(id);
     added.write = std::move(write);
   }
 
@@ -491,21 +496,13 @@ std::string write_project(project& written) {
 }
 
 std::string write_track_chunk(track& written) {
-  return run(*written.owner, nullptr, false, [&](writer& out) {
-    const image* origin = nullptr;
-    for (const auto& held : written.owner->file_images)
-      if (held->chunks.count("T" + written.guid)) origin = held.get();
-    out.track_chunk(written, origin ? origin->chunks.at("T" + written.guid) : nullptr, 1);
-  });
+  return run(*written.owner, nullptr, false,
+             [&](writer& out) { out.track_chunk(written, out.chunk_of("T" + written.guid), 1); });
 }
 
 std::string write_item_chunk(item& written) {
-  return run(owner_project(written), nullptr, false, [&](writer& out) {
-    const image* origin = nullptr;
-    for (const auto& held : owner_project(written).file_images)
-      if (held->chunks.count("I" + written.guid)) origin = held.get();
-    out.item_chunk(written, origin ? origin->chunks.at("I" + written.guid) : nullptr, 1);
-  });
+  return run(owner_project(written), nullptr, false,
+             [&](writer& out) { out.item_chunk(written, out.chunk_of("I" + written.guid), 1); });
 }
 
 void record_baselines(project& read, image& fresh) {
@@ -513,10 +510,7 @@ void record_baselines(project& read, image& fresh) {
 }
 
 void record_baselines(item& read, image& fresh) {
-  run(owner_project(read), &fresh, false, [&](writer& out) {
-    const auto found = fresh.chunks.find("I" + read.guid);
-    out.item_chunk(read, found == fresh.chunks.end() ? nullptr : found->second, 1);
-  });
+  run(owner_project(read), &fresh, false, [&](writer& out) { out.item_chunk(read, out.chunk_of("I" + read.guid), 1); });
 }
 
 }  // namespace kvhost::project_file
