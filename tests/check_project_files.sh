@@ -28,6 +28,11 @@ grep -q 'NAME Bass' "$work/renamed.RPP" || fail "the new name is missing"
 # The same in Python, saved over its own input.
 cp "$projects/modern.RPP" "$work/own.RPP"
 cat > "$work/rename.py" <<'PY'
+try:
+  RPR_Undo_CanUndo2(0)
+  raise SystemExit("a point before any change")
+except AttributeError:
+  pass  # REAPER's module decodes the NULL it gets
 track = RPR_GetTrack(0, 1)
 RPR_GetSetMediaTrackInfo_String(track, "P_NAME", "Bass", True)
 RPR_Undo_OnStateChange("Rename")
