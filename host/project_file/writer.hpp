@@ -15,9 +15,8 @@ std::string write_project(model::project& written);
 std::string write_track_chunk(model::track& written);
 std::string write_item_chunk(model::item& written);
 
-// Notes what the model holds of each line of a freshly read image, so that
-// later writes can tell changed values from unchanged ones. The image must be
-// the project's newest one.
+// Notes in a freshly read image what the model holds of each of its lines,
+// so that later writes can tell changed values from unchanged ones.
 void record_baselines(model::project& read, image& fresh);
 void record_baselines(model::item& read, image& fresh);
 
