@@ -1,7 +1,6 @@
 #include "project_io.hpp"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
