@@ -36,8 +36,8 @@ def main():
   project = os.environ.get("KVHOST_PROJECT", "")
   if project and not _project_file(_host.kvhost_load_project, project):
     sys.exit(2)
-  # The module's own names, as `from reaper_python import *` gives them; not what it imported.
-  names = {k: getattr(reaper_python, k) for k in reaper_python.__all__}
+  # What `from reaper_python import *` gives: as REAPER's module has no __all__, every public name.
+  names = {k: v for k, v in vars(reaper_python).items() if not k.startswith("_")}
   try:
     runpy.run_path(script, init_globals=names, run_name="__main__")
     _host.kvhost_add_script_undo_point(script.encode())
