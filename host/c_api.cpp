@@ -9,6 +9,7 @@
 #include "model/run_stop.hpp"
 #include "model/runner.hpp"
 #include "model/text.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 #define KVHOST_EXPORT __attribute__((visibility("default")))
@@ -63,6 +64,11 @@ std::string script_location() {
   return std::string(kvhost::model::read_text(where, sizeof where));
 }
 
+int report(const std::string& failure, char* error, int error_size) {
+  kvhost::model::copy_text(failure, error, error_size);
+  return failure.empty() ? 1 : 0;
+}
+
 }  // namespace
 
 KVHOST_EXPORT int kvhost_prepare_run(const char* os, const char* reaper_version, const char* answers, char* error,
@@ -84,4 +90,14 @@ KVHOST_EXPORT void kvhost_script_finished(int deferred) { kvhost::script_finishe
 KVHOST_EXPORT void kvhost_set_script_location(void (*where)(char* buffer, int size)) {
   python_location = where;
   kvhost::model::set_script_location(where ? script_location : nullptr);
+}
+
+KVHOST_EXPORT int kvhost_load_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::load_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT int kvhost_save_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::save_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT void kvhost_add_script_undo_point(const char* script_path) {
+  kvhost::add_script_undo_point(script_path ? script_path : "");
 }

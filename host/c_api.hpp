@@ -37,6 +37,12 @@ void kvhost_script_finished(int deferred);
 // Where the script is now, for messages of a stopped run: the callback
 // writes "script.py:12" into the buffer.
 void kvhost_set_script_location(void (*where)(char* buffer, int size));
+// The current project from a REAPER project file, or into one: 1, or 0 with
+// the failure ("FILE:LINE: expected ...") copied into error.
+int kvhost_load_project(const char* path, char* error, int error_size);
+int kvhost_save_project(const char* path, char* error, int error_size);
+// The automatic undo point of a script that ended without deferring.
+void kvhost_add_script_undo_point(const char* script_path);
 int kvhost_command_count(void);
 
 #ifdef __cplusplus

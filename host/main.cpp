@@ -24,6 +24,7 @@
 #include "model/need_big.hpp"
 #include "model/run_stop.hpp"
 #include "model/runner.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 namespace {
@@ -81,6 +82,12 @@ const char* usage =
     "                     result, if any\n"
     "  --export-lua       export the Lua C API to modules, as a stand-alone\n"
     "                     interpreter does (Lua 5.4)\n"
+    "  --project FILE.RPP start from this REAPER project file (the current\n"
+    "                     project, its file FILE.RPP); a file that does not read\n"
+    "                     stops with FILE:LINE: expected ..., status 2\n"
+    "  --save-project OUT.RPP  write the project there after a script that ran\n"
+    "                     to its end (through a temporary file: a failed save\n"
+    "                     leaves the old file)\n"
     "  -e CODE            run CODE instead of a script file\n"
     "  -h, --help         show this help\n"
     "\n"
@@ -132,7 +139,7 @@ constexpr bool lua_exported = KVHOST_LUA_EXPORTED;
 
 // What a run of a script is given beyond the host's set-up.
 struct run_options {
-  std::string answers, os, reaper_version, junit;
+  std::string answers, os, reaper_version, junit, project, save_project;
   int defer_cycles = 1000;
   int timeout = 0;  // seconds, 0: none
   bool tap = false;
@@ -158,6 +165,8 @@ struct run_options {
   ::setenv("KVHOST_REAPER_VERSION", run.reaper_version.c_str(), 1);
   ::setenv("KVHOST_DEFER_CYCLES", std::to_string(run.defer_cycles).c_str(), 1);
   ::setenv("KVHOST_TIMEOUT", std::to_string(run.timeout).c_str(), 1);
+  ::setenv("KVHOST_PROJECT", run.project.c_str(), 1);
+  ::setenv("KVHOST_SAVE_PROJECT", run.save_project.c_str(), 1);
   ::setenv("PYTHONPATH", python_path.c_str(), 1);
   const std::string runner = std::string(KVHOST_PYTHON_DIR) + "/kvhost_run.py";
   std::vector<char*> argv{const_cast<char*>("python3"), const_cast<char*>(runner.c_str()),
@@ -278,7 +287,11 @@ int main(int argc, char** argv) {
       if (lua_exported && version == "5.3") return refuse("--export-lua runs Lua 5.4 only");
       const bool running = version == (LUA_VERSION_NUM == 503 ? "5.3" : "5.4");
       if (!running) run_flavour(version == "5.3" ? "kvhost-lua5.3" : "kvhost", argc, argv, i - 1, 2);
-    } else if (a == "-e")
+    } else if (a == "--project")
+      run.project = value();
+    else if (a == "--save-project")
+      run.save_project = value();
+    else if (a == "-e")
       code = value();
     else if (!a.empty() && a[0] == '-') {
       std::fprintf(stderr, "kvhost: unknown option %s\n%s", a.c_str(), usage);
@@ -321,6 +334,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kvhost: %s\n", e.what());
     return 1;
   }
+  kvhost::set_run_ending(script.empty() ? "-e" : script, run.save_project);
+  if (!run.project.empty()) {
+    const std::string failure = kvhost::load_current_project(run.project);
+    if (!failure.empty()) return refuse(failure.c_str());
+  }
   kvhost::set_defer_cycles(run.defer_cycles);
   std::error_code ignored;
   kvhost::set_script_path(script.empty() ? "" : std::filesystem::absolute(script, ignored).lexically_normal().string());
@@ -335,5 +353,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kvhost: %s\n", error.c_str());
     return 1;
   }
-  return 0;
+  return kvhost::finish_run(0);
 }

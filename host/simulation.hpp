@@ -51,6 +51,13 @@ void queue_user_inputs_answer(bool ok, const std::string& csv);
 // REAPER adds an undo point of its own for a script that did not.
 void script_finished(bool deferred);
 
+// The kvhost command's end of a run that succeeded, however it ended (its
+// last cycle or os.exit): the automatic undo point for a script that did not
+// defer, then the project saved where asked (empty: nowhere). Returns the
+// run's exit status: status, or 2 when the save failed.
+void set_run_ending(const std::string& script, const std::string& save_path);
+int finish_run(int status);
+
 const std::vector<dialog_record>& dialogs();
 const std::vector<command_record>& commands();
 // Every text shown in the console so far.

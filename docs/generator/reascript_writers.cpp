@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "api/media_functions.hpp"
+#include "api/project_state_functions.hpp"
 #include "api/runner_functions.hpp"
 #include "data/reaper_functions.hpp"
 #include "definition.hpp"
@@ -182,6 +183,7 @@ std::vector<host_function> host_functions() {
   KV_HOST_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_MEDIA_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_RUNNER_FUNCTIONS(KV_DOCS_HOST)
+  KVHOST_PROJECT_STATE_FUNCTIONS(KV_DOCS_HOST)
 #undef KV_DOCS_HOST
   return functions;
 }

@@ -61,6 +61,7 @@ void Main_OnCommandEx(int command, int flag, ReaProject* proj) {
   const auto selected = owner->selected_items();
   auto& record = state().commands.emplace_back(command_record{command, flag, handle(owner), {}});
   for (item* member : selected) record.selected_items.push_back(handle(member));
+  if (run_undo_action(command, proj)) return;
   for (item* member : selected) {
     if (command == crop_to_active_take) crop(*member);
     if (command == render_to_new_take) render(*member);

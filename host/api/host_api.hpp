@@ -4,6 +4,7 @@
 // the functions scripts use to build media; and the SWS extension's functions,
 // which the host offers as if SWS were installed.
 #include "api/media_functions.hpp"
+#include "api/project_state_functions.hpp"
 #include "api/runner_functions.hpp"
 #include "host_functions.hpp"
 #include "sws_functions.hpp"
@@ -13,6 +14,7 @@ namespace kvhost::api {
 KV_HOST_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_MEDIA_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_RUNNER_FUNCTIONS(KVHOST_DECLARE)
+KVHOST_PROJECT_STATE_FUNCTIONS(KVHOST_DECLARE)
 KV_SWS_FUNCTIONS(KVHOST_DECLARE)
 #undef KVHOST_DECLARE
 }  // namespace kvhost::api

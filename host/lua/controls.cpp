@@ -11,6 +11,7 @@
 #include "lua/script.hpp"
 #include "model/need_big.hpp"
 #include "model/runner.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 namespace kvhost {
@@ -225,6 +226,21 @@ int project_folder(lua_State* L) {
   return 1;
 }
 
+// true, or nil and "FILE:LINE: expected ..." / the reason a save failed.
+int project_file_result(lua_State* L, const std::string& failure) {
+  if (failure.empty()) {
+    lua_pushboolean(L, 1);
+    return 1;
+  }
+  lua_pushnil(L);
+  lua_pushstring(L, failure.c_str());
+  return 2;
+}
+
+int load_project_file(lua_State* L) { return project_file_result(L, load_current_project(luaL_checkstring(L, 1))); }
+
+int save_project_file(lua_State* L) { return project_file_result(L, save_current_project(luaL_checkstring(L, 1))); }
+
 int message_box_answer(lua_State* L) {
   queue_message_box_answer(static_cast<int>(luaL_checkinteger(L, 1)));
   return 0;
@@ -375,6 +391,8 @@ const luaL_Reg controls[] = {
     {"add_tracks", append_tracks},
     {"resource_path", resource_folder},
     {"project_path", project_folder},
+    {"load_project", load_project_file},
+    {"save_project", save_project_file},
     {"queue_message_box_answer", message_box_answer},
     {"queue_user_inputs_answer", user_inputs_answer},
     {"dialogs", dialog_log},

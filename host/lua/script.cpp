@@ -170,6 +170,7 @@ void end_run(lua_State* L, int status) {
     std::fprintf(stderr, "kvhost: %s\n", error.c_str());
     status = 1;
   }
+  status = finish_run(status);
   std::fflush(stdout);
   std::exit(status);
 }

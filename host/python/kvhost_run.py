@@ -75,6 +75,16 @@ def _run_script(script, names):
   return status or 0
 
 
+def _project_file(step, path):
+  """Loads or saves the current project; prints the failure as kvhost does."""
+  error = create_string_buffer(4096)
+  if step(path.encode(), error, len(error)):
+    return True
+  sys.stdout.flush()
+  print("kvhost: " + error.value.decode(errors="replace"), file=sys.stderr)
+  return False
+
+
 def main():
   script = sys.argv[1]
   sys.argv = sys.argv[1:]
@@ -98,11 +108,21 @@ def main():
   extension = os.environ.get("KVHOST_EXTENSION", "")
   if extension and _host.kvhost_load_extension(extension.encode()) != 1:
     sys.exit("kvhost: cannot load " + extension)
+  project = os.environ.get("KVHOST_PROJECT", "")
+  if project and not _project_file(_host.kvhost_load_project, project):
+    sys.exit(2)
   # What `from reaper_python import *` gives: as REAPER's module has no __all__, every public name.
   names = {k: v for k, v in vars(reaper_python).items() if not k.startswith("_")}
   try:
     status = _run_script(script, names)
     _host.kvhost_script_finished(1 if core._script_deferred else 0)
+    if status == 0:
+      # REAPER's automatic undo point is for scripts that did not defer.
+      if not core._script_deferred:
+        _host.kvhost_add_script_undo_point(script.encode())
+      saved = os.environ.get("KVHOST_SAVE_PROJECT", "")
+      if saved and not _project_file(_host.kvhost_save_project, saved):
+        status = 2
   finally:
     sys.stdout.flush()
     _host.kvhost_unload_extension()

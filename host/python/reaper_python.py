@@ -615,6 +615,76 @@ def RPR_GetMousePosition(xOut, yOut):
   return (int(_t[0].value), int(_t[1].value))
 
 
+def RPR_Undo_BeginBlock():
+  _f = CFUNCTYPE(None)(rpr_getfp('Undo_BeginBlock'))
+  _f()
+
+
+def RPR_Undo_BeginBlock2(proj):
+  _f = CFUNCTYPE(None, c_uint64)(rpr_getfp('Undo_BeginBlock2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _f(_t[0])
+
+
+def RPR_Undo_EndBlock(descchange, extraflags):
+  _f = CFUNCTYPE(None, c_char_p, c_int)(rpr_getfp('Undo_EndBlock'))
+  _t = (rpr_packsc(descchange), c_int(extraflags))
+  _f(_t[0], _t[1])
+
+
+def RPR_Undo_EndBlock2(proj, descchange, extraflags):
+  _f = CFUNCTYPE(None, c_uint64, c_char_p, c_int)(rpr_getfp('Undo_EndBlock2'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(descchange), c_int(extraflags))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_Undo_OnStateChange(descchange):
+  _f = CFUNCTYPE(None, c_char_p)(rpr_getfp('Undo_OnStateChange'))
+  _t = (rpr_packsc(descchange),)
+  _f(_t[0])
+
+
+def RPR_Undo_OnStateChange2(proj, descchange):
+  _f = CFUNCTYPE(None, c_uint64, c_char_p)(rpr_getfp('Undo_OnStateChange2'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(descchange))
+  _f(_t[0], _t[1])
+
+
+def RPR_Undo_DoUndo2(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('Undo_DoUndo2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_Undo_CanUndo2(proj):
+  _f = CFUNCTYPE(c_char_p, c_uint64)(rpr_getfp('Undo_CanUndo2'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r.decode()
+
+
+def RPR_GetItemStateChunk(item, strNeedBig, strNeedBig_sz, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_byte)(rpr_getfp('GetItemStateChunk'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packs(strNeedBig), c_int(strNeedBig_sz), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, item, rpr_unpacks(_t[1]), strNeedBig_sz, isundoOptional)
+
+
+def RPR_SetItemStateChunk(item, str, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_byte)(rpr_getfp('SetItemStateChunk'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packsc(str), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2])
+  return _r
+
+
+def RPR_GetTrackStateChunk(track, strNeedBig, strNeedBig_sz, isundoOptional):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_byte)(rpr_getfp('GetTrackStateChunk'))
+  _t = (rpr_packp('MediaTrack*', track), rpr_packs(strNeedBig), c_int(strNeedBig_sz), c_byte(isundoOptional))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, track, rpr_unpacks(_t[1]), strNeedBig_sz, isundoOptional)
+
+
 # REAPER's functions kvhost does not simulate: calling one stops the run.
 from reaper_python_core import _not_implemented  # noqa: E402
 
@@ -780,7 +850,6 @@ RPR_GetInputChannelName = _not_implemented('GetInputChannelName')
 RPR_GetInputOutputLatency = _not_implemented('GetInputOutputLatency')
 RPR_GetItemEditingTime2 = _not_implemented('GetItemEditingTime2')
 RPR_GetItemFromPoint = _not_implemented('GetItemFromPoint')
-RPR_GetItemStateChunk = _not_implemented('GetItemStateChunk')
 RPR_GetLastColorThemeFile = _not_implemented('GetLastColorThemeFile')
 RPR_GetLastMarkerAndCurRegion = _not_implemented('GetLastMarkerAndCurRegion')
 RPR_GetLastTouchedFX = _not_implemented('GetLastTouchedFX')
@@ -889,7 +958,6 @@ RPR_GetTrackSendName = _not_implemented('GetTrackSendName')
 RPR_GetTrackSendUIMute = _not_implemented('GetTrackSendUIMute')
 RPR_GetTrackSendUIVolPan = _not_implemented('GetTrackSendUIVolPan')
 RPR_GetTrackState = _not_implemented('GetTrackState')
-RPR_GetTrackStateChunk = _not_implemented('GetTrackStateChunk')
 RPR_GetTrackUIMute = _not_implemented('GetTrackUIMute')
 RPR_GetTrackUIPan = _not_implemented('GetTrackUIPan')
 RPR_GetTrackUIVolPan = _not_implemented('GetTrackUIVolPan')
@@ -1025,7 +1093,6 @@ RPR_SetEnvelopePointEx = _not_implemented('SetEnvelopePointEx')
 RPR_SetEnvelopeStateChunk = _not_implemented('SetEnvelopeStateChunk')
 RPR_SetExtState = _not_implemented('SetExtState')
 RPR_SetGlobalAutomationOverride = _not_implemented('SetGlobalAutomationOverride')
-RPR_SetItemStateChunk = _not_implemented('SetItemStateChunk')
 RPR_SetMIDIEditorGrid = _not_implemented('SetMIDIEditorGrid')
 RPR_SetMasterTrackVisibility = _not_implemented('SetMasterTrackVisibility')
 RPR_SetMediaItemLength = _not_implemented('SetMediaItemLength')
@@ -1187,16 +1254,8 @@ RPR_TrackFX_Show = _not_implemented('TrackFX_Show')
 RPR_TrackList_UpdateAllExternalSurfaces = _not_implemented('TrackList_UpdateAllExternalSurfaces')
 RPR_Track_GetPeakHoldDB = _not_implemented('Track_GetPeakHoldDB')
 RPR_Track_GetPeakInfo = _not_implemented('Track_GetPeakInfo')
-RPR_Undo_BeginBlock = _not_implemented('Undo_BeginBlock')
-RPR_Undo_BeginBlock2 = _not_implemented('Undo_BeginBlock2')
 RPR_Undo_CanRedo2 = _not_implemented('Undo_CanRedo2')
-RPR_Undo_CanUndo2 = _not_implemented('Undo_CanUndo2')
 RPR_Undo_DoRedo2 = _not_implemented('Undo_DoRedo2')
-RPR_Undo_DoUndo2 = _not_implemented('Undo_DoUndo2')
-RPR_Undo_EndBlock = _not_implemented('Undo_EndBlock')
-RPR_Undo_EndBlock2 = _not_implemented('Undo_EndBlock2')
-RPR_Undo_OnStateChange = _not_implemented('Undo_OnStateChange')
-RPR_Undo_OnStateChange2 = _not_implemented('Undo_OnStateChange2')
 RPR_Undo_OnStateChangeEx = _not_implemented('Undo_OnStateChangeEx')
 RPR_Undo_OnStateChangeEx2 = _not_implemented('Undo_OnStateChangeEx2')
 RPR_Undo_OnStateChange_Item = _not_implemented('Undo_OnStateChange_Item')
