@@ -1,0 +1,15 @@
+# Where the headless host's programs find the extension, their C library for
+# Python and the Python modules. A build for the release archive names them
+# relative to the programs' own folder, so the unpacked archive runs wherever
+# it lies; any other build names the files it built.
+option(KV_HOST_ARCHIVE "Build the host's programs for the release archive: files found beside the programs; no tests, benchmarks or documents" OFF)
+if(KV_HOST_ARCHIVE)
+  set(KVHOST_EXTENSION_FILE extension/$<TARGET_FILE_NAME:reaper_KELVARO_COBALT>)
+  set(KVHOST_C_LIBRARY_FILE $<TARGET_FILE_NAME:kvhost_c>)
+  set(KVHOST_PYTHON_FOLDER python)
+else()
+  set(KVHOST_EXTENSION_FILE $<TARGET_FILE:reaper_KELVARO_COBALT>)
+  set(KVHOST_C_LIBRARY_FILE $<TARGET_FILE:kvhost_c>)
+  set(KVHOST_PYTHON_FOLDER ${CMAKE_SOURCE_DIR}/host/python)
+endif()
+
