@@ -13,3 +13,14 @@ else()
   set(KVHOST_PYTHON_FOLDER ${CMAKE_SOURCE_DIR}/host/python)
 endif()
 
+
+# kvhost_archive_programs(TARGET...): the archive's programs and C library,
+# linked against Zig's old glibc, take the extension's mend of its stat
+# functions. The C library carries its Lua (built position-independent),
+# which stays its own, as Debian's does in a process that loads it privately.
+function(kvhost_archive_programs)
+  foreach(target ${ARGN})
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src/utility/old_glibc_stat.cpp)
+  endforeach()
+  target_link_options(kvhost_c PRIVATE -Wl,--exclude-libs,ALL)
+endfunction()

@@ -22,7 +22,7 @@ lua_library() {
   printf '#define DEB_HOST_MULTIARCH "%s-linux-gnu"\n' "$arch" >"$source_dir/src/$name-deb-multiarch.h"
   rm -rf "$objects" && mkdir -p "$objects" "$prefix/lib/pkgconfig" "$prefix/include/$name" "$prefix/done"
   find "$source_dir/src" -name '*.c' ! -name lua.c ! -name luac.c -print0 | sort -z |
-    xargs -0 -P"$(nproc)" -I{} sh -c '"$0" cc -target "$1" -std=gnu99 -O2 -fPIC -DLUA_USE_LINUX -D"$2" \
+    xargs -0 -P"$(nproc)" -I{} sh -c '"$0" cc -target "$1" -std=gnu99 -O2 -fPIC -w -DLUA_USE_LINUX -D"$2" \
       -c "$3" -o "$4/$(basename "$3" .c).o"' "$zig" "$arch-linux-gnu.2.17" "$compat" {} "$objects"
   rm -f "$prefix/lib/lib$name.a"
   llvm-ar-14 rcs "$prefix/lib/lib$name.a" "$objects"/*.o
