@@ -16,11 +16,14 @@ endif()
 
 # kvhost_archive_programs(TARGET...): the archive's programs and C library,
 # linked against Zig's old glibc, take the extension's mend of its stat
-# functions. The C library carries its Lua (built position-independent),
-# which stays its own, as Debian's does in a process that loads it privately.
+# functions. The C library carries its Lua (built position-independent) and
+# C++ runtime, which stay its own, as Debian's Lua does in a process that
+# loads it privately: it exports its kvhost_ functions alone.
 function(kvhost_archive_programs)
   foreach(target ${ARGN})
     target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src/utility/old_glibc_stat.cpp)
   endforeach()
-  target_link_options(kvhost_c PRIVATE -Wl,--exclude-libs,ALL)
+  set(exports ${CMAKE_BINARY_DIR}/kvhost_c.map)
+  file(WRITE ${exports} "{\n  global:\n    kvhost_*;\n  local: *;\n};\n")
+  target_link_options(kvhost_c PRIVATE "LINKER:--version-script,${exports}")
 endfunction()

@@ -26,12 +26,12 @@ done
 # run SCRIPT OPTIONS...: the unpacked kvhost runs SCRIPT, with no setting of
 # this machine's Lua or Python search paths.
 run() {
-  script=$1
+  script=$(realpath "$1")
   shift
   (cd "$scratch/work" && env -u LUA_PATH -u LUA_CPATH -u PYTHONPATH KVHOST_EMULATOR="${EMULATOR:-}" \
     ${EMULATOR:-} "$host/kvhost" "$@" "$script" >"$scratch/output" 2>&1) ||
-    { cat "$scratch/output"; echo "the unpacked kvhost $* failed: $script"; exit 1; }
-  echo "ran with the unpacked kvhost $*: $script"
+    { cat "$scratch/output"; echo "the unpacked kvhost${*:+ $*} failed: $script"; exit 1; }
+  echo "ran with the unpacked kvhost${*:+ $*}: $script"
 }
 for script; do
   case $script in
