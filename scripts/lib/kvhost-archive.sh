@@ -1,6 +1,6 @@
 # The headless host's release archive, kvhost-linux-ARCH.tar.gz; sourced by
-# scripts/release, whose variables (root, out, build, cache, stem) and
-# functions (linux_library, split) it uses, not run.
+# scripts/release, whose variables (root, out, build, cache, zig_home, stem)
+# and functions (linux_library, split) it uses; not run.
 #
 # The archive holds kvhost, its Lua 5.3 flavour and the one that exports Lua,
 # the C library Python ReaScripts run on, the host's Python modules and the
