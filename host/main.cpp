@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "check/script_check.hpp"
+#include "loader/beside_program.hpp"
 #include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/runtime.hpp"
@@ -119,7 +120,7 @@ std::vector<std::string> emulator_command() {
 // The flavours that differ in how they are linked are programs of their own
 // beside this one; the options run them with the other arguments.
 [[noreturn]] void run_flavour(const char* program, int argc, char** argv, int skipped_from, int skipped) {
-  const auto path = std::filesystem::read_symlink("/proc/self/exe").parent_path() / program;
+  const std::string path = kvhost::beside_program(program);
   const std::vector<std::string> emulator = emulator_command();
   std::vector<std::string> words = emulator;
   words.push_back(path);
@@ -153,9 +154,10 @@ struct run_options {
                              const std::string& resource_path, const run_options& run) {
   std::string hide;
   for (const auto& name : hidden) hide += name + "\n";
+  const std::string python_dir = kvhost::beside_program(KVHOST_PYTHON_DIR);
   const std::string python_path =
-      std::string(KVHOST_PYTHON_DIR) + (std::getenv("PYTHONPATH") ? std::string(":") + std::getenv("PYTHONPATH") : "");
-  ::setenv("KVHOST_LIBRARY", KVHOST_C_LIBRARY, 1);
+      python_dir + (std::getenv("PYTHONPATH") ? std::string(":") + std::getenv("PYTHONPATH") : "");
+  ::setenv("KVHOST_LIBRARY", kvhost::beside_program(KVHOST_C_LIBRARY).c_str(), 1);
   ::setenv("KVHOST_EXTENSION", extension.c_str(), 1);
   ::setenv("KVHOST_HIDE", hide.c_str(), 1);
   ::setenv("KVHOST_RESOURCE_PATH", resource_path.c_str(), 1);
@@ -168,7 +170,7 @@ struct run_options {
   ::setenv("KVHOST_PROJECT", run.project.c_str(), 1);
   ::setenv("KVHOST_SAVE_PROJECT", run.save_project.c_str(), 1);
   ::setenv("PYTHONPATH", python_path.c_str(), 1);
-  const std::string runner = std::string(KVHOST_PYTHON_DIR) + "/kvhost_run.py";
+  const std::string runner = python_dir + "/kvhost_run.py";
   std::vector<char*> argv{const_cast<char*>("python3"), const_cast<char*>(runner.c_str()),
                           const_cast<char*>(script.c_str())};
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
