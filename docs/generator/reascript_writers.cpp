@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "api/media_functions.hpp"
+#include "api/reaper_functions.hpp"
 #include "definition.hpp"
 #include "host_functions.hpp"
 #include "writers.hpp"
@@ -168,6 +169,7 @@ std::vector<host_function> host_functions() {
   functions.push_back({#name, kv_registry::definition<ret params, #params, "">::text.data()});
   KV_HOST_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_MEDIA_FUNCTIONS(KV_DOCS_HOST)
+  KVHOST_REAPER_FUNCTIONS(KV_DOCS_HOST)
 #undef KV_DOCS_HOST
   return functions;
 }

@@ -4,6 +4,7 @@
 // the functions scripts use to build media; and the SWS extension's functions,
 // which the host offers as if SWS were installed.
 #include "api/media_functions.hpp"
+#include "api/reaper_functions.hpp"
 #include "host_functions.hpp"
 #include "sws_functions.hpp"
 
@@ -11,6 +12,7 @@ namespace kvhost::api {
 #define KVHOST_DECLARE(name, ret, params) ret name params;
 KV_HOST_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_MEDIA_FUNCTIONS(KVHOST_DECLARE)
+KVHOST_REAPER_FUNCTIONS(KVHOST_DECLARE)
 KV_SWS_FUNCTIONS(KVHOST_DECLARE)
 #undef KVHOST_DECLARE
 }  // namespace kvhost::api

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "api/host_api.hpp"
 #include "definition.hpp"
+#include "model/named_commands.hpp"
 
 namespace kvhost {
 namespace {
@@ -18,6 +20,7 @@ const std::map<std::string, callable>& host_functions() {
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_REAPER_FUNCTIONS(KVHOST_CALLABLE)
     KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;
@@ -112,6 +115,8 @@ void show_all_functions() { state().hidden.clear(); }
 int kvhost::api::plugin_register(const char* name, void* infostruct) {
   if (!name) return 0;
   state().log.push_back({name, infostruct});
+  if (std::string_view(name) == "command_id")
+    return infostruct ? model::register_command(static_cast<const char*>(infostruct)) : 0;
   record(name, infostruct);
   return 1;
 }
