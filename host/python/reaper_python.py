@@ -527,4 +527,258 @@ def RPR_Envelope_Evaluate(envelope, time, samplerate, samplesRequested, valueOut
   return (_r, envelope, time, samplerate, samplesRequested, float(_t[4].value), float(_t[5].value), float(_t[6].value), float(_t[7].value))
 
 
+def RPR_GetExtState(section, key):
+  _f = CFUNCTYPE(c_char_p, c_char_p, c_char_p)(rpr_getfp('GetExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key))
+  _r = _f(_t[0], _t[1])
+  return _r.decode()
+
+
+def RPR_SetExtState(section, key, value, persist):
+  _f = CFUNCTYPE(None, c_char_p, c_char_p, c_char_p, c_byte)(rpr_getfp('SetExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key), rpr_packsc(value), c_byte(persist))
+  _f(_t[0], _t[1], _t[2], _t[3])
+
+
+def RPR_HasExtState(section, key):
+  _f = CFUNCTYPE(c_byte, c_char_p, c_char_p)(rpr_getfp('HasExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key))
+  _r = _f(_t[0], _t[1])
+  return _r
+
+
+def RPR_DeleteExtState(section, key, persist):
+  _f = CFUNCTYPE(None, c_char_p, c_char_p, c_byte)(rpr_getfp('DeleteExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key), c_byte(persist))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_GetProjExtState(proj, extname, key, valOutNeedBig, valOutNeedBig_sz):
+  _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('GetProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packs(valOutNeedBig), c_int(valOutNeedBig_sz))
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
+  return (_r, proj, extname, key, rpr_unpacks(_t[3]), valOutNeedBig_sz)
+
+
+def RPR_SetProjExtState(proj, extname, key, value):
+  _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p)(rpr_getfp('SetProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packsc(value))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return _r
+
+
+def RPR_EnumProjExtState(proj, extname, idx, keyOutOptional, keyOutOptional_sz, valOutOptional, valOutOptional_sz):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('EnumProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), c_int(idx), rpr_packs(keyOutOptional), c_int(keyOutOptional_sz), rpr_packs(valOutOptional), c_int(valOutOptional_sz))
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5], _t[6])
+  return (_r, proj, extname, idx, rpr_unpacks(_t[3]), keyOutOptional_sz, rpr_unpacks(_t[5]), valOutOptional_sz)
+
+
+def RPR_GetCursorPosition():
+  _f = CFUNCTYPE(c_double)(rpr_getfp('GetCursorPosition'))
+  _r = _f()
+  return _r
+
+
+def RPR_GetCursorPositionEx(proj):
+  _f = CFUNCTYPE(c_double, c_uint64)(rpr_getfp('GetCursorPositionEx'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_SetEditCurPos(time, moveview, seekplay):
+  _f = CFUNCTYPE(None, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos'))
+  _t = (c_double(time), c_byte(moveview), c_byte(seekplay))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_SetEditCurPos2(proj, time, moveview, seekplay):
+  _f = CFUNCTYPE(None, c_uint64, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos2'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(time), c_byte(moveview), c_byte(seekplay))
+  _f(_t[0], _t[1], _t[2], _t[3])
+
+
+def RPR_GetSet_LoopTimeRange(isSet, isLoop, startInOut, endInOut, allowautoseek):
+  _f = CFUNCTYPE(None, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange'))
+  _t = (c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
+  _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), _t[4])
+  return (isSet, isLoop, float(_t[2].value), float(_t[3].value), allowautoseek)
+
+
+def RPR_GetSet_LoopTimeRange2(proj, isSet, isLoop, startInOut, endInOut, allowautoseek):
+  _f = CFUNCTYPE(None, c_uint64, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange2'))
+  _t = (rpr_packp('ReaProject*', proj), c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
+  _f(_t[0], _t[1], _t[2], byref(_t[3]), byref(_t[4]), _t[5])
+  return (proj, isSet, isLoop, float(_t[3].value), float(_t[4].value), allowautoseek)
+
+
+def RPR_CountSelectedTracks(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('CountSelectedTracks'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_GetSelectedTrack2(proj, seltrackidx, wantmaster):
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_int, c_byte)(rpr_getfp('GetSelectedTrack2'))
+  _t = (rpr_packp('ReaProject*', proj), c_int(seltrackidx), c_byte(wantmaster))
+  _r = _f(_t[0], _t[1], _t[2])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMasterTrack(proj):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMasterTrack'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMediaItemTrack(item):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMediaItemTrack'))
+  _t = (rpr_packp('MediaItem*', item),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMediaItemTake_Track(take):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMediaItemTake_Track'))
+  _t = (rpr_packp('MediaItem_Take*', take),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetTake(item, takeidx):
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_int)(rpr_getfp('GetTake'))
+  _t = (rpr_packp('MediaItem*', item), c_int(takeidx))
+  _r = _f(_t[0], _t[1])
+  return rpr_unpackp('MediaItem_Take*', _r)
+
+
+def RPR_Main_OnCommand(command, flag):
+  _f = CFUNCTYPE(None, c_int, c_int)(rpr_getfp('Main_OnCommand'))
+  _t = (c_int(command), c_int(flag))
+  _f(_t[0], _t[1])
+
+
+def RPR_NamedCommandLookup(command_name):
+  _f = CFUNCTYPE(c_int, c_char_p)(rpr_getfp('NamedCommandLookup'))
+  _t = (rpr_packsc(command_name),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_ReverseNamedCommandLookup(command_id):
+  _f = CFUNCTYPE(c_char_p, c_int)(rpr_getfp('ReverseNamedCommandLookup'))
+  _t = (c_int(command_id),)
+  _r = _f(_t[0])
+  return _r.decode()
+
+
+def RPR_GetToggleCommandState(command_id):
+  _f = CFUNCTYPE(c_int, c_int)(rpr_getfp('GetToggleCommandState'))
+  _t = (c_int(command_id),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_GetToggleCommandStateEx(section_id, command_id):
+  _f = CFUNCTYPE(c_int, c_int, c_int)(rpr_getfp('GetToggleCommandStateEx'))
+  _t = (c_int(section_id), c_int(command_id))
+  _r = _f(_t[0], _t[1])
+  return _r
+
+
+def RPR_SetToggleCommandState(section_id, command_id, state):
+  _f = CFUNCTYPE(c_byte, c_int, c_int, c_int)(rpr_getfp('SetToggleCommandState'))
+  _t = (c_int(section_id), c_int(command_id), c_int(state))
+  _r = _f(_t[0], _t[1], _t[2])
+  return _r
+
+
+def RPR_GetPlayState():
+  _f = CFUNCTYPE(c_int)(rpr_getfp('GetPlayState'))
+  _r = _f()
+  return _r
+
+
+def RPR_GetPlayStateEx(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('GetPlayStateEx'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_OnPlayButton():
+  _f = CFUNCTYPE(None)(rpr_getfp('OnPlayButton'))
+  _f()
+
+
+def RPR_OnStopButton():
+  _f = CFUNCTYPE(None)(rpr_getfp('OnStopButton'))
+  _f()
+
+
+def RPR_EnumProjects(idx, projfnOutOptional, projfnOutOptional_sz):
+  _f = CFUNCTYPE(c_uint64, c_int, c_char_p, c_int)(rpr_getfp('EnumProjects'))
+  _t = (c_int(idx), rpr_packs(projfnOutOptional), c_int(projfnOutOptional_sz))
+  _r = _f(_t[0], _t[1], _t[2])
+  return (rpr_unpackp('ReaProject*', _r), idx, rpr_unpacks(_t[1]), projfnOutOptional_sz)
+
+
+def RPR_GetProjectName(proj, bufOut, bufOut_sz):
+  _f = CFUNCTYPE(None, c_uint64, c_char_p, c_int)(rpr_getfp('GetProjectName'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packs(bufOut), c_int(bufOut_sz))
+  _f(_t[0], _t[1], _t[2])
+  return (proj, rpr_unpacks(_t[1]), bufOut_sz)
+
+
+def RPR_GetProjectTimeSignature2(proj, bpmOut, bpiOut):
+  _f = CFUNCTYPE(None, c_uint64, POINTER(c_double), POINTER(c_double))(rpr_getfp('GetProjectTimeSignature2'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(bpmOut), c_double(bpiOut))
+  _f(_t[0], byref(_t[1]), byref(_t[2]))
+  return (proj, float(_t[1].value), float(_t[2].value))
+
+
+def RPR_TimeMap2_timeToBeats(proj, tpos, measuresOutOptional, cmlOutOptional, fullbeatsOutOptional, cdenomOutOptional):
+  _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int), POINTER(c_int), POINTER(c_double), POINTER(c_int))(rpr_getfp('TimeMap2_timeToBeats'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresOutOptional), c_int(cmlOutOptional), c_double(fullbeatsOutOptional), c_int(cdenomOutOptional))
+  _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), byref(_t[4]), byref(_t[5]))
+  return (_r, proj, tpos, int(_t[2].value), int(_t[3].value), float(_t[4].value), int(_t[5].value))
+
+
+def RPR_TimeMap2_beatsToTime(proj, tpos, measuresInOptional):
+  _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int))(rpr_getfp('TimeMap2_beatsToTime'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresInOptional))
+  _r = _f(_t[0], _t[1], byref(_t[2]))
+  return (_r, proj, tpos, int(_t[2].value))
+
+
+def RPR_TimeMap_GetDividedBpmAtTime(time):
+  _f = CFUNCTYPE(c_double, c_double)(rpr_getfp('TimeMap_GetDividedBpmAtTime'))
+  _t = (c_double(time),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_Master_GetTempo():
+  _f = CFUNCTYPE(c_double)(rpr_getfp('Master_GetTempo'))
+  _r = _f()
+  return _r
+
+
+def RPR_SplitMediaItem(item, position):
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_double)(rpr_getfp('SplitMediaItem'))
+  _t = (rpr_packp('MediaItem*', item), c_double(position))
+  _r = _f(_t[0], _t[1])
+  return rpr_unpackp('MediaItem*', _r)
+
+
+def RPR_GetSetMediaItemInfo_String(item, parmname, stringNeedBig, setNewValue):
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaItemInfo_String'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, item, parmname, rpr_unpacks(_t[2]), setNewValue)
+
+
 __all__ = [name for name in list(globals()) if name.startswith(("rpr_", "RPR_"))]

@@ -319,3 +319,155 @@ def RPR_GetEnvelopeName(env: Optional[str], bufOut: str, bufOut_sz: int) -> Tupl
 
 def RPR_Envelope_Evaluate(envelope: Optional[str], time: float, samplerate: float, samplesRequested: int, valueOut: float, dVdSOut: float, ddVdSOut: float, dddVdSOut: float) -> Tuple[int, Optional[str], float, float, int, float, float, float, float]:
   ...
+
+
+def RPR_GetExtState(section: str, key: str) -> str:
+  ...
+
+
+def RPR_SetExtState(section: str, key: str, value: str, persist: bool) -> None:
+  ...
+
+
+def RPR_HasExtState(section: str, key: str) -> int:
+  ...
+
+
+def RPR_DeleteExtState(section: str, key: str, persist: bool) -> None:
+  ...
+
+
+def RPR_GetProjExtState(proj: Optional[str], extname: str, key: str, valOutNeedBig: str, valOutNeedBig_sz: int) -> Tuple[int, Optional[str], str, str, str, int]:
+  ...
+
+
+def RPR_SetProjExtState(proj: Optional[str], extname: str, key: str, value: str) -> int:
+  ...
+
+
+def RPR_EnumProjExtState(proj: Optional[str], extname: str, idx: int, keyOutOptional: str, keyOutOptional_sz: int, valOutOptional: str, valOutOptional_sz: int) -> Tuple[int, Optional[str], str, int, str, int, str, int]:
+  ...
+
+
+def RPR_GetCursorPosition() -> float:
+  ...
+
+
+def RPR_GetCursorPositionEx(proj: Optional[str]) -> float:
+  ...
+
+
+def RPR_SetEditCurPos(time: float, moveview: bool, seekplay: bool) -> None:
+  ...
+
+
+def RPR_SetEditCurPos2(proj: Optional[str], time: float, moveview: bool, seekplay: bool) -> None:
+  ...
+
+
+def RPR_GetSet_LoopTimeRange(isSet: bool, isLoop: bool, startInOut: float, endInOut: float, allowautoseek: bool) -> Tuple[bool, bool, float, float, bool]:
+  ...
+
+
+def RPR_GetSet_LoopTimeRange2(proj: Optional[str], isSet: bool, isLoop: bool, startInOut: float, endInOut: float, allowautoseek: bool) -> Tuple[Optional[str], bool, bool, float, float, bool]:
+  ...
+
+
+def RPR_CountSelectedTracks(proj: Optional[str]) -> int:
+  ...
+
+
+def RPR_GetSelectedTrack2(proj: Optional[str], seltrackidx: int, wantmaster: bool) -> str:
+  ...
+
+
+def RPR_GetMasterTrack(proj: Optional[str]) -> str:
+  ...
+
+
+def RPR_GetMediaItemTrack(item: Optional[str]) -> str:
+  ...
+
+
+def RPR_GetMediaItemTake_Track(take: Optional[str]) -> str:
+  ...
+
+
+def RPR_GetTake(item: Optional[str], takeidx: int) -> str:
+  ...
+
+
+def RPR_Main_OnCommand(command: int, flag: int) -> None:
+  ...
+
+
+def RPR_NamedCommandLookup(command_name: str) -> int:
+  ...
+
+
+def RPR_ReverseNamedCommandLookup(command_id: int) -> str:
+  ...
+
+
+def RPR_GetToggleCommandState(command_id: int) -> int:
+  ...
+
+
+def RPR_GetToggleCommandStateEx(section_id: int, command_id: int) -> int:
+  ...
+
+
+def RPR_SetToggleCommandState(section_id: int, command_id: int, state: int) -> int:
+  ...
+
+
+def RPR_GetPlayState() -> int:
+  ...
+
+
+def RPR_GetPlayStateEx(proj: Optional[str]) -> int:
+  ...
+
+
+def RPR_OnPlayButton() -> None:
+  ...
+
+
+def RPR_OnStopButton() -> None:
+  ...
+
+
+def RPR_EnumProjects(idx: int, projfnOutOptional: str, projfnOutOptional_sz: int) -> Tuple[str, int, str, int]:
+  ...
+
+
+def RPR_GetProjectName(proj: Optional[str], bufOut: str, bufOut_sz: int) -> Tuple[Optional[str], str, int]:
+  ...
+
+
+def RPR_GetProjectTimeSignature2(proj: Optional[str], bpmOut: float, bpiOut: float) -> Tuple[Optional[str], float, float]:
+  ...
+
+
+def RPR_TimeMap2_timeToBeats(proj: Optional[str], tpos: float, measuresOutOptional: int, cmlOutOptional: int, fullbeatsOutOptional: float, cdenomOutOptional: int) -> Tuple[float, Optional[str], float, int, int, float, int]:
+  ...
+
+
+def RPR_TimeMap2_beatsToTime(proj: Optional[str], tpos: float, measuresInOptional: int) -> Tuple[float, Optional[str], float, int]:
+  ...
+
+
+def RPR_TimeMap_GetDividedBpmAtTime(time: float) -> float:
+  ...
+
+
+def RPR_Master_GetTempo() -> float:
+  ...
+
+
+def RPR_SplitMediaItem(item: Optional[str], position: float) -> str:
+  ...
+
+
+def RPR_GetSetMediaItemInfo_String(item: Optional[str], parmname: str, stringNeedBig: str, setNewValue: bool) -> Tuple[int, Optional[str], str, str, bool]:
+  ...
