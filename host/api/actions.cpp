@@ -33,9 +33,10 @@ void Main_OnCommandEx(int command, int flag, ReaProject* proj) {
   for (item* member : owner->selected_items()) record.selected_items.push_back(handle(member));
   const auto& table = main_actions();
   const auto found = table.find(command);
+  if (found != table.end() && found->second.run) return found->second.run(*owner);
+  if (unsimulated_actions_ignored()) return;
   if (found == table.end()) not_simulated("action " + std::to_string(command));
-  if (!found->second.run) not_simulated("action " + std::to_string(command) + " (" + found->second.name + ")");
-  found->second.run(*owner);
+  not_simulated("action " + std::to_string(command) + " (" + found->second.name + ")");
 }
 
 void UpdateArrange() { ++state().update_arrange_count; }

@@ -25,3 +25,12 @@ struct action_state {
 };
 
 }  // namespace kvhost::model
+
+namespace kvhost::model {
+
+// For tests that call every function with any command ID: an action kvhost
+// does not simulate then does nothing instead of stopping the run. Kept
+// across resets.
+bool& unsimulated_actions_ignored();
+
+}  // namespace kvhost::model
