@@ -25,6 +25,7 @@ def RPR_GetUserInputs(title, num_inputs, captions_csv, retvals_csv, retvals_csv_
 
 
 def RPR_GetProjectPath(bufOut, bufOut_sz):
+  """For an unsaved project, the project folder kvhost was given (a temporary one by default)."""
   _f = CFUNCTYPE(None, c_char_p, c_int)(rpr_getfp('GetProjectPath'))
   _t = (rpr_packs(bufOut), c_int(bufOut_sz))
   _f(_t[0], _t[1])
@@ -131,6 +132,7 @@ def RPR_GetMediaTrackInfo_Value(tr, parmname):
 
 
 def RPR_SetMediaTrackInfo_Value(tr, parmname, newvalue):
+  """Unknown, read-only and screen-only keys (I_TCPH, I_TCPY, I_MCPW), and values out of a key's range (I_NCHAN odd or beyond 2..128), are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaTrackInfo_Value'))
   _t = (rpr_packp('MediaTrack*', tr), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -138,6 +140,7 @@ def RPR_SetMediaTrackInfo_Value(tr, parmname, newvalue):
 
 
 def RPR_GetSetMediaTrackInfo_String(tr, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused); P_RAZOREDITS must be triples of start < end and a quoted empty or GUID lane."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaTrackInfo_String'))
   _t = (rpr_packp('MediaTrack*', tr), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
@@ -198,6 +201,7 @@ def RPR_GetSelectedMediaItem(proj, selitem):
 
 
 def RPR_GetMediaItemInfo_Value(item, parmname):
+  """Unknown keys read 0."""
   _f = CFUNCTYPE(c_double, c_uint64, c_char_p)(rpr_getfp('GetMediaItemInfo_Value'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname))
   _r = _f(_t[0], _t[1])
@@ -205,6 +209,7 @@ def RPR_GetMediaItemInfo_Value(item, parmname):
 
 
 def RPR_SetMediaItemInfo_Value(item, parmname, newvalue):
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaItemInfo_Value'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -266,6 +271,7 @@ def RPR_GetTakeEnvelope(take, envidx):
 
 
 def RPR_Main_OnCommandEx(command, flag, proj):
+  """An action kvhost does not simulate stops the run (exit status 3)."""
   _f = CFUNCTYPE(None, c_int, c_int, c_uint64)(rpr_getfp('Main_OnCommandEx'))
   _t = (c_int(command), c_int(flag), rpr_packp('ReaProject*', proj))
   _f(_t[0], _t[1], _t[2])
@@ -411,6 +417,7 @@ def RPR_GetMediaItemTakeInfo_Value(take, parmname):
 
 
 def RPR_SetMediaItemTakeInfo_Value(take, parmname, newvalue):
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaItemTakeInfo_Value'))
   _t = (rpr_packp('MediaItem_Take*', take), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -418,6 +425,7 @@ def RPR_SetMediaItemTakeInfo_Value(take, parmname, newvalue):
 
 
 def RPR_GetSetMediaItemTakeInfo_String(tk, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaItemTakeInfo_String'))
   _t = (rpr_packp('MediaItem_Take*', tk), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
@@ -528,6 +536,7 @@ def RPR_Envelope_Evaluate(envelope, time, samplerate, samplesRequested, valueOut
 
 
 def RPR_GetExtState(section, key):
+  """Sections and keys match without regard to case, in memory as in reaper-extstate.ini."""
   _f = CFUNCTYPE(c_char_p, c_char_p, c_char_p)(rpr_getfp('GetExtState'))
   _t = (rpr_packsc(section), rpr_packsc(key))
   _r = _f(_t[0], _t[1])
@@ -535,6 +544,7 @@ def RPR_GetExtState(section, key):
 
 
 def RPR_SetExtState(section, key, value, persist):
+  """A value with a line break is written to reaper-extstate.ini as is and read back cut at the break; a key holding '=' is read back cut there."""
   _f = CFUNCTYPE(None, c_char_p, c_char_p, c_char_p, c_byte)(rpr_getfp('SetExtState'))
   _t = (rpr_packsc(section), rpr_packsc(key), rpr_packsc(value), c_byte(persist))
   _f(_t[0], _t[1], _t[2], _t[3])
@@ -554,6 +564,7 @@ def RPR_DeleteExtState(section, key, persist):
 
 
 def RPR_GetProjExtState(proj, extname, key, valOutNeedBig, valOutNeedBig_sz):
+  """Returns the value's length; 0 when the key is absent."""
   _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('GetProjExtState'))
   _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packs(valOutNeedBig), c_int(valOutNeedBig_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
@@ -561,6 +572,7 @@ def RPR_GetProjExtState(proj, extname, key, valOutNeedBig, valOutNeedBig_sz):
 
 
 def RPR_SetProjExtState(proj, extname, key, value):
+  """Returns the number of keys extname holds afterwards."""
   _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p)(rpr_getfp('SetProjExtState'))
   _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packsc(value))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
@@ -568,6 +580,7 @@ def RPR_SetProjExtState(proj, extname, key, value):
 
 
 def RPR_EnumProjExtState(proj, extname, idx, keyOutOptional, keyOutOptional_sz, valOutOptional, valOutOptional_sz):
+  """Keys come in byte order of their spelling as first given."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('EnumProjExtState'))
   _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), c_int(idx), rpr_packs(keyOutOptional), c_int(keyOutOptional_sz), rpr_packs(valOutOptional), c_int(valOutOptional_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5], _t[6])
@@ -588,18 +601,21 @@ def RPR_GetCursorPositionEx(proj):
 
 
 def RPR_SetEditCurPos(time, moveview, seekplay):
+  """A negative or non-finite time is refused: the cursor stays."""
   _f = CFUNCTYPE(None, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos'))
   _t = (c_double(time), c_byte(moveview), c_byte(seekplay))
   _f(_t[0], _t[1], _t[2])
 
 
 def RPR_SetEditCurPos2(proj, time, moveview, seekplay):
+  """A negative or non-finite time is refused: the cursor stays."""
   _f = CFUNCTYPE(None, c_uint64, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos2'))
   _t = (rpr_packp('ReaProject*', proj), c_double(time), c_byte(moveview), c_byte(seekplay))
   _f(_t[0], _t[1], _t[2], _t[3])
 
 
 def RPR_GetSet_LoopTimeRange(isSet, isLoop, startInOut, endInOut, allowautoseek):
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
   _f = CFUNCTYPE(None, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange'))
   _t = (c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
   _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), _t[4])
@@ -607,6 +623,7 @@ def RPR_GetSet_LoopTimeRange(isSet, isLoop, startInOut, endInOut, allowautoseek)
 
 
 def RPR_GetSet_LoopTimeRange2(proj, isSet, isLoop, startInOut, endInOut, allowautoseek):
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
   _f = CFUNCTYPE(None, c_uint64, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange2'))
   _t = (rpr_packp('ReaProject*', proj), c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
   _f(_t[0], _t[1], _t[2], byref(_t[3]), byref(_t[4]), _t[5])
@@ -621,6 +638,7 @@ def RPR_CountSelectedTracks(proj):
 
 
 def RPR_GetSelectedTrack2(proj, seltrackidx, wantmaster):
+  """With wantmaster, a selected master comes first (index 0)."""
   _f = CFUNCTYPE(c_uint64, c_uint64, c_int, c_byte)(rpr_getfp('GetSelectedTrack2'))
   _t = (rpr_packp('ReaProject*', proj), c_int(seltrackidx), c_byte(wantmaster))
   _r = _f(_t[0], _t[1], _t[2])
@@ -656,12 +674,14 @@ def RPR_GetTake(item, takeidx):
 
 
 def RPR_Main_OnCommand(command, flag):
+  """An action kvhost does not simulate stops the run (exit status 3)."""
   _f = CFUNCTYPE(None, c_int, c_int)(rpr_getfp('Main_OnCommand'))
   _t = (c_int(command), c_int(flag))
   _f(_t[0], _t[1])
 
 
 def RPR_NamedCommandLookup(command_name):
+  """A name without the leading '_' finds nothing (0); digits give their number."""
   _f = CFUNCTYPE(c_int, c_char_p)(rpr_getfp('NamedCommandLookup'))
   _t = (rpr_packsc(command_name),)
   _r = _f(_t[0])
@@ -676,6 +696,7 @@ def RPR_ReverseNamedCommandLookup(command_id):
 
 
 def RPR_GetToggleCommandState(command_id):
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
   _f = CFUNCTYPE(c_int, c_int)(rpr_getfp('GetToggleCommandState'))
   _t = (c_int(command_id),)
   _r = _f(_t[0])
@@ -683,6 +704,7 @@ def RPR_GetToggleCommandState(command_id):
 
 
 def RPR_GetToggleCommandStateEx(section_id, command_id):
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
   _f = CFUNCTYPE(c_int, c_int, c_int)(rpr_getfp('GetToggleCommandStateEx'))
   _t = (c_int(section_id), c_int(command_id))
   _r = _f(_t[0], _t[1])
@@ -710,6 +732,7 @@ def RPR_GetPlayStateEx(proj):
 
 
 def RPR_OnPlayButton():
+  """Play while playing keeps playing; play while paused resumes."""
   _f = CFUNCTYPE(None)(rpr_getfp('OnPlayButton'))
   _f()
 
@@ -720,6 +743,7 @@ def RPR_OnStopButton():
 
 
 def RPR_EnumProjects(idx, projfnOutOptional, projfnOutOptional_sz):
+  """The file name is empty for an unsaved project."""
   _f = CFUNCTYPE(c_uint64, c_int, c_char_p, c_int)(rpr_getfp('EnumProjects'))
   _t = (c_int(idx), rpr_packs(projfnOutOptional), c_int(projfnOutOptional_sz))
   _r = _f(_t[0], _t[1], _t[2])
@@ -727,6 +751,7 @@ def RPR_EnumProjects(idx, projfnOutOptional, projfnOutOptional_sz):
 
 
 def RPR_GetProjectName(proj, bufOut, bufOut_sz):
+  """Empty for an unsaved project."""
   _f = CFUNCTYPE(None, c_uint64, c_char_p, c_int)(rpr_getfp('GetProjectName'))
   _t = (rpr_packp('ReaProject*', proj), rpr_packs(bufOut), c_int(bufOut_sz))
   _f(_t[0], _t[1], _t[2])
@@ -741,6 +766,7 @@ def RPR_GetProjectTimeSignature2(proj, bpmOut, bpiOut):
 
 
 def RPR_TimeMap2_timeToBeats(proj, tpos, measuresOutOptional, cmlOutOptional, fullbeatsOutOptional, cdenomOutOptional):
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
   _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int), POINTER(c_int), POINTER(c_double), POINTER(c_int))(rpr_getfp('TimeMap2_timeToBeats'))
   _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresOutOptional), c_int(cmlOutOptional), c_double(fullbeatsOutOptional), c_int(cdenomOutOptional))
   _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), byref(_t[4]), byref(_t[5]))
@@ -748,6 +774,7 @@ def RPR_TimeMap2_timeToBeats(proj, tpos, measuresOutOptional, cmlOutOptional, fu
 
 
 def RPR_TimeMap2_beatsToTime(proj, tpos, measuresInOptional):
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
   _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int))(rpr_getfp('TimeMap2_beatsToTime'))
   _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresInOptional))
   _r = _f(_t[0], _t[1], byref(_t[2]))
@@ -768,6 +795,7 @@ def RPR_Master_GetTempo():
 
 
 def RPR_SplitMediaItem(item, position):
+  """The cut has no fades (the left part keeps the fade-in, the right the fade-out); the right part is selected as the item was."""
   _f = CFUNCTYPE(c_uint64, c_uint64, c_double)(rpr_getfp('SplitMediaItem'))
   _t = (rpr_packp('MediaItem*', item), c_double(position))
   _r = _f(_t[0], _t[1])
@@ -775,6 +803,7 @@ def RPR_SplitMediaItem(item, position):
 
 
 def RPR_GetSetMediaItemInfo_String(item, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaItemInfo_String'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
   _r = _f(_t[0], _t[1], _t[2], _t[3])

@@ -26,6 +26,7 @@ def RPR_GetUserInputs(title: str, num_inputs: int, captions_csv: str, retvals_cs
 
 
 def RPR_GetProjectPath(bufOut: str, bufOut_sz: int) -> Tuple[str, int]:
+  """For an unsaved project, the project folder kvhost was given (a temporary one by default)."""
   ...
 
 
@@ -90,10 +91,12 @@ def RPR_GetMediaTrackInfo_Value(tr: Optional[str], parmname: str) -> float:
 
 
 def RPR_SetMediaTrackInfo_Value(tr: Optional[str], parmname: str, newvalue: float) -> int:
+  """Unknown, read-only and screen-only keys (I_TCPH, I_TCPY, I_MCPW), and values out of a key's range (I_NCHAN odd or beyond 2..128), are refused (false)."""
   ...
 
 
 def RPR_GetSetMediaTrackInfo_String(tr: Optional[str], parmname: str, stringNeedBig: str, setNewValue: bool) -> Tuple[int, Optional[str], str, str, bool]:
+  """P_EXT values are one line (a line break is refused); P_RAZOREDITS must be triples of start < end and a quoted empty or GUID lane."""
   ...
 
 
@@ -130,10 +133,12 @@ def RPR_GetSelectedMediaItem(proj: Optional[str], selitem: int) -> str:
 
 
 def RPR_GetMediaItemInfo_Value(item: Optional[str], parmname: str) -> float:
+  """Unknown keys read 0."""
   ...
 
 
 def RPR_SetMediaItemInfo_Value(item: Optional[str], parmname: str, newvalue: float) -> int:
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   ...
 
 
@@ -170,6 +175,7 @@ def RPR_GetTakeEnvelope(take: Optional[str], envidx: int) -> str:
 
 
 def RPR_Main_OnCommandEx(command: int, flag: int, proj: Optional[str]) -> None:
+  """An action kvhost does not simulate stops the run (exit status 3)."""
   ...
 
 
@@ -254,10 +260,12 @@ def RPR_GetMediaItemTakeInfo_Value(take: Optional[str], parmname: str) -> float:
 
 
 def RPR_SetMediaItemTakeInfo_Value(take: Optional[str], parmname: str, newvalue: float) -> int:
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   ...
 
 
 def RPR_GetSetMediaItemTakeInfo_String(tk: Optional[str], parmname: str, stringNeedBig: str, setNewValue: bool) -> Tuple[int, Optional[str], str, str, bool]:
+  """P_EXT values are one line (a line break is refused)."""
   ...
 
 
@@ -322,10 +330,12 @@ def RPR_Envelope_Evaluate(envelope: Optional[str], time: float, samplerate: floa
 
 
 def RPR_GetExtState(section: str, key: str) -> str:
+  """Sections and keys match without regard to case, in memory as in reaper-extstate.ini."""
   ...
 
 
 def RPR_SetExtState(section: str, key: str, value: str, persist: bool) -> None:
+  """A value with a line break is written to reaper-extstate.ini as is and read back cut at the break; a key holding '=' is read back cut there."""
   ...
 
 
@@ -338,14 +348,17 @@ def RPR_DeleteExtState(section: str, key: str, persist: bool) -> None:
 
 
 def RPR_GetProjExtState(proj: Optional[str], extname: str, key: str, valOutNeedBig: str, valOutNeedBig_sz: int) -> Tuple[int, Optional[str], str, str, str, int]:
+  """Returns the value's length; 0 when the key is absent."""
   ...
 
 
 def RPR_SetProjExtState(proj: Optional[str], extname: str, key: str, value: str) -> int:
+  """Returns the number of keys extname holds afterwards."""
   ...
 
 
 def RPR_EnumProjExtState(proj: Optional[str], extname: str, idx: int, keyOutOptional: str, keyOutOptional_sz: int, valOutOptional: str, valOutOptional_sz: int) -> Tuple[int, Optional[str], str, int, str, int, str, int]:
+  """Keys come in byte order of their spelling as first given."""
   ...
 
 
@@ -358,18 +371,22 @@ def RPR_GetCursorPositionEx(proj: Optional[str]) -> float:
 
 
 def RPR_SetEditCurPos(time: float, moveview: bool, seekplay: bool) -> None:
+  """A negative or non-finite time is refused: the cursor stays."""
   ...
 
 
 def RPR_SetEditCurPos2(proj: Optional[str], time: float, moveview: bool, seekplay: bool) -> None:
+  """A negative or non-finite time is refused: the cursor stays."""
   ...
 
 
 def RPR_GetSet_LoopTimeRange(isSet: bool, isLoop: bool, startInOut: float, endInOut: float, allowautoseek: bool) -> Tuple[bool, bool, float, float, bool]:
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
   ...
 
 
 def RPR_GetSet_LoopTimeRange2(proj: Optional[str], isSet: bool, isLoop: bool, startInOut: float, endInOut: float, allowautoseek: bool) -> Tuple[Optional[str], bool, bool, float, float, bool]:
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
   ...
 
 
@@ -378,6 +395,7 @@ def RPR_CountSelectedTracks(proj: Optional[str]) -> int:
 
 
 def RPR_GetSelectedTrack2(proj: Optional[str], seltrackidx: int, wantmaster: bool) -> str:
+  """With wantmaster, a selected master comes first (index 0)."""
   ...
 
 
@@ -398,10 +416,12 @@ def RPR_GetTake(item: Optional[str], takeidx: int) -> str:
 
 
 def RPR_Main_OnCommand(command: int, flag: int) -> None:
+  """An action kvhost does not simulate stops the run (exit status 3)."""
   ...
 
 
 def RPR_NamedCommandLookup(command_name: str) -> int:
+  """A name without the leading '_' finds nothing (0); digits give their number."""
   ...
 
 
@@ -410,10 +430,12 @@ def RPR_ReverseNamedCommandLookup(command_id: int) -> str:
 
 
 def RPR_GetToggleCommandState(command_id: int) -> int:
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
   ...
 
 
 def RPR_GetToggleCommandStateEx(section_id: int, command_id: int) -> int:
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
   ...
 
 
@@ -430,6 +452,7 @@ def RPR_GetPlayStateEx(proj: Optional[str]) -> int:
 
 
 def RPR_OnPlayButton() -> None:
+  """Play while playing keeps playing; play while paused resumes."""
   ...
 
 
@@ -438,10 +461,12 @@ def RPR_OnStopButton() -> None:
 
 
 def RPR_EnumProjects(idx: int, projfnOutOptional: str, projfnOutOptional_sz: int) -> Tuple[str, int, str, int]:
+  """The file name is empty for an unsaved project."""
   ...
 
 
 def RPR_GetProjectName(proj: Optional[str], bufOut: str, bufOut_sz: int) -> Tuple[Optional[str], str, int]:
+  """Empty for an unsaved project."""
   ...
 
 
@@ -450,10 +475,12 @@ def RPR_GetProjectTimeSignature2(proj: Optional[str], bpmOut: float, bpiOut: flo
 
 
 def RPR_TimeMap2_timeToBeats(proj: Optional[str], tpos: float, measuresOutOptional: int, cmlOutOptional: int, fullbeatsOutOptional: float, cdenomOutOptional: int) -> Tuple[float, Optional[str], float, int, int, float, int]:
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
   ...
 
 
 def RPR_TimeMap2_beatsToTime(proj: Optional[str], tpos: float, measuresInOptional: int) -> Tuple[float, Optional[str], float, int]:
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
   ...
 
 
@@ -466,8 +493,10 @@ def RPR_Master_GetTempo() -> float:
 
 
 def RPR_SplitMediaItem(item: Optional[str], position: float) -> str:
+  """The cut has no fades (the left part keeps the fade-in, the right the fade-out); the right part is selected as the item was."""
   ...
 
 
 def RPR_GetSetMediaItemInfo_String(item: Optional[str], parmname: str, stringNeedBig: str, setNewValue: bool) -> Tuple[int, Optional[str], str, str, bool]:
+  """P_EXT values are one line (a line break is refused)."""
   ...
