@@ -8,6 +8,7 @@ const std::map<int, action>& main_actions() {
   static const std::map<int, action> table{
       {1007, {"Transport: Play", play}},
       {1016, {"Transport: Stop", stop}},
+      {1068, {"Transport: Toggle repeat", toggle_repeat, repeat}},
       {1156, {"Options: Toggle item grouping override", toggle_item_grouping, item_grouping}},
       {40001, {"Track: Insert new track", insert_track}},
       {40005, {"Track: Remove tracks", remove_selected_tracks}},

@@ -52,9 +52,11 @@ void stop(model::project&);
 void toggle_item_grouping(model::project&);
 void toggle_trim_behind_items(model::project&);
 void toggle_loop_follows_selection(model::project&);
+void toggle_repeat(model::project&);
 int item_grouping();
 int trim_behind_items();
 int loop_follows_selection();
+int repeat();  // of the current project
 }  // namespace actions
 
 }  // namespace kvhost::api
