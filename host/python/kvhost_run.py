@@ -22,8 +22,8 @@ def main():
   extension = os.environ.get("KVHOST_EXTENSION", "")
   if extension and _host.kvhost_load_extension(extension.encode()) != 1:
     sys.exit("kvhost: cannot load " + extension)
-  # The module's own names, as `from reaper_python import *` gives them; not what it imported.
-  names = {k: getattr(reaper_python, k) for k in reaper_python.__all__}
+  # What `from reaper_python import *` gives: as REAPER's module has no __all__, every public name.
+  names = {k: v for k, v in vars(reaper_python).items() if not k.startswith("_")}
   try:
     runpy.run_path(script, init_globals=names, run_name="__main__")
   finally:

@@ -64,3 +64,7 @@ def rpr_unpacks(v):
 def RPR_ValidatePtr(pointer, ctypename):
   # An integer address only: c_uint64 of a handle string raises TypeError.
   return _validate(c_uint64(pointer), rpr_packsc(ctypename))
+
+
+# What reaper_python passes on to scripts: the rpr_ helpers and RPR_ValidatePtr, not this module's imports.
+__all__ = [name for name in list(globals()) if name.startswith(("rpr_", "RPR_"))]

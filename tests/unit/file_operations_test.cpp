@@ -26,6 +26,7 @@
 
 #include "api/text/file_lists.hpp"
 #include "api/text/file_operations.hpp"
+#include "entry/host_import.hpp"
 #include "temp_folder.hpp"
 #include "utility/utility.hpp"
 
@@ -33,13 +34,6 @@ using namespace KV_COBALT;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> names_in(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 std::vector<std::string> listed(const std::string& folder, const std::string& extension) {
   std::vector<std::string> list;
@@ -132,7 +126,6 @@ TEST(WriteFile, NewFileModeTakesTheFirstFreeNameAfterChanges) {
   const char* dir = folder.text().c_str();
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(WriteFile(dir, "take.wav", "x", 1));
   fs::remove(folder.path() / "take(1).wav");
-  age_folder(folder.path());  // as any later change shows; file-system clocks step in milliseconds
   ASSERT_TRUE(WriteFile(dir, "take.wav", "freed", 1));
   EXPECT_EQ(read_bytes(folder / "take(1).wav"), "freed");
   fs::create_directory(folder.path() / "take(4).wav");
@@ -249,6 +242,8 @@ TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAlone
   EXPECT_EQ(read_back(folder, "long.txt", 4), answer(false, "abc"));
   EXPECT_EQ(read_back(folder, "long.txt", 7), answer(false, "abcdef")) << "the last line feed did not fit";
   EXPECT_EQ(read_back(folder, "long.txt", 8), answer(true, "abcdef\n"));
+  write_bytes(folder / "ended.txt", "abcdef\n");
+  EXPECT_EQ(read_back(folder, "ended.txt", 8), answer(true, "abcdef\n")) << "exactly fills the buffer";
   // Not "nul.txt": Windows gives that name to a device.
   write_bytes(folder / "inner-nul.txt", std::string("a\0b\n", 4));
   EXPECT_EQ(read_back(folder, "inner-nul.txt"), answer(false, "a")) << "read up to the NUL";
@@ -259,6 +254,33 @@ TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAlone
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "", buffer, sizeof buffer)) << "a folder reads as no file";
   EXPECT_STREQ(buffer, "kept");
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "long.txt", nullptr, 100));
+}
+
+namespace {
+
+// A host that grows NeedBig buffers, and in doing so appends to a file: the
+// file grows after the read took its size and before it reads the bytes.
+std::string growing_file, grown_buffer;
+bool grow_and_append(char** buffer, int* size, int wanted) {
+  std::ofstream(growing_file, std::ios::binary | std::ios::app) << "late line\n";
+  grown_buffer.assign(static_cast<std::size_t>(wanted), '\0');
+  *buffer = grown_buffer.data();
+  *size = wanted;
+  return true;
+}
+
+}  // namespace
+
+TEST(ReadFile, AFileThatGrowsWhileItIsReadIsNotWhole) {
+  temp_folder folder;
+  growing_file = folder / "growing.txt";
+  write_bytes(growing_file, "first line\n");
+  host::realloc_cmd_ptr.resolve(reinterpret_cast<void*>(&grow_and_append));
+  char small[4] = "";
+  const bool whole = ReadFile(folder.text().c_str(), "growing.txt", small, sizeof small);
+  host::realloc_cmd_ptr.resolve(nullptr);
+  EXPECT_FALSE(whole) << "answered with its old length";
+  EXPECT_EQ(read_bytes(growing_file), "first line\nlate line\n");
 }
 
 TEST(CopyFile, CopiesOverAnExistingFileAndWholeTrees) {

@@ -39,8 +39,6 @@ std::optional<stamp> stamp_of(const std::filesystem::path& path) {
     return std::nullopt;
   const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
   return stamp{information.dwVolumeSerialNumber, join(information.nFileIndexHigh, information.nFileIndexLow),
-               static_cast<std::int64_t>(
-                   join(information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime)),
                (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
 }
 
@@ -59,10 +57,8 @@ std::optional<std::filesystem::path> resolved(const std::filesystem::path& path)
 std::optional<stamp> stamp_of(const std::filesystem::path& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-  std::error_code error;
-  const auto modified = std::filesystem::last_write_time(path, error);
   return stamp{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-               static_cast<std::int64_t>(modified.time_since_epoch().count()), S_ISDIR(status.st_mode)};
+               S_ISDIR(status.st_mode)};
 }
 
 std::optional<std::filesystem::path> resolved(const std::filesystem::path& path) {

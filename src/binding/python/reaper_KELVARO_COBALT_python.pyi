@@ -2,8 +2,6 @@
 # Types of reaper_KELVARO_COBALT_python: the extension's functions for Python ReaScripts.
 from typing import Optional, Tuple
 
-from reaper_python import *
-
 
 def KV_GetTrackItemSelect(projID: Optional[str], trackID: int, trackType: int) -> str:
   """[KV:API]Get track item select
