@@ -11,7 +11,7 @@ MediaTrack* GetSelectedTrack2(ReaProject* proj, int seltrackidx, bool wantmaster
   auto* owner = find_project(proj);
   if (!owner) return nullptr;
   if (wantmaster && owner->master().selected) {
-    if (seltrackidx == 0) return handle(&owner->master());
+    if (seltrackidx <= 0) return seltrackidx == 0 ? handle(&owner->master()) : nullptr;
     --seltrackidx;
   }
   return handle(owner->selected_at(seltrackidx));

@@ -111,7 +111,7 @@ double TimeMap2_beatsToTime(ReaProject* proj, double tpos, const int* measuresIn
   auto* owner = find_project(proj);
   if (!owner || !usable(owner->tempo)) return 0;
   const auto& tempo = owner->tempo;
-  const double beats = tpos + (measuresInOptional ? *measuresInOptional * tempo.numerator : 0);
+  const double beats = tpos + (measuresInOptional ? static_cast<double>(*measuresInOptional) * tempo.numerator : 0);
   return beats / beats_per_second(tempo);
 }
 

@@ -28,9 +28,9 @@ int panel_height(const track& member) {
 }
 
 // Below the tracks before it that the arrange view shows.
-int panel_top(track& member) {
+double panel_top(track& member) {
   if (member.master) return 0;
-  int top = 0;
+  double top = 0;
   for (int i = 0; i < member.owner->index_of(member); ++i) {
     const track& above = *member.owner->track_at(i);
     if (above.show_in_tcp) top += panel_height(above);

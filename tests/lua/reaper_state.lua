@@ -82,6 +82,7 @@ kvhost.case("Looking up tracks, the master, and an item's or take's track", func
   assert(reaper.GetSelectedTrack2(0, 0, true) == master and reaper.GetSelectedTrack2(0, 1, true) == tracks[2])
   assert(reaper.GetSelectedTrack2(0, 0, false) == tracks[2] and reaper.GetSelectedTrack2(0, 2, true) == tracks[3])
   assert(reaper.GetSelectedTrack2(0, 3, true) == nil and reaper.GetSelectedTrack2(-1, -1, false) == nil)
+  assert(reaper.GetSelectedTrack2(0, -2147483648, true) == nil)
   local item = reaper.AddMediaItemToTrack(tracks[1])
   local take = reaper.AddTakeToMediaItem(item)
   assert(reaper.GetMediaItemTrack(item) == tracks[1] and reaper.GetMediaItemTake_Track(take) == tracks[1])
