@@ -1,5 +1,6 @@
 // Python ReaScript wrappers: the host's RPR_ functions for kvhost's
 // reaper_python module, and the extension's own wrapper module.
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 
 #include "api/media_functions.hpp"
 #include "api/project_state_functions.hpp"
+#include "api/reaper_functions.hpp"
 #include "api/runner_functions.hpp"
 #include "data/reaper_functions.hpp"
 #include "definition.hpp"
@@ -184,6 +186,7 @@ std::vector<host_function> host_functions() {
   KVHOST_MEDIA_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_RUNNER_FUNCTIONS(KV_DOCS_HOST)
   KVHOST_PROJECT_STATE_FUNCTIONS(KV_DOCS_HOST)
+  KVHOST_REAPER_FUNCTIONS(KV_DOCS_HOST)
 #undef KV_DOCS_HOST
   return functions;
 }
@@ -196,13 +199,34 @@ bool for_scripts(std::string_view name) {
          name != "GetAudioAccessorSamples" && name != "ValidatePtr";
 }
 
+// What kvhost chose where REAPER's behaviour is not established; empty for the rest.
+std::string note_of(std::string_view name) {
+#define KV_DOCS_NOTE(function, note) \
+  if (name == #function) return note;
+  KVHOST_FUNCTION_NOTES(KV_DOCS_NOTE)
+#undef KV_DOCS_NOTE
+  return "";
+}
+
+// A note for a name the host does not offer would never be shown.
+void check_notes(const std::vector<host_function>& offered) {
+  auto offers = [&](std::string_view name) {
+    return std::any_of(offered.begin(), offered.end(), [&](const host_function& f) { return f.name == name; });
+  };
+#define KV_DOCS_NOTED(function, note) \
+  if (!offers(#function)) throw std::runtime_error("a note for " #function ", which the host does not offer");
+  KVHOST_FUNCTION_NOTES(KV_DOCS_NOTED)
+#undef KV_DOCS_NOTED
+}
+
 std::vector<script_function> host_script_functions() {
   std::vector<script_function> functions;
+  check_notes(host_functions());
   for (const auto& f : host_functions()) {
     if (!for_scripts(f.name)) continue;
     auto parsed = kvhost::parse_definition(f.definition);
-    functions.push_back(
-        {"RPR_" + std::string(f.name), std::string(f.name), parsed.result, std::move(parsed.parameters), ""});
+    functions.push_back({"RPR_" + std::string(f.name), std::string(f.name), parsed.result, std::move(parsed.parameters),
+                         note_of(f.name)});
   }
   return functions;
 }

@@ -5,6 +5,7 @@
 // which the host offers as if SWS were installed.
 #include "api/media_functions.hpp"
 #include "api/project_state_functions.hpp"
+#include "api/reaper_functions.hpp"
 #include "api/runner_functions.hpp"
 #include "host_functions.hpp"
 #include "sws_functions.hpp"
@@ -15,6 +16,7 @@ KV_HOST_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_MEDIA_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_RUNNER_FUNCTIONS(KVHOST_DECLARE)
 KVHOST_PROJECT_STATE_FUNCTIONS(KVHOST_DECLARE)
+KVHOST_REAPER_FUNCTIONS(KVHOST_DECLARE)
 KV_SWS_FUNCTIONS(KVHOST_DECLARE)
 #undef KVHOST_DECLARE
 }  // namespace kvhost::api

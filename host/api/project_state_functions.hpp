@@ -17,8 +17,3 @@
   X(GetItemStateChunk, bool, (MediaItem * item, char* strNeedBig, int strNeedBig_sz, bool isundoOptional)) \
   X(SetItemStateChunk, bool, (MediaItem * item, const char* str, bool isundoOptional))                     \
   X(GetTrackStateChunk, bool, (MediaTrack * track, char* strNeedBig, int strNeedBig_sz, bool isundoOptional))
-
-namespace kvhost::api {
-// Runs undo (40029) or redo (40030) on the project; false for other commands.
-bool run_undo_action(int command, ReaProject* proj);
-}  // namespace kvhost::api

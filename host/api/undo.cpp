@@ -1,6 +1,7 @@
 // Undo points and blocks; actions 40029 (undo) and 40030 (redo) come here too.
 #include <exception>
 
+#include "api/action_table.hpp"
 #include "api/host_api.hpp"
 #include "model/run_stop.hpp"
 #include "model/state.hpp"
@@ -54,12 +55,12 @@ const char* Undo_CanUndo2(ReaProject* proj) {
   return owner ? project_file::undo_name(*owner) : nullptr;
 }
 
-bool run_undo_action(int command, ReaProject* proj) {
-  constexpr int undo_action = 40029, redo_action = 40030;
-  auto* owner = find_project(proj);
-  if (command != undo_action && command != redo_action) return false;
-  if (owner) guarded([&] { return command == undo_action ? project_file::undo(*owner) : project_file::redo(*owner); });
-  return true;
+void actions::undo(project& owner) {
+  guarded([&] { return project_file::undo(owner); });
+}
+
+void actions::redo(project& owner) {
+  guarded([&] { return project_file::redo(owner); });
 }
 
 }  // namespace kvhost::api

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "api/host_api.hpp"
 #include "data/reaper_functions.hpp"
 #include "definition.hpp"
+#include "model/named_commands.hpp"
 
 namespace kvhost {
 namespace {
@@ -21,6 +23,7 @@ const std::map<std::string, callable>& host_functions() {
     KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_RUNNER_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_PROJECT_STATE_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_REAPER_FUNCTIONS(KVHOST_CALLABLE)
     KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;
@@ -127,6 +130,8 @@ std::vector<const callable*> host_callables() {
 int kvhost::api::plugin_register(const char* name, void* infostruct) {
   if (!name) return 0;
   state().log.push_back({name, infostruct});
+  if (std::string_view(name) == "command_id")
+    return infostruct ? model::register_command(static_cast<const char*>(infostruct)) : 0;
   record(name, infostruct);
   return 1;
 }

@@ -229,6 +229,13 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
       slots[i] = const_cast<char*>(text_argument(L, arg++, p));
     } else if (is_value_pointer(p) && (ends_with(p.name, "In") || ends_with(p.name, "InOptional"))) {
       slots[i] = value_in_argument(L, arg++, p, c);
+    } else if (is_value_pointer(p) && role == parameter_role::in_out) {
+      // Given and returned ("...InOut"); a missing value reads as 0.
+      value_in_argument(L, arg++, p, c);
+      slots[i] = p.type == "int*"    ? static_cast<void*>(&c.integer)
+                 : p.type == "bool*" ? static_cast<void*>(&c.flag)
+                                     : static_cast<void*>(&c.number);
+      outputs.push_back(i);
     } else {
       slots[i] = pointer_argument(L, arg++, p, *fn);
     }

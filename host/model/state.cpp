@@ -28,6 +28,7 @@ track& host_state::insert_track(project& owner, int index) {
 
 void host_state::delete_track(track& removed) {
   if (removed.master) return;
+  if (removed.owner->last_touched == &removed) removed.owner->last_touched = nullptr;
   live_tracks.erase(&removed);
   removed.owner->remove_track(removed);
 }
@@ -42,7 +43,8 @@ void reset_state() { instance() = std::make_unique<host_state>(); }
 
 project* find_project(ReaProject* handle) {
   auto& host = state();
-  if (!handle) return host.current;
+  // Scripts pass -1 for the current project as often as 0.
+  if (!handle || handle == reinterpret_cast<ReaProject*>(-1)) return host.current;
   const auto* wanted = reinterpret_cast<const project*>(handle);
   const auto found = std::find_if(host.projects.begin(), host.projects.end(),
                                   [&](const auto& candidate) { return candidate.get() == wanted; });

@@ -9,6 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "action_state.hpp"
+#include "ext_state.hpp"
 #include "host_types.hpp"
 #include "media_handles.hpp"
 #include "project.hpp"
@@ -42,12 +44,14 @@ struct host_state {
   std::vector<std::unique_ptr<envelope_copy>> envelope_copies;
   std::vector<std::unique_ptr<audio_accessor>> accessors;
   int update_arrange_count = 0;
+  ext_state_store ext_state;
+  action_state actions;
 };
 
 host_state& state();
 void reset_state();
 
-project* find_project(ReaProject* handle);  // null: the current project
+project* find_project(ReaProject* handle);  // null or -1: the current project
 track* find_track(MediaTrack* handle);
 
 // Takes the object out of its owning list; null when it is not there.

@@ -27,6 +27,7 @@ def RPR_GetUserInputs(title, num_inputs, captions_csv, retvals_csv, retvals_csv_
 
 
 def RPR_GetProjectPath(bufOut, bufOut_sz):
+  """For an unsaved project, the project folder kvhost was given (a temporary one by default)."""
   _f = CFUNCTYPE(None, c_char_p, c_int)(rpr_getfp('GetProjectPath'))
   _t = (rpr_packs(bufOut), c_int(bufOut_sz))
   _f(_t[0], _t[1])
@@ -133,6 +134,7 @@ def RPR_GetMediaTrackInfo_Value(tr, parmname):
 
 
 def RPR_SetMediaTrackInfo_Value(tr, parmname, newvalue):
+  """Unknown, read-only and screen-only keys (I_TCPH, I_TCPY, I_MCPW), and values out of a key's range (I_NCHAN odd or beyond 2..128), are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaTrackInfo_Value'))
   _t = (rpr_packp('MediaTrack*', tr), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -140,6 +142,7 @@ def RPR_SetMediaTrackInfo_Value(tr, parmname, newvalue):
 
 
 def RPR_GetSetMediaTrackInfo_String(tr, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused); P_RAZOREDITS must be triples of start < end and a quoted empty or GUID lane."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaTrackInfo_String'))
   _t = (rpr_packp('MediaTrack*', tr), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
@@ -200,6 +203,7 @@ def RPR_GetSelectedMediaItem(proj, selitem):
 
 
 def RPR_GetMediaItemInfo_Value(item, parmname):
+  """Unknown keys read 0."""
   _f = CFUNCTYPE(c_double, c_uint64, c_char_p)(rpr_getfp('GetMediaItemInfo_Value'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname))
   _r = _f(_t[0], _t[1])
@@ -207,6 +211,7 @@ def RPR_GetMediaItemInfo_Value(item, parmname):
 
 
 def RPR_SetMediaItemInfo_Value(item, parmname, newvalue):
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaItemInfo_Value'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -268,6 +273,7 @@ def RPR_GetTakeEnvelope(take, envidx):
 
 
 def RPR_Main_OnCommandEx(command, flag, proj):
+  """An action kvhost does not simulate stops the run (exit status 3)."""
   _f = CFUNCTYPE(None, c_int, c_int, c_uint64)(rpr_getfp('Main_OnCommandEx'))
   _t = (c_int(command), c_int(flag), rpr_packp('ReaProject*', proj))
   _f(_t[0], _t[1], _t[2])
@@ -413,6 +419,7 @@ def RPR_GetMediaItemTakeInfo_Value(take, parmname):
 
 
 def RPR_SetMediaItemTakeInfo_Value(take, parmname, newvalue):
+  """Unknown and read-only keys, and values out of a key's range, are refused (false)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_double)(rpr_getfp('SetMediaItemTakeInfo_Value'))
   _t = (rpr_packp('MediaItem_Take*', take), rpr_packsc(parmname), c_double(newvalue))
   _r = _f(_t[0], _t[1], _t[2])
@@ -420,6 +427,7 @@ def RPR_SetMediaItemTakeInfo_Value(take, parmname, newvalue):
 
 
 def RPR_GetSetMediaItemTakeInfo_String(tk, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused)."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaItemTakeInfo_String'))
   _t = (rpr_packp('MediaItem_Take*', tk), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
   _r = _f(_t[0], _t[1], _t[2], _t[3])
@@ -685,6 +693,281 @@ def RPR_GetTrackStateChunk(track, strNeedBig, strNeedBig_sz, isundoOptional):
   return (_r, track, rpr_unpacks(_t[1]), strNeedBig_sz, isundoOptional)
 
 
+def RPR_GetExtState(section, key):
+  """Sections and keys match without regard to case, in memory as in reaper-extstate.ini."""
+  _f = CFUNCTYPE(c_char_p, c_char_p, c_char_p)(rpr_getfp('GetExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key))
+  _r = _f(_t[0], _t[1])
+  return _r.decode()
+
+
+def RPR_SetExtState(section, key, value, persist):
+  """A value with a line break is written to reaper-extstate.ini as is and read back cut at the break; a key holding '=' is read back cut there."""
+  _f = CFUNCTYPE(None, c_char_p, c_char_p, c_char_p, c_byte)(rpr_getfp('SetExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key), rpr_packsc(value), c_byte(persist))
+  _f(_t[0], _t[1], _t[2], _t[3])
+
+
+def RPR_HasExtState(section, key):
+  _f = CFUNCTYPE(c_byte, c_char_p, c_char_p)(rpr_getfp('HasExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key))
+  _r = _f(_t[0], _t[1])
+  return _r
+
+
+def RPR_DeleteExtState(section, key, persist):
+  _f = CFUNCTYPE(None, c_char_p, c_char_p, c_byte)(rpr_getfp('DeleteExtState'))
+  _t = (rpr_packsc(section), rpr_packsc(key), c_byte(persist))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_GetProjExtState(proj, extname, key, valOutNeedBig, valOutNeedBig_sz):
+  """Returns the value's length; 0 when the key is absent."""
+  _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('GetProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packs(valOutNeedBig), c_int(valOutNeedBig_sz))
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
+  return (_r, proj, extname, key, rpr_unpacks(_t[3]), valOutNeedBig_sz)
+
+
+def RPR_SetProjExtState(proj, extname, key, value):
+  """Returns the number of keys extname holds afterwards."""
+  _f = CFUNCTYPE(c_int, c_uint64, c_char_p, c_char_p, c_char_p)(rpr_getfp('SetProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), rpr_packsc(key), rpr_packsc(value))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return _r
+
+
+def RPR_EnumProjExtState(proj, extname, idx, keyOutOptional, keyOutOptional_sz, valOutOptional, valOutOptional_sz):
+  """Keys come in byte order of their spelling as first given."""
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('EnumProjExtState'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packsc(extname), c_int(idx), rpr_packs(keyOutOptional), c_int(keyOutOptional_sz), rpr_packs(valOutOptional), c_int(valOutOptional_sz))
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5], _t[6])
+  return (_r, proj, extname, idx, rpr_unpacks(_t[3]), keyOutOptional_sz, rpr_unpacks(_t[5]), valOutOptional_sz)
+
+
+def RPR_GetCursorPosition():
+  _f = CFUNCTYPE(c_double)(rpr_getfp('GetCursorPosition'))
+  _r = _f()
+  return _r
+
+
+def RPR_GetCursorPositionEx(proj):
+  _f = CFUNCTYPE(c_double, c_uint64)(rpr_getfp('GetCursorPositionEx'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_SetEditCurPos(time, moveview, seekplay):
+  """A negative or non-finite time is refused: the cursor stays."""
+  _f = CFUNCTYPE(None, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos'))
+  _t = (c_double(time), c_byte(moveview), c_byte(seekplay))
+  _f(_t[0], _t[1], _t[2])
+
+
+def RPR_SetEditCurPos2(proj, time, moveview, seekplay):
+  """A negative or non-finite time is refused: the cursor stays."""
+  _f = CFUNCTYPE(None, c_uint64, c_double, c_byte, c_byte)(rpr_getfp('SetEditCurPos2'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(time), c_byte(moveview), c_byte(seekplay))
+  _f(_t[0], _t[1], _t[2], _t[3])
+
+
+def RPR_GetSet_LoopTimeRange(isSet, isLoop, startInOut, endInOut, allowautoseek):
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
+  _f = CFUNCTYPE(None, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange'))
+  _t = (c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
+  _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), _t[4])
+  return (isSet, isLoop, float(_t[2].value), float(_t[3].value), allowautoseek)
+
+
+def RPR_GetSet_LoopTimeRange2(proj, isSet, isLoop, startInOut, endInOut, allowautoseek):
+  """Setting start after end, or a negative or non-finite time, changes nothing and returns the range as it is. Loop points follow the time selection only while option 40621 is on (off at start)."""
+  _f = CFUNCTYPE(None, c_uint64, c_byte, c_byte, POINTER(c_double), POINTER(c_double), c_byte)(rpr_getfp('GetSet_LoopTimeRange2'))
+  _t = (rpr_packp('ReaProject*', proj), c_byte(isSet), c_byte(isLoop), c_double(startInOut), c_double(endInOut), c_byte(allowautoseek))
+  _f(_t[0], _t[1], _t[2], byref(_t[3]), byref(_t[4]), _t[5])
+  return (proj, isSet, isLoop, float(_t[3].value), float(_t[4].value), allowautoseek)
+
+
+def RPR_CountSelectedTracks(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('CountSelectedTracks'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_GetSelectedTrack2(proj, seltrackidx, wantmaster):
+  """With wantmaster, a selected master comes first (index 0)."""
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_int, c_byte)(rpr_getfp('GetSelectedTrack2'))
+  _t = (rpr_packp('ReaProject*', proj), c_int(seltrackidx), c_byte(wantmaster))
+  _r = _f(_t[0], _t[1], _t[2])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMasterTrack(proj):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMasterTrack'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMediaItemTrack(item):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMediaItemTrack'))
+  _t = (rpr_packp('MediaItem*', item),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetMediaItemTake_Track(take):
+  _f = CFUNCTYPE(c_uint64, c_uint64)(rpr_getfp('GetMediaItemTake_Track'))
+  _t = (rpr_packp('MediaItem_Take*', take),)
+  _r = _f(_t[0])
+  return rpr_unpackp('MediaTrack*', _r)
+
+
+def RPR_GetTake(item, takeidx):
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_int)(rpr_getfp('GetTake'))
+  _t = (rpr_packp('MediaItem*', item), c_int(takeidx))
+  _r = _f(_t[0], _t[1])
+  return rpr_unpackp('MediaItem_Take*', _r)
+
+
+def RPR_Main_OnCommand(command, flag):
+  """An action kvhost does not simulate stops the run (exit status 3)."""
+  _f = CFUNCTYPE(None, c_int, c_int)(rpr_getfp('Main_OnCommand'))
+  _t = (c_int(command), c_int(flag))
+  _f(_t[0], _t[1])
+
+
+def RPR_NamedCommandLookup(command_name):
+  """A name without the leading '_' finds nothing (0); digits give their number."""
+  _f = CFUNCTYPE(c_int, c_char_p)(rpr_getfp('NamedCommandLookup'))
+  _t = (rpr_packsc(command_name),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_ReverseNamedCommandLookup(command_id):
+  _f = CFUNCTYPE(c_char_p, c_int)(rpr_getfp('ReverseNamedCommandLookup'))
+  _t = (c_int(command_id),)
+  _r = _f(_t[0])
+  return _r.decode()
+
+
+def RPR_GetToggleCommandState(command_id):
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
+  _f = CFUNCTYPE(c_int, c_int)(rpr_getfp('GetToggleCommandState'))
+  _t = (c_int(command_id),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_GetToggleCommandStateEx(section_id, command_id):
+  """A native action kvhost does not model stops the run (exit status 3); a script action reads -1 until set."""
+  _f = CFUNCTYPE(c_int, c_int, c_int)(rpr_getfp('GetToggleCommandStateEx'))
+  _t = (c_int(section_id), c_int(command_id))
+  _r = _f(_t[0], _t[1])
+  return _r
+
+
+def RPR_SetToggleCommandState(section_id, command_id, state):
+  _f = CFUNCTYPE(c_byte, c_int, c_int, c_int)(rpr_getfp('SetToggleCommandState'))
+  _t = (c_int(section_id), c_int(command_id), c_int(state))
+  _r = _f(_t[0], _t[1], _t[2])
+  return _r
+
+
+def RPR_GetPlayState():
+  _f = CFUNCTYPE(c_int)(rpr_getfp('GetPlayState'))
+  _r = _f()
+  return _r
+
+
+def RPR_GetPlayStateEx(proj):
+  _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('GetPlayStateEx'))
+  _t = (rpr_packp('ReaProject*', proj),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_OnPlayButton():
+  """Play while playing keeps playing; play while paused resumes."""
+  _f = CFUNCTYPE(None)(rpr_getfp('OnPlayButton'))
+  _f()
+
+
+def RPR_OnStopButton():
+  _f = CFUNCTYPE(None)(rpr_getfp('OnStopButton'))
+  _f()
+
+
+def RPR_EnumProjects(idx, projfnOutOptional, projfnOutOptional_sz):
+  """The file name is empty for an unsaved project."""
+  _f = CFUNCTYPE(c_uint64, c_int, c_char_p, c_int)(rpr_getfp('EnumProjects'))
+  _t = (c_int(idx), rpr_packs(projfnOutOptional), c_int(projfnOutOptional_sz))
+  _r = _f(_t[0], _t[1], _t[2])
+  return (rpr_unpackp('ReaProject*', _r), idx, rpr_unpacks(_t[1]), projfnOutOptional_sz)
+
+
+def RPR_GetProjectName(proj, bufOut, bufOut_sz):
+  """Empty for an unsaved project."""
+  _f = CFUNCTYPE(None, c_uint64, c_char_p, c_int)(rpr_getfp('GetProjectName'))
+  _t = (rpr_packp('ReaProject*', proj), rpr_packs(bufOut), c_int(bufOut_sz))
+  _f(_t[0], _t[1], _t[2])
+  return (proj, rpr_unpacks(_t[1]), bufOut_sz)
+
+
+def RPR_GetProjectTimeSignature2(proj, bpmOut, bpiOut):
+  _f = CFUNCTYPE(None, c_uint64, POINTER(c_double), POINTER(c_double))(rpr_getfp('GetProjectTimeSignature2'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(bpmOut), c_double(bpiOut))
+  _f(_t[0], byref(_t[1]), byref(_t[2]))
+  return (proj, float(_t[1].value), float(_t[2].value))
+
+
+def RPR_TimeMap2_timeToBeats(proj, tpos, measuresOutOptional, cmlOutOptional, fullbeatsOutOptional, cdenomOutOptional):
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
+  _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int), POINTER(c_int), POINTER(c_double), POINTER(c_int))(rpr_getfp('TimeMap2_timeToBeats'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresOutOptional), c_int(cmlOutOptional), c_double(fullbeatsOutOptional), c_int(cdenomOutOptional))
+  _r = _f(_t[0], _t[1], byref(_t[2]), byref(_t[3]), byref(_t[4]), byref(_t[5]))
+  return (_r, proj, tpos, int(_t[2].value), int(_t[3].value), float(_t[4].value), int(_t[5].value))
+
+
+def RPR_TimeMap2_beatsToTime(proj, tpos, measuresInOptional):
+  """Beats count the denominator's notes (eighths in 6/8); the tempo counts quarter notes."""
+  _f = CFUNCTYPE(c_double, c_uint64, c_double, POINTER(c_int))(rpr_getfp('TimeMap2_beatsToTime'))
+  _t = (rpr_packp('ReaProject*', proj), c_double(tpos), c_int(measuresInOptional))
+  _r = _f(_t[0], _t[1], byref(_t[2]))
+  return (_r, proj, tpos, int(_t[2].value))
+
+
+def RPR_TimeMap_GetDividedBpmAtTime(time):
+  _f = CFUNCTYPE(c_double, c_double)(rpr_getfp('TimeMap_GetDividedBpmAtTime'))
+  _t = (c_double(time),)
+  _r = _f(_t[0])
+  return _r
+
+
+def RPR_Master_GetTempo():
+  _f = CFUNCTYPE(c_double)(rpr_getfp('Master_GetTempo'))
+  _r = _f()
+  return _r
+
+
+def RPR_SplitMediaItem(item, position):
+  """The cut has no fades (the left part keeps the fade-in, the right the fade-out); the right part is selected as the item was."""
+  _f = CFUNCTYPE(c_uint64, c_uint64, c_double)(rpr_getfp('SplitMediaItem'))
+  _t = (rpr_packp('MediaItem*', item), c_double(position))
+  _r = _f(_t[0], _t[1])
+  return rpr_unpackp('MediaItem*', _r)
+
+
+def RPR_GetSetMediaItemInfo_String(item, parmname, stringNeedBig, setNewValue):
+  """P_EXT values are one line (a line break is refused)."""
+  _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_byte)(rpr_getfp('GetSetMediaItemInfo_String'))
+  _t = (rpr_packp('MediaItem*', item), rpr_packsc(parmname), rpr_packs(stringNeedBig), c_byte(setNewValue))
+  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  return (_r, item, parmname, rpr_unpacks(_t[2]), setNewValue)
+
+
 # REAPER's functions kvhost does not simulate: calling one stops the run.
 from reaper_python_core import _not_implemented  # noqa: E402
 
@@ -762,7 +1045,6 @@ RPR_ClearPeakCache = _not_implemented('ClearPeakCache')
 RPR_CountActionShortcuts = _not_implemented('CountActionShortcuts')
 RPR_CountAutomationItems = _not_implemented('CountAutomationItems')
 RPR_CountEnvelopePointsEx = _not_implemented('CountEnvelopePointsEx')
-RPR_CountSelectedTracks = _not_implemented('CountSelectedTracks')
 RPR_CountTCPFXParms = _not_implemented('CountTCPFXParms')
 RPR_CountTempoTimeSigMarkers = _not_implemented('CountTempoTimeSigMarkers')
 RPR_CountTrackEnvelopes = _not_implemented('CountTrackEnvelopes')
@@ -776,7 +1058,6 @@ RPR_DeleteActionShortcut = _not_implemented('DeleteActionShortcut')
 RPR_DeleteEnvelopePointEx = _not_implemented('DeleteEnvelopePointEx')
 RPR_DeleteEnvelopePointRange = _not_implemented('DeleteEnvelopePointRange')
 RPR_DeleteEnvelopePointRangeEx = _not_implemented('DeleteEnvelopePointRangeEx')
-RPR_DeleteExtState = _not_implemented('DeleteExtState')
 RPR_DeleteProjectMarker = _not_implemented('DeleteProjectMarker')
 RPR_DeleteTakeMarker = _not_implemented('DeleteTakeMarker')
 RPR_DeleteTakeStretchMarkers = _not_implemented('DeleteTakeStretchMarkers')
@@ -796,10 +1077,8 @@ RPR_EnsureNotCompletelyOffscreen = _not_implemented('EnsureNotCompletelyOffscree
 RPR_EnumInstalledFX = _not_implemented('EnumInstalledFX')
 RPR_EnumPitchShiftModes = _not_implemented('EnumPitchShiftModes')
 RPR_EnumPitchShiftSubModes = _not_implemented('EnumPitchShiftSubModes')
-RPR_EnumProjExtState = _not_implemented('EnumProjExtState')
 RPR_EnumProjectMarkers = _not_implemented('EnumProjectMarkers')
 RPR_EnumProjectMarkers2 = _not_implemented('EnumProjectMarkers2')
-RPR_EnumProjects = _not_implemented('EnumProjects')
 RPR_EnumRegionRenderMatrix = _not_implemented('EnumRegionRenderMatrix')
 RPR_EnumTrackMIDIProgramNames = _not_implemented('EnumTrackMIDIProgramNames')
 RPR_EnumTrackMIDIProgramNamesEx = _not_implemented('EnumTrackMIDIProgramNamesEx')
@@ -826,8 +1105,6 @@ RPR_GetConfigWantsDock = _not_implemented('GetConfigWantsDock')
 RPR_GetCurrentProjectInLoadSave = _not_implemented('GetCurrentProjectInLoadSave')
 RPR_GetCursorContext = _not_implemented('GetCursorContext')
 RPR_GetCursorContext2 = _not_implemented('GetCursorContext2')
-RPR_GetCursorPosition = _not_implemented('GetCursorPosition')
-RPR_GetCursorPositionEx = _not_implemented('GetCursorPositionEx')
 RPR_GetDisplayedMediaItemColor = _not_implemented('GetDisplayedMediaItemColor')
 RPR_GetDisplayedMediaItemColor2 = _not_implemented('GetDisplayedMediaItemColor2')
 RPR_GetEnvelopeInfo_Value = _not_implemented('GetEnvelopeInfo_Value')
@@ -838,7 +1115,6 @@ RPR_GetEnvelopeScalingMode = _not_implemented('GetEnvelopeScalingMode')
 RPR_GetEnvelopeStateChunk = _not_implemented('GetEnvelopeStateChunk')
 RPR_GetEnvelopeUIState = _not_implemented('GetEnvelopeUIState')
 RPR_GetExePath = _not_implemented('GetExePath')
-RPR_GetExtState = _not_implemented('GetExtState')
 RPR_GetFXEnvelope = _not_implemented('GetFXEnvelope')
 RPR_GetFocusedFX = _not_implemented('GetFocusedFX')
 RPR_GetFocusedFX2 = _not_implemented('GetFocusedFX2')
@@ -858,15 +1134,12 @@ RPR_GetMIDIInputName = _not_implemented('GetMIDIInputName')
 RPR_GetMIDIOutputName = _not_implemented('GetMIDIOutputName')
 RPR_GetMainHwnd = _not_implemented('GetMainHwnd')
 RPR_GetMasterMuteSoloFlags = _not_implemented('GetMasterMuteSoloFlags')
-RPR_GetMasterTrack = _not_implemented('GetMasterTrack')
 RPR_GetMasterTrackVisibility = _not_implemented('GetMasterTrackVisibility')
 RPR_GetMaxMidiInputs = _not_implemented('GetMaxMidiInputs')
 RPR_GetMaxMidiOutputs = _not_implemented('GetMaxMidiOutputs')
 RPR_GetMediaFileMetadata = _not_implemented('GetMediaFileMetadata')
 RPR_GetMediaItemTakeByGUID = _not_implemented('GetMediaItemTakeByGUID')
 RPR_GetMediaItemTake_Peaks = _not_implemented('GetMediaItemTake_Peaks')
-RPR_GetMediaItemTake_Track = _not_implemented('GetMediaItemTake_Track')
-RPR_GetMediaItemTrack = _not_implemented('GetMediaItemTrack')
 RPR_GetMediaSourceParent = _not_implemented('GetMediaSourceParent')
 RPR_GetMediaSourceType = _not_implemented('GetMediaSourceType')
 RPR_GetMixerScroll = _not_implemented('GetMixerScroll')
@@ -886,18 +1159,12 @@ RPR_GetPlayPosition = _not_implemented('GetPlayPosition')
 RPR_GetPlayPosition2 = _not_implemented('GetPlayPosition2')
 RPR_GetPlayPosition2Ex = _not_implemented('GetPlayPosition2Ex')
 RPR_GetPlayPositionEx = _not_implemented('GetPlayPositionEx')
-RPR_GetPlayState = _not_implemented('GetPlayState')
-RPR_GetPlayStateEx = _not_implemented('GetPlayStateEx')
-RPR_GetProjExtState = _not_implemented('GetProjExtState')
 RPR_GetProjectLength = _not_implemented('GetProjectLength')
-RPR_GetProjectName = _not_implemented('GetProjectName')
 RPR_GetProjectPathEx = _not_implemented('GetProjectPathEx')
 RPR_GetProjectStateChangeCount = _not_implemented('GetProjectStateChangeCount')
 RPR_GetProjectTimeOffset = _not_implemented('GetProjectTimeOffset')
 RPR_GetProjectTimeSignature = _not_implemented('GetProjectTimeSignature')
-RPR_GetProjectTimeSignature2 = _not_implemented('GetProjectTimeSignature2')
 RPR_GetSelectedEnvelope = _not_implemented('GetSelectedEnvelope')
-RPR_GetSelectedTrack2 = _not_implemented('GetSelectedTrack2')
 RPR_GetSelectedTrackEnvelope = _not_implemented('GetSelectedTrackEnvelope')
 RPR_GetSetAutomationItemInfo = _not_implemented('GetSetAutomationItemInfo')
 RPR_GetSetAutomationItemInfo_String = _not_implemented('GetSetAutomationItemInfo_String')
@@ -906,7 +1173,6 @@ RPR_GetSetEnvelopeState = _not_implemented('GetSetEnvelopeState')
 RPR_GetSetEnvelopeState2 = _not_implemented('GetSetEnvelopeState2')
 RPR_GetSetItemState = _not_implemented('GetSetItemState')
 RPR_GetSetItemState2 = _not_implemented('GetSetItemState2')
-RPR_GetSetMediaItemInfo_String = _not_implemented('GetSetMediaItemInfo_String')
 RPR_GetSetProjectAuthor = _not_implemented('GetSetProjectAuthor')
 RPR_GetSetProjectGrid = _not_implemented('GetSetProjectGrid')
 RPR_GetSetProjectInfo = _not_implemented('GetSetProjectInfo')
@@ -921,11 +1187,8 @@ RPR_GetSetTrackSendInfo_String = _not_implemented('GetSetTrackSendInfo_String')
 RPR_GetSetTrackState = _not_implemented('GetSetTrackState')
 RPR_GetSetTrackState2 = _not_implemented('GetSetTrackState2')
 RPR_GetSet_ArrangeView2 = _not_implemented('GetSet_ArrangeView2')
-RPR_GetSet_LoopTimeRange = _not_implemented('GetSet_LoopTimeRange')
-RPR_GetSet_LoopTimeRange2 = _not_implemented('GetSet_LoopTimeRange2')
 RPR_GetSubProjectFromSource = _not_implemented('GetSubProjectFromSource')
 RPR_GetTCPFXParm = _not_implemented('GetTCPFXParm')
-RPR_GetTake = _not_implemented('GetTake')
 RPR_GetTakeMarker = _not_implemented('GetTakeMarker')
 RPR_GetTakeNumStretchMarkers = _not_implemented('GetTakeNumStretchMarkers')
 RPR_GetTakeStretchMarker = _not_implemented('GetTakeStretchMarker')
@@ -934,8 +1197,6 @@ RPR_GetTempoMatchPlayRate = _not_implemented('GetTempoMatchPlayRate')
 RPR_GetTempoTimeSigMarker = _not_implemented('GetTempoTimeSigMarker')
 RPR_GetThemeColor = _not_implemented('GetThemeColor')
 RPR_GetThingFromPoint = _not_implemented('GetThingFromPoint')
-RPR_GetToggleCommandState = _not_implemented('GetToggleCommandState')
-RPR_GetToggleCommandStateEx = _not_implemented('GetToggleCommandStateEx')
 RPR_GetTooltipWindow = _not_implemented('GetTooltipWindow')
 RPR_GetTouchedOrFocusedFX = _not_implemented('GetTouchedOrFocusedFX')
 RPR_GetTrackAutomationMode = _not_implemented('GetTrackAutomationMode')
@@ -965,7 +1226,6 @@ RPR_GetUnderrunTime = _not_implemented('GetUnderrunTime')
 RPR_GetUserFileNameForRead = _not_implemented('GetUserFileNameForRead')
 RPR_GoToMarker = _not_implemented('GoToMarker')
 RPR_GoToRegion = _not_implemented('GoToRegion')
-RPR_HasExtState = _not_implemented('HasExtState')
 RPR_HasTrackMIDIPrograms = _not_implemented('HasTrackMIDIPrograms')
 RPR_HasTrackMIDIProgramsEx = _not_implemented('HasTrackMIDIProgramsEx')
 RPR_Help_Set = _not_implemented('Help_Set')
@@ -1031,7 +1291,6 @@ RPR_MIDI_SetItemExtents = _not_implemented('MIDI_SetItemExtents')
 RPR_MIDI_SetNote = _not_implemented('MIDI_SetNote')
 RPR_MIDI_SetTextSysexEvt = _not_implemented('MIDI_SetTextSysexEvt')
 RPR_MIDI_Sort = _not_implemented('MIDI_Sort')
-RPR_Main_OnCommand = _not_implemented('Main_OnCommand')
 RPR_Main_SaveProject = _not_implemented('Main_SaveProject')
 RPR_Main_SaveProjectEx = _not_implemented('Main_SaveProjectEx')
 RPR_Main_UpdateLoopInfo = _not_implemented('Main_UpdateLoopInfo')
@@ -1040,7 +1299,6 @@ RPR_MarkProjectDirty = _not_implemented('MarkProjectDirty')
 RPR_MarkTrackItemsDirty = _not_implemented('MarkTrackItemsDirty')
 RPR_Master_GetPlayRate = _not_implemented('Master_GetPlayRate')
 RPR_Master_GetPlayRateAtTime = _not_implemented('Master_GetPlayRateAtTime')
-RPR_Master_GetTempo = _not_implemented('Master_GetTempo')
 RPR_Master_NormalizePlayRate = _not_implemented('Master_NormalizePlayRate')
 RPR_Master_NormalizeTempo = _not_implemented('Master_NormalizeTempo')
 RPR_MediaExplorerGetLastPlayedFileInfo = _not_implemented('MediaExplorerGetLastPlayedFileInfo')
@@ -1049,12 +1307,9 @@ RPR_Menu_GetHash = _not_implemented('Menu_GetHash')
 RPR_MoveEditCursor = _not_implemented('MoveEditCursor')
 RPR_MoveMediaItemToTrack = _not_implemented('MoveMediaItemToTrack')
 RPR_MuteAllTracks = _not_implemented('MuteAllTracks')
-RPR_NamedCommandLookup = _not_implemented('NamedCommandLookup')
 RPR_OnPauseButton = _not_implemented('OnPauseButton')
 RPR_OnPauseButtonEx = _not_implemented('OnPauseButtonEx')
-RPR_OnPlayButton = _not_implemented('OnPlayButton')
 RPR_OnPlayButtonEx = _not_implemented('OnPlayButtonEx')
-RPR_OnStopButton = _not_implemented('OnStopButton')
 RPR_OnStopButtonEx = _not_implemented('OnStopButtonEx')
 RPR_OpenColorThemeFile = _not_implemented('OpenColorThemeFile')
 RPR_OpenMediaExplorer = _not_implemented('OpenMediaExplorer')
@@ -1076,7 +1331,6 @@ RPR_RenderFileSection = _not_implemented('RenderFileSection')
 RPR_ReorderSelectedTracks = _not_implemented('ReorderSelectedTracks')
 RPR_Resample_EnumModes = _not_implemented('Resample_EnumModes')
 RPR_ResolveWildcards = _not_implemented('ResolveWildcards')
-RPR_ReverseNamedCommandLookup = _not_implemented('ReverseNamedCommandLookup')
 RPR_SLIDER2DB = _not_implemented('SLIDER2DB')
 RPR_ScaleFromEnvelopeMode = _not_implemented('ScaleFromEnvelopeMode')
 RPR_ScaleToEnvelopeMode = _not_implemented('ScaleToEnvelopeMode')
@@ -1086,12 +1340,9 @@ RPR_SendMIDIMessageToHardware = _not_implemented('SendMIDIMessageToHardware')
 RPR_SetAutomationMode = _not_implemented('SetAutomationMode')
 RPR_SetCurrentBPM = _not_implemented('SetCurrentBPM')
 RPR_SetCursorContext = _not_implemented('SetCursorContext')
-RPR_SetEditCurPos = _not_implemented('SetEditCurPos')
-RPR_SetEditCurPos2 = _not_implemented('SetEditCurPos2')
 RPR_SetEnvelopePoint = _not_implemented('SetEnvelopePoint')
 RPR_SetEnvelopePointEx = _not_implemented('SetEnvelopePointEx')
 RPR_SetEnvelopeStateChunk = _not_implemented('SetEnvelopeStateChunk')
-RPR_SetExtState = _not_implemented('SetExtState')
 RPR_SetGlobalAutomationOverride = _not_implemented('SetGlobalAutomationOverride')
 RPR_SetMIDIEditorGrid = _not_implemented('SetMIDIEditorGrid')
 RPR_SetMasterTrackVisibility = _not_implemented('SetMasterTrackVisibility')
@@ -1099,7 +1350,6 @@ RPR_SetMediaItemLength = _not_implemented('SetMediaItemLength')
 RPR_SetMediaItemPosition = _not_implemented('SetMediaItemPosition')
 RPR_SetMixerScroll = _not_implemented('SetMixerScroll')
 RPR_SetMouseModifier = _not_implemented('SetMouseModifier')
-RPR_SetProjExtState = _not_implemented('SetProjExtState')
 RPR_SetProjectGrid = _not_implemented('SetProjectGrid')
 RPR_SetProjectMarker = _not_implemented('SetProjectMarker')
 RPR_SetProjectMarker2 = _not_implemented('SetProjectMarker2')
@@ -1112,7 +1362,6 @@ RPR_SetTakeStretchMarker = _not_implemented('SetTakeStretchMarker')
 RPR_SetTakeStretchMarkerSlope = _not_implemented('SetTakeStretchMarkerSlope')
 RPR_SetTempoTimeSigMarker = _not_implemented('SetTempoTimeSigMarker')
 RPR_SetThemeColor = _not_implemented('SetThemeColor')
-RPR_SetToggleCommandState = _not_implemented('SetToggleCommandState')
 RPR_SetTrackAutomationMode = _not_implemented('SetTrackAutomationMode')
 RPR_SetTrackMIDILyrics = _not_implemented('SetTrackMIDILyrics')
 RPR_SetTrackMIDINoteName = _not_implemented('SetTrackMIDINoteName')
@@ -1134,7 +1383,6 @@ RPR_ShowPopupMenu = _not_implemented('ShowPopupMenu')
 RPR_SnapToGrid = _not_implemented('SnapToGrid')
 RPR_SoloAllTracks = _not_implemented('SoloAllTracks')
 RPR_Splash_GetWnd = _not_implemented('Splash_GetWnd')
-RPR_SplitMediaItem = _not_implemented('SplitMediaItem')
 RPR_StuffMIDIMessage = _not_implemented('StuffMIDIMessage')
 RPR_TakeFX_AddByName = _not_implemented('TakeFX_AddByName')
 RPR_TakeFX_CopyToTake = _not_implemented('TakeFX_CopyToTake')
@@ -1187,10 +1435,7 @@ RPR_ThemeLayout_SetParameter = _not_implemented('ThemeLayout_SetParameter')
 RPR_TimeMap2_GetDividedBpmAtTime = _not_implemented('TimeMap2_GetDividedBpmAtTime')
 RPR_TimeMap2_GetNextChangeTime = _not_implemented('TimeMap2_GetNextChangeTime')
 RPR_TimeMap2_QNToTime = _not_implemented('TimeMap2_QNToTime')
-RPR_TimeMap2_beatsToTime = _not_implemented('TimeMap2_beatsToTime')
-RPR_TimeMap2_timeToBeats = _not_implemented('TimeMap2_timeToBeats')
 RPR_TimeMap2_timeToQN = _not_implemented('TimeMap2_timeToQN')
-RPR_TimeMap_GetDividedBpmAtTime = _not_implemented('TimeMap_GetDividedBpmAtTime')
 RPR_TimeMap_GetMeasureInfo = _not_implemented('TimeMap_GetMeasureInfo')
 RPR_TimeMap_GetMetronomePattern = _not_implemented('TimeMap_GetMetronomePattern')
 RPR_TimeMap_GetTimeSigAtTime = _not_implemented('TimeMap_GetTimeSigAtTime')
