@@ -27,6 +27,10 @@ struct host_state {
   project& add_project();
   track& insert_track(project& owner, int index);
   void delete_track(track& removed);  // the master stays
+  // Removes it as delete_track does but keeps its memory, with its items,
+  // takes, sources and envelopes, until the host is reset: handles kept from
+  // before an undo or a reload never match the objects read in their place.
+  void retire_track(track& removed);
 
   std::vector<std::unique_ptr<project>> projects;
   project* current = nullptr;
@@ -42,6 +46,7 @@ struct host_state {
   std::vector<std::unique_ptr<envelope_copy>> envelope_copies;
   std::vector<std::unique_ptr<audio_accessor>> accessors;
   int update_arrange_count = 0;
+  std::vector<std::unique_ptr<track>> retired_tracks;
 };
 
 host_state& state();
