@@ -32,8 +32,8 @@ class project {
   int track_count() const { return static_cast<int>(tracks_.size()); }
   track* track_at(int index);  // null when out of range
 
-  track& insert_track(int index);  // index clamped to 0..track_count()
-  void remove_track(track& removed);
+  track& insert_track(int index);                       // index clamped to 0..track_count()
+  std::unique_ptr<track> remove_track(track& removed);  // null when not a track of it
 
   int index_of(track& member);  // -1 for the master
   int depth_of(track& member);

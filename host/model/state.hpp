@@ -29,6 +29,10 @@ struct host_state {
   project& add_project();
   track& insert_track(project& owner, int index);
   void delete_track(track& removed);  // the master stays
+  // Removes it as delete_track does but keeps its memory, with its items,
+  // takes, sources and envelopes, until the host is reset: handles kept from
+  // before an undo or a reload never match the objects read in their place.
+  void retire_track(track& removed);
 
   std::vector<std::unique_ptr<project>> projects;
   project* current = nullptr;
@@ -46,6 +50,7 @@ struct host_state {
   int update_arrange_count = 0;
   ext_state_store ext_state;
   action_state actions;
+  std::vector<std::unique_ptr<track>> retired_tracks;
 };
 
 host_state& state();

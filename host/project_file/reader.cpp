@@ -330,7 +330,7 @@ std::shared_ptr<image> parsed(std::string_view text, const std::string& root_key
 
 void clear_project(project& target) {
   auto& host = state();
-  while (target.track_count() > 0) host.delete_track(*target.track_at(target.track_count() - 1));
+  while (target.track_count() > 0) host.retire_track(*target.track_at(target.track_count() - 1));
   while (target.markers.size() > 0) target.markers.remove(0);
   track& master = target.master();
   master.name.clear();

@@ -317,6 +317,35 @@ TEST_F(project_files, undo_and_redo_restore_the_project_but_not_the_cursor) {
   EXPECT_STREQ(Undo_CanUndo2(nullptr), "Other");
 }
 
+TEST_F(project_files, handles_from_before_an_undo_never_name_the_restored_objects) {
+  ASSERT_EQ(load_text(fixture("modern.RPP")), "");
+  MediaTrack* track = GetTrack(nullptr, 0);
+  MediaItem* item = GetMediaItem(nullptr, 0);
+  MediaItem_Take* take = GetMediaItemTake(item, 0);
+  struct object {
+    void* pointer;
+    const char* type;
+  };
+  const object before[] = {{track, "MediaTrack*"},
+                           {item, "MediaItem*"},
+                           {take, "MediaItem_Take*"},
+                           {GetTakeEnvelopeByName(take, "Volume"), "TrackEnvelope*"},
+                           {GetMediaItemTake_Source(take), "PCM_source*"}};
+  SetMediaTrackInfo_Value(track, "D_VOL", 0.25);
+  Undo_OnStateChange("Quieter");
+  // Each restore reads the objects anew, where freed ones could otherwise be reused.
+  for (const int command : {40029, 40030, 40029}) {
+    Main_OnCommandEx(command, 0, nullptr);
+    for (const auto& [pointer, type] : before) EXPECT_FALSE(ValidatePtr2(nullptr, pointer, type)) << type;
+  }
+  MediaItem* restored = GetMediaItem(nullptr, 0);
+  EXPECT_TRUE(ValidatePtr2(nullptr, GetTrack(nullptr, 0), "MediaTrack*"));
+  EXPECT_TRUE(ValidatePtr2(nullptr, restored, "MediaItem*"));
+  EXPECT_NE(restored, item);
+  EXPECT_STREQ(GetTakeName(GetMediaItemTake(restored, 0)), "take one");
+  EXPECT_DOUBLE_EQ(GetMediaTrackInfo_Value(GetTrack(nullptr, 0), "D_VOL"), 0.5);
+}
+
 TEST_F(project_files, a_script_gets_an_automatic_point_when_it_changed_the_project) {
   ASSERT_EQ(load_text(fixture("minimal.RPP")), "");
   files::add_script_undo_point(current(), "/scripts/Do nothing.lua");
