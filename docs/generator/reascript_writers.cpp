@@ -199,15 +199,6 @@ bool for_scripts(std::string_view name) {
          name != "GetAudioAccessorSamples" && name != "ValidatePtr";
 }
 
-// What kvhost chose where REAPER's behaviour is not established; empty for the rest.
-std::string note_of(std::string_view name) {
-#define KV_DOCS_NOTE(function, note) \
-  if (name == #function) return note;
-  KVHOST_FUNCTION_NOTES(KV_DOCS_NOTE)
-#undef KV_DOCS_NOTE
-  return "";
-}
-
 // A note for a name the host does not offer would never be shown.
 void check_notes(const std::vector<host_function>& offered) {
   auto offers = [&](std::string_view name) {
@@ -226,7 +217,7 @@ std::vector<script_function> host_script_functions() {
     if (!for_scripts(f.name)) continue;
     auto parsed = kvhost::parse_definition(f.definition);
     functions.push_back({"RPR_" + std::string(f.name), std::string(f.name), parsed.result, std::move(parsed.parameters),
-                         note_of(f.name)});
+                         host_function_note(f.name)});
   }
   return functions;
 }
@@ -251,6 +242,14 @@ std::vector<std::string> unwrapped_reaper_functions() {
 }
 
 }  // namespace
+
+std::string host_function_note(std::string_view name) {
+#define KV_DOCS_NOTE(function, note) \
+  if (name == #function) return note;
+  KVHOST_FUNCTION_NOTES(KV_DOCS_NOTE)
+#undef KV_DOCS_NOTE
+  return "";
+}
 
 generated_file reaper_python_functions(const documentation&) {
   std::ostringstream py;

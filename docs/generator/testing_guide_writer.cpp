@@ -50,7 +50,9 @@ bool is_sws(const std::string& name) {
 
 using notes = std::map<std::string, std::string>;
 
+// The host's list of notes first, then a comment beside the declaration.
 std::string note_of(const notes& all, const std::string& name) {
+  if (const std::string listed = host_function_note(name); !listed.empty()) return cell(listed);
   const auto found = all.find(name);
   return found == all.end() ? "" : cell(found->second);
 }

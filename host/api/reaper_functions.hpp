@@ -116,4 +116,23 @@ inline constexpr const char* one_line = "P_EXT values are one line (a line break
     "P_EXT values are one line (a line break is refused); P_RAZOREDITS must be triples of start < end and a "     \
     "quoted empty or GUID lane.")                                                                                 \
   X(GetSetMediaItemInfo_String, kvhost_notes::one_line)                                                           \
-  X(GetSetMediaItemTakeInfo_String, kvhost_notes::one_line)
+  X(GetSetMediaItemTakeInfo_String, kvhost_notes::one_line)                                                       \
+  X(time_precise, "Starts at 86400 s and advances 1/30 s per deferred cycle, the same on every run.")             \
+  X(GetOS, "On Linux \"Other\", as REAPER's header says; --os chooses another.")                                  \
+  X(APIExists,                                                                                                    \
+    "True for every REAPER 7.40 function name (calling one kvhost lacks stops the run) and what extensions "      \
+    "registered; false for defer, runloop, atexit and get_action_context.")                                       \
+  X(file_exists, "False for a folder.")                                                                           \
+  X(MB,                                                                                                           \
+    "The answer comes from the kvhost table's queue or --answers; none left stops the run (status 4). A type "    \
+    "outside 0..5 is OK-only.")                                                                                   \
+  X(GetUserInputs,                                                                                                \
+    "0 or more than 16 fields return false without a dialog; a cancelled one returns the defaults as passed.")    \
+  X(Undo_EndBlock,                                                                                                \
+    "Blocks nest: the outermost End makes the point. Every point stores the whole project whatever extraflags "   \
+    "says.")                                                                                                      \
+  X(Undo_DoUndo2,                                                                                                 \
+    "Refused (0) while a block is open. Handles of objects the undo rebuilt are invalid afterwards, and their "   \
+    "addresses are never reused in the run.")                                                                     \
+  X(Undo_OnStateChange, "Stores the whole project.")                                                              \
+  X(SetItemStateChunk, "Lines kvhost does not model are kept as they are; text that does not parse is refused.")

@@ -20,6 +20,7 @@ def RPR_ShowConsoleMsg(msg):
 
 
 def RPR_GetUserInputs(title, num_inputs, captions_csv, retvals_csv, retvals_csv_sz):
+  """0 or more than 16 fields return false without a dialog; a cancelled one returns the defaults as passed."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_int, c_char_p, c_char_p, c_int)(rpr_getfp('GetUserInputs'))
   _t = (rpr_packsc(title), c_int(num_inputs), rpr_packsc(captions_csv), rpr_packs(retvals_csv), c_int(retvals_csv_sz))
   _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
@@ -538,12 +539,14 @@ def RPR_Envelope_Evaluate(envelope, time, samplerate, samplesRequested, valueOut
 
 
 def RPR_time_precise():
+  """Starts at 86400 s and advances 1/30 s per deferred cycle, the same on every run."""
   _f = CFUNCTYPE(c_double)(rpr_getfp('time_precise'))
   _r = _f()
   return _r
 
 
 def RPR_GetOS():
+  """On Linux \"Other\", as REAPER's header says; --os chooses another."""
   _f = CFUNCTYPE(c_char_p)(rpr_getfp('GetOS'))
   _r = _f()
   return _r.decode()
@@ -556,6 +559,7 @@ def RPR_GetAppVersion():
 
 
 def RPR_APIExists(function_name):
+  """True for every REAPER 7.40 function name (calling one kvhost lacks stops the run) and what extensions registered; false for defer, runloop, atexit and get_action_context."""
   _f = CFUNCTYPE(c_byte, c_char_p)(rpr_getfp('APIExists'))
   _t = (rpr_packsc(function_name),)
   _r = _f(_t[0])
@@ -563,6 +567,7 @@ def RPR_APIExists(function_name):
 
 
 def RPR_file_exists(path):
+  """False for a folder."""
   _f = CFUNCTYPE(c_byte, c_char_p)(rpr_getfp('file_exists'))
   _t = (rpr_packsc(path),)
   _r = _f(_t[0])
@@ -599,6 +604,7 @@ def RPR_RefreshToolbar2(section_id, command_id):
 
 
 def RPR_MB(msg, title, type):
+  """The answer comes from the kvhost table's queue or --answers; none left stops the run (status 4). A type outside 0..5 is OK-only."""
   _f = CFUNCTYPE(c_int, c_char_p, c_char_p, c_int)(rpr_getfp('MB'))
   _t = (rpr_packsc(msg), rpr_packsc(title), c_int(type))
   _r = _f(_t[0], _t[1], _t[2])
@@ -635,6 +641,7 @@ def RPR_Undo_BeginBlock2(proj):
 
 
 def RPR_Undo_EndBlock(descchange, extraflags):
+  """Blocks nest: the outermost End makes the point. Every point stores the whole project whatever extraflags says."""
   _f = CFUNCTYPE(None, c_char_p, c_int)(rpr_getfp('Undo_EndBlock'))
   _t = (rpr_packsc(descchange), c_int(extraflags))
   _f(_t[0], _t[1])
@@ -647,6 +654,7 @@ def RPR_Undo_EndBlock2(proj, descchange, extraflags):
 
 
 def RPR_Undo_OnStateChange(descchange):
+  """Stores the whole project."""
   _f = CFUNCTYPE(None, c_char_p)(rpr_getfp('Undo_OnStateChange'))
   _t = (rpr_packsc(descchange),)
   _f(_t[0])
@@ -659,6 +667,7 @@ def RPR_Undo_OnStateChange2(proj, descchange):
 
 
 def RPR_Undo_DoUndo2(proj):
+  """Refused (0) while a block is open. Handles of objects the undo rebuilt are invalid afterwards, and their addresses are never reused in the run."""
   _f = CFUNCTYPE(c_int, c_uint64)(rpr_getfp('Undo_DoUndo2'))
   _t = (rpr_packp('ReaProject*', proj),)
   _r = _f(_t[0])
@@ -680,6 +689,7 @@ def RPR_GetItemStateChunk(item, strNeedBig, strNeedBig_sz, isundoOptional):
 
 
 def RPR_SetItemStateChunk(item, str, isundoOptional):
+  """Lines kvhost does not model are kept as they are; text that does not parse is refused."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_byte)(rpr_getfp('SetItemStateChunk'))
   _t = (rpr_packp('MediaItem*', item), rpr_packsc(str), c_byte(isundoOptional))
   _r = _f(_t[0], _t[1], _t[2])

@@ -28,6 +28,7 @@ def RPR_ShowConsoleMsg(msg: str) -> None:
 
 
 def RPR_GetUserInputs(title: str, num_inputs: int, captions_csv: str, retvals_csv: str, retvals_csv_sz: int) -> Tuple[int, str, int, str, str, int]:
+  """0 or more than 16 fields return false without a dialog; a cancelled one returns the defaults as passed."""
   ...
 
 
@@ -336,10 +337,12 @@ def RPR_Envelope_Evaluate(envelope: Optional[str], time: float, samplerate: floa
 
 
 def RPR_time_precise() -> float:
+  """Starts at 86400 s and advances 1/30 s per deferred cycle, the same on every run."""
   ...
 
 
 def RPR_GetOS() -> str:
+  """On Linux \"Other\", as REAPER's header says; --os chooses another."""
   ...
 
 
@@ -348,10 +351,12 @@ def RPR_GetAppVersion() -> str:
 
 
 def RPR_APIExists(function_name: str) -> int:
+  """True for every REAPER 7.40 function name (calling one kvhost lacks stops the run) and what extensions registered; false for defer, runloop, atexit and get_action_context."""
   ...
 
 
 def RPR_file_exists(path: str) -> int:
+  """False for a folder."""
   ...
 
 
@@ -376,6 +381,7 @@ def RPR_RefreshToolbar2(section_id: int, command_id: int) -> None:
 
 
 def RPR_MB(msg: str, title: str, type: int) -> int:
+  """The answer comes from the kvhost table's queue or --answers; none left stops the run (status 4). A type outside 0..5 is OK-only."""
   ...
 
 
@@ -400,6 +406,7 @@ def RPR_Undo_BeginBlock2(proj: Optional[str]) -> None:
 
 
 def RPR_Undo_EndBlock(descchange: str, extraflags: int) -> None:
+  """Blocks nest: the outermost End makes the point. Every point stores the whole project whatever extraflags says."""
   ...
 
 
@@ -408,6 +415,7 @@ def RPR_Undo_EndBlock2(proj: Optional[str], descchange: str, extraflags: int) ->
 
 
 def RPR_Undo_OnStateChange(descchange: str) -> None:
+  """Stores the whole project."""
   ...
 
 
@@ -416,6 +424,7 @@ def RPR_Undo_OnStateChange2(proj: Optional[str], descchange: str) -> None:
 
 
 def RPR_Undo_DoUndo2(proj: Optional[str]) -> int:
+  """Refused (0) while a block is open. Handles of objects the undo rebuilt are invalid afterwards, and their addresses are never reused in the run."""
   ...
 
 
@@ -428,6 +437,7 @@ def RPR_GetItemStateChunk(item: Optional[str], strNeedBig: str, strNeedBig_sz: i
 
 
 def RPR_SetItemStateChunk(item: Optional[str], str: str, isundoOptional: bool) -> int:
+  """Lines kvhost does not model are kept as they are; text that does not parse is refused."""
   ...
 
 
