@@ -1,7 +1,8 @@
 #include "razor_edits.hpp"
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "property_text.hpp"
 
@@ -12,9 +13,11 @@ namespace {
 bool read_time(std::string_view& text, double& value) {
   const auto end = text.find(' ');
   if (end == std::string_view::npos) return false;
-  const auto digits = text.substr(0, end);
-  const auto [stop, failed] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (failed != std::errc() || stop != digits.data() + digits.size() || !std::isfinite(value)) return false;
+  // strtod rather than from_chars, which the release's older C++ runtime lacks for doubles.
+  const std::string digits(text.substr(0, end));
+  char* stop = nullptr;
+  value = std::strtod(digits.c_str(), &stop);
+  if (digits.empty() || stop != digits.c_str() + digits.size() || !std::isfinite(value)) return false;
   text.remove_prefix(end + 1);
   return true;
 }
