@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "api/simulated_actions.hpp"
 #include "data/reaper_functions.hpp"
@@ -54,18 +55,12 @@ std::size_t long_bracket_end(const std::string& text, std::size_t at, int level)
   return found == std::string::npos ? text.size() : found + close.size();
 }
 
-std::string lua_code(std::string text) {
+// Blanks every comment and string of the text: span_end gives where the one
+// starting at a position ends, or that position when none starts there.
+template <class SpanEnd>
+std::string blank_spans(std::string text, SpanEnd span_end) {
   for (std::size_t i = 0; i < text.size();) {
-    const char c = text[i];
-    std::size_t end = i;
-    if (c == '-' && text.compare(i, 2, "--") == 0) {
-      const int level = long_bracket_level(text, i + 2);
-      end = level >= 0 ? long_bracket_end(text, i + 2, level) : std::min(text.find('\n', i), text.size());
-    } else if (c == '"' || c == '\'') {
-      end = quoted_end(text, i, true);
-    } else if (const int level = long_bracket_level(text, i); level >= 0) {
-      end = long_bracket_end(text, i, level);
-    }
+    const std::size_t end = span_end(text, i);
     if (end == i) {
       ++i;
       continue;
@@ -76,29 +71,29 @@ std::string lua_code(std::string text) {
   return text;
 }
 
+std::string lua_code(std::string text) {
+  return blank_spans(std::move(text), [](const std::string& code, std::size_t i) {
+    const char c = code[i];
+    if (c == '-' && code.compare(i, 2, "--") == 0) {
+      const int level = long_bracket_level(code, i + 2);
+      return level >= 0 ? long_bracket_end(code, i + 2, level) : std::min(code.find('\n', i), code.size());
+    }
+    if (c == '"' || c == '\'') return quoted_end(code, i, true);
+    if (const int level = long_bracket_level(code, i); level >= 0) return long_bracket_end(code, i, level);
+    return i;
+  });
+}
+
 std::string python_code(std::string text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const char c = text[i];
-    std::size_t end = i;
-    if (c == '#') {
-      end = std::min(text.find('\n', i), text.size());
-    } else if (c == '"' || c == '\'') {
-      const std::string triple(3, c);
-      if (text.compare(i, 3, triple) == 0) {
-        const std::size_t close = text.find(triple, i + 3);
-        end = close == std::string::npos ? text.size() : close + 3;
-      } else {
-        end = quoted_end(text, i, true);
-      }
-    }
-    if (end == i) {
-      ++i;
-      continue;
-    }
-    blank(text, i, end);
-    i = end;
-  }
-  return text;
+  return blank_spans(std::move(text), [](const std::string& code, std::size_t i) {
+    const char c = code[i];
+    if (c == '#') return std::min(code.find('\n', i), code.size());
+    if (c != '"' && c != '\'') return i;
+    const std::string triple(3, c);
+    if (code.compare(i, 3, triple) != 0) return quoted_end(code, i, true);
+    const std::size_t close = code.find(triple, i + 3);
+    return close == std::string::npos ? code.size() : close + 3;
+  });
 }
 
 std::size_t skip_spaces(const std::string& text, std::size_t at) {
