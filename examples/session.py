@@ -13,9 +13,12 @@
 import math
 import subprocess
 import sys
+import typing
 from ctypes import POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64, c_void_p
-from typing import List, Optional, Sequence, Tuple, Union
+from typing import List, Optional, Sequence, Tuple
 
+# As REAPER's own module, it gives every public name of ctypes, whose Union
+# would replace typing's: that one is typing.Union here.
 from reaper_python import *
 
 sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
@@ -57,7 +60,7 @@ destroy_accessor = c_function("DestroyAudioAccessor", None, c_uint64)
 analyze_loudness = c_function("NF_AnalyzeTakeLoudness2", c_byte, c_uint64, c_byte, *[POINTER(c_double)] * 8)
 
 
-def take_address(take: str) -> Union[int, c_void_p, None]:
+def take_address(take: str) -> typing.Union[int, c_void_p, None]:
     return cobalt.address(take, "MediaItem_Take*")
 
 

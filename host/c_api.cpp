@@ -6,7 +6,10 @@
 #include "loader/extension.hpp"
 #include "loader/functions.hpp"
 #include "lua/script.hpp"
+#include "model/run_stop.hpp"
+#include "model/runner.hpp"
 #include "model/text.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 #define KVHOST_EXPORT __attribute__((visibility("default")))
@@ -50,3 +53,51 @@ KVHOST_EXPORT void kvhost_queue_user_inputs_answer(int ok, const char* csv) {
 }
 KVHOST_EXPORT int kvhost_dialog_count(void) { return static_cast<int>(kvhost::dialogs().size()); }
 KVHOST_EXPORT int kvhost_command_count(void) { return static_cast<int>(kvhost::commands().size()); }
+
+namespace {
+
+void (*python_location)(char*, int) = nullptr;
+
+std::string script_location() {
+  char where[1024] = "";
+  if (python_location) python_location(where, sizeof where);
+  return std::string(kvhost::model::read_text(where, sizeof where));
+}
+
+int report(const std::string& failure, char* error, int error_size) {
+  kvhost::model::copy_text(failure, error, error_size);
+  return failure.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+KVHOST_EXPORT int kvhost_prepare_run(const char* os, const char* reaper_version, const char* answers, char* error,
+                                     int error_size) {
+  std::string failure;
+  if (kvhost::model::prepare_script_run(os ? os : "", reaper_version ? reaper_version : "", answers ? answers : "",
+                                        failure))
+    return 1;
+  kvhost::model::copy_text(failure, error, error_size);
+  return 0;
+}
+
+KVHOST_EXPORT void kvhost_begin_defer_cycle(void) {
+  kvhost::model::runner().clock += kvhost::model::defer_cycle_seconds;
+}
+
+KVHOST_EXPORT void kvhost_script_finished(int deferred) { kvhost::script_finished(deferred != 0); }
+
+KVHOST_EXPORT void kvhost_set_script_location(void (*where)(char* buffer, int size)) {
+  python_location = where;
+  kvhost::model::set_script_location(where ? script_location : nullptr);
+}
+
+KVHOST_EXPORT int kvhost_load_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::load_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT int kvhost_save_project(const char* path, char* error, int error_size) {
+  return report(path ? kvhost::save_current_project(path) : "no project file given", error, error_size);
+}
+KVHOST_EXPORT void kvhost_add_script_undo_point(const char* script_path) {
+  kvhost::add_script_undo_point(script_path ? script_path : "");
+}

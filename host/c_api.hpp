@@ -26,6 +26,23 @@ int kvhost_set_current_project(void* project);
 void kvhost_queue_message_box_answer(int answer);
 void kvhost_queue_user_inputs_answer(int ok, const char* csv);
 int kvhost_dialog_count(void);
+// A run of the kvhost command: what GetOS and GetAppVersion report (empty:
+// the defaults), the answers file (empty: none), and dialogs without an
+// answer stop it. 1, or 0 with the message copied into error.
+int kvhost_prepare_run(const char* os, const char* reaper_version, const char* answers, char* error, int error_size);
+// The next cycle of deferred code begins: time_precise advances.
+void kvhost_begin_defer_cycle(void);
+// The script ended; deferred: it called defer or runloop.
+void kvhost_script_finished(int deferred);
+// Where the script is now, for messages of a stopped run: the callback
+// writes "script.py:12" into the buffer.
+void kvhost_set_script_location(void (*where)(char* buffer, int size));
+// The current project from a REAPER project file, or into one: 1, or 0 with
+// the failure ("FILE:LINE: expected ...") copied into error.
+int kvhost_load_project(const char* path, char* error, int error_size);
+int kvhost_save_project(const char* path, char* error, int error_size);
+// The automatic undo point of a script that ended without deferring.
+void kvhost_add_script_undo_point(const char* script_path);
 int kvhost_command_count(void);
 
 #ifdef __cplusplus

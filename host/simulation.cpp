@@ -1,7 +1,11 @@
 #include "simulation.hpp"
 
+#include <cstdio>
+
 #include "api/host_api.hpp"
+#include "model/runner.hpp"
 #include "model/state.hpp"
+#include "project_file/current_project.hpp"
 
 namespace kvhost {
 using namespace kvhost::model;
@@ -86,6 +90,31 @@ std::string project_path(ReaProject* project) {
 void queue_message_box_answer(int answer) { state().message_box_answers.push_back(answer); }
 
 void queue_user_inputs_answer(bool ok, const std::string& csv) { state().user_inputs_answers.push_back({ok, csv}); }
+
+void script_finished(bool deferred) { runner().deferred = deferred; }
+
+namespace {
+struct run_ending {
+  std::string script, save_path;
+};
+run_ending& ending() {
+  static run_ending wanted;
+  return wanted;
+}
+}  // namespace
+
+void set_run_ending(const std::string& script, const std::string& save_path) { ending() = {script, save_path}; }
+
+int finish_run(int status) {
+  if (status != 0) return status;
+  if (!runner().deferred) add_script_undo_point(ending().script);
+  if (ending().save_path.empty()) return status;
+  const std::string failure = save_current_project(ending().save_path);
+  if (failure.empty()) return status;
+  std::fflush(stdout);
+  std::fprintf(stderr, "kvhost: %s\n", failure.c_str());
+  return 2;
+}
 
 const std::vector<dialog_record>& dialogs() { return state().dialogs; }
 

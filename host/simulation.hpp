@@ -40,10 +40,23 @@ std::string resource_path();
 bool set_project_path(ReaProject* project, const std::string& path);
 std::string project_path(ReaProject* project);  // empty for an unknown project
 
-// Answers given by the next dialogs, in order; when none is queued a message
-// box answers its default (OK, or Cancel / No) and an input dialog cancels.
+// Answers given by the next dialogs, in order, before the answers file's;
+// when none is left a message box answers its default (OK, or Cancel / No)
+// and an input dialog cancels, except in a run of the kvhost command, which
+// a dialog without an answer stops.
 void queue_message_box_answer(int answer);
 void queue_user_inputs_answer(bool ok, const std::string& csv);
+
+// A script run ended; deferred says whether it called defer (or runloop).
+// REAPER adds an undo point of its own for a script that did not.
+void script_finished(bool deferred);
+
+// The kvhost command's end of a run that succeeded, however it ended (its
+// last cycle or os.exit): the automatic undo point for a script that did not
+// defer, then the project saved where asked (empty: nowhere). Returns the
+// run's exit status: status, or 2 when the save failed.
+void set_run_ending(const std::string& script, const std::string& save_path);
+int finish_run(int status);
 
 const std::vector<dialog_record>& dialogs();
 const std::vector<command_record>& commands();

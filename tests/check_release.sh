@@ -30,24 +30,6 @@ stripped() {
   echo "stripped, $(wc -c <"$file") bytes; debug file $(wc -c <"$file.debug") bytes: $file"
 }
 
-# old_linux FILE: needs only glibc's libraries, at no version newer than 2.17.
-old_linux() {
-  needed=$(readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
-  for name in $needed; do
-    case $name in
-      libc.so.6 | libm.so.6 | libdl.so.2 | libpthread.so.0 | ld-linux.so.2 | ld-linux-*.so.*) ;;
-      *) echo "needs $name beyond glibc: $1"; exit 1 ;;
-    esac
-  done
-  versions=$(readelf -V -W "$1" | sed -n 's/.*Name: \([A-Z_]*[0-9.]*\) .*/\1/p' | sort -u)
-  if echo "$versions" | grep -v '^GLIBC_'; then echo "^ symbol versions beyond glibc: $1"; exit 1; fi
-  newest=$(echo "$versions" | sed 's/^GLIBC_//' | sort -V | tail -1)
-  if [ "$(printf '%s\n' "$newest" 2.17 | sort -V | tail -1)" != 2.17 ]; then
-    echo "needs GLIBC_$newest, newer than 2.17: $1"; exit 1
-  fi
-  echo "needs $(echo $needed), glibc $newest at most: $1"
-}
-
 # large_files FILE: a 32-bit library calls only the C library's functions
 # with 64-bit file offsets (readdir64, not readdir, which fails on a file
 # system with 64-bit inode numbers), its C++ runtime's calls included.
@@ -87,7 +69,7 @@ echo "$libraries" | while read -r platform file; do
   case $platform in
     linux64 | linux32 | linux-aarch64 | linux-armv7l)
       stripped llvm-objdump-14 llvm-objcopy-14 "$file"
-      old_linux "$file"
+      "$tests/check_old_linux.sh" "$file"
       [ "$platform" = linux64 ] || [ "$platform" = linux-aarch64 ] || large_files "$file"
       "$tests/check_exports.sh" "$file" "$sources" ;;
     win64 | win32)

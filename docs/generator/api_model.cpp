@@ -18,9 +18,9 @@ bool taken_in_lua(const std::string& name) {
   return taken.contains(name);
 }
 
-// colorOut -> color, as a script writer names the value; the full name where that is taken.
+// colorOut -> color, startInOut -> start, as a script writer names the value; the full name where that is taken.
 std::string without_output_suffix(const std::string& name) {
-  for (std::string_view suffix : {"OutNeedBig", "OutOptional", "Out"}) {
+  for (std::string_view suffix : {"OutNeedBig", "OutOptional", "InOut", "Out"}) {
     if (name.size() <= suffix.size() || !name.ends_with(suffix)) continue;
     std::string plain = name.substr(0, name.size() - suffix.size());
     return taken_in_lua(plain) ? name : plain;

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
                                            kv_docs::reaper_python_functions(docs),
                                            kv_docs::reaper_python_stub(docs),
                                            kv_docs::extension_python_module(docs),
-                                           kv_docs::extension_python_stub(docs)};
+                                           kv_docs::extension_python_stub(docs),
+                                           kv_docs::testing_guide(root, problems)};
   for (const auto& file : files) {
     const fs::path target = root / file.path;
     if (mode == "write") {

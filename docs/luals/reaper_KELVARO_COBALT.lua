@@ -475,7 +475,7 @@ function reaper.KV_SetResoucePathFolder(folderName, timeType) end
 ---@return string fullPath
 function reaper.KV_SetPathFolder(folderPath, folderName, timeType) end
 
----Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself.
+---Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), a file it would replace is read-only, the copy fails, or a folder would go into itself.
 ---@param copyFilePath string
 ---@param pasteFilePath string
 ---@return boolean ok

@@ -1,68 +1,88 @@
-// Actions on the selected items, and screen refresh; commands are logged
-// with the item selection they ran on, for tests to inspect.
-#include <filesystem>
+// Running actions by command ID, their names and on/off states, and screen
+// refresh. Every command is logged with the item selection it ran on, for
+// tests to inspect.
+#include <string>
 
+#include "api/action_table.hpp"
 #include "api/host_api.hpp"
-#include "model/render.hpp"
+#include "api/simulated_actions.hpp"
+#include "model/named_commands.hpp"
+#include "model/run_stop.hpp"
 #include "model/state.hpp"
+#include "model/text.hpp"
 
 namespace kvhost::api {
 using namespace kvhost::model;
 namespace {
 
-constexpr int crop_to_active_take = 40131;
-constexpr int toggle_take_volume_envelope = 40693;
-constexpr int render_to_new_take = 41999;
+constexpr int main_section = 0, main_alt_section = 100;
 
-void crop(item& member) {
-  if (!member.active) return;
-  for (std::size_t i = member.takes.size(); i-- > 0;)
-    if (member.takes[i].get() != member.active) member.remove_take(*member.takes[i]);
-}
+bool is_main(int section_id) { return section_id == main_section || section_id == main_alt_section; }
 
-// The rendered take joins the item as its active take, playing the new file.
-void render(item& member) {
-  take* played = member.active;
-  if (!played || !played->audio) return;
-  const std::string path = render_take(*played, owner_project(member).path.path());
-  auto audio = path.empty() ? nullptr : read_sound_file(path);
-  if (!audio) return;
-  take& made = member.add_take();
-  made.name = std::filesystem::path(path).stem().string();
-  made.audio = std::make_unique<source>(std::move(audio), path);
-  made.audio->owner = &made;
-}
-
-// Made active and visible with one point at unity when missing; otherwise
-// shown and active when hidden, hidden and inactive when shown.
-void toggle_volume_envelope(item& member) {
-  if (!member.active) return;
-  envelope* volume = member.active->find_envelope("Volume");
-  if (!volume) {
-    volume = &member.active->add_envelope("Volume");
-    volume->points.push_back({0, 1});
-    return;
-  }
-  const bool show = !volume->properties.visible;
-  volume->properties.visible = show;
-  volume->properties.active = show;
+[[noreturn]] void not_simulated(const std::string& what) {
+  stop_run(run_not_implemented, "kvhost does not simulate " + what);
 }
 
 }  // namespace
 
+bool simulates_action(int command) {
+  const auto found = main_actions().find(command);
+  return found != main_actions().end() && found->second.run;
+}
+
+void Main_OnCommand(int command, int flag) { Main_OnCommandEx(command, flag, nullptr); }
+
 void Main_OnCommandEx(int command, int flag, ReaProject* proj) {
   auto* owner = find_project(proj);
   if (!owner) return;
-  const auto selected = owner->selected_items();
   auto& record = state().commands.emplace_back(command_record{command, flag, handle(owner), {}});
-  for (item* member : selected) record.selected_items.push_back(handle(member));
-  for (item* member : selected) {
-    if (command == crop_to_active_take) crop(*member);
-    if (command == render_to_new_take) render(*member);
-    if (command == toggle_take_volume_envelope) toggle_volume_envelope(*member);
-  }
+  for (item* member : owner->selected_items()) record.selected_items.push_back(handle(member));
+  const auto& table = main_actions();
+  const auto found = table.find(command);
+  if (found != table.end() && found->second.run) return found->second.run(*owner);
+  if (unsimulated_actions_ignored()) return;
+  if (found == table.end()) not_simulated("action " + std::to_string(command));
+  not_simulated("action " + std::to_string(command) + " (" + found->second.name + ")");
 }
 
 void UpdateArrange() { ++state().update_arrange_count; }
+
+// "_NAME" finds a named action; a number written out is that command.
+int NamedCommandLookup(const char* command_name) {
+  const auto name = text_or_empty(command_name);
+  if (!name.empty() && name.find_first_not_of("0123456789") == std::string_view::npos && name.size() < 10)
+    return std::stoi(std::string(name));
+  if (name.size() < 2 || name.front() != '_') return 0;
+  return find_command(name.substr(1));
+}
+
+const char* ReverseNamedCommandLookup(int command_id) {
+  const std::string* name = command_name(command_id);
+  return name ? name->c_str() : nullptr;
+}
+
+int GetToggleCommandState(int command_id) { return GetToggleCommandStateEx(main_section, command_id); }
+
+// Script actions report what they set (-1 until then); native actions kvhost
+// does not know stop the run rather than guess their state.
+int GetToggleCommandStateEx(int section_id, int command_id) {
+  const auto& toggles = state().actions.toggles;
+  if (const auto set = toggles.find({section_id, command_id}); set != toggles.end()) return set->second;
+  if (command_id == 0 || command_name(command_id)) return -1;
+  if (is_main(section_id)) {
+    const auto& table = main_actions();
+    if (const auto found = table.find(command_id); found != table.end())
+      return found->second.toggle ? found->second.toggle() : -1;
+  }
+  not_simulated("the toggle state of action " + std::to_string(command_id) + " in section " +
+                std::to_string(section_id));
+}
+
+// Named actions only: REAPER keeps the state of its own actions itself.
+bool SetToggleCommandState(int section_id, int command_id, int state_value) {
+  if (!command_name(command_id)) return false;
+  state().actions.toggles[{section_id, command_id}] = state_value;
+  return true;
+}
 
 }  // namespace kvhost::api

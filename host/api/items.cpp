@@ -8,6 +8,21 @@
 
 namespace kvhost::api {
 using namespace kvhost::model;
+namespace {
+
+constexpr int max_fade_shape = 6;
+
+bool in_range(double value, double low, double high) { return value >= low && value <= high; }
+
+// Its place on its track, in position order.
+int item_number(item& member) {
+  track& owner = *member.owner;
+  for (int i = 0; item* other = owner.owner->track_item_at(owner, i); ++i)
+    if (other == &member) return i;
+  return -1;
+}
+
+}  // namespace
 
 MediaItem* GetMediaItem(ReaProject* proj, int itemidx) {
   auto* owner = find_project(proj);
@@ -32,16 +47,34 @@ double GetMediaItemInfo_Value(MediaItem* item, const char* parmname) {
   if (key == "D_LENGTH") return member->length;
   if (key == "D_VOL") return member->volume;
   if (key == "B_UISEL") return member->selected ? 1 : 0;
+  if (key == "B_MUTE") return member->mute ? 1 : 0;
   if (key == "I_CURTAKE") return member->active ? member->index_of(*member->active) : 0;
+  if (key == "D_SNAPOFFSET") return member->snap_offset;
+  if (key == "D_FADEINLEN") return member->fade_in.length;
+  if (key == "D_FADEOUTLEN") return member->fade_out.length;
+  if (key == "D_FADEINLEN_AUTO") return member->fade_in.auto_length;
+  if (key == "D_FADEOUTLEN_AUTO") return member->fade_out.auto_length;
+  if (key == "C_FADEINSHAPE") return member->fade_in.shape;
+  if (key == "C_FADEOUTSHAPE") return member->fade_out.shape;
+  if (key == "D_FADEINDIR") return member->fade_in.direction;
+  if (key == "D_FADEOUTDIR") return member->fade_out.direction;
+  if (key == "I_GROUPID") return member->group_id;
+  if (key == "IP_ITEMNUMBER") return item_number(*member);
+  if (key == "C_LOCK") return member->lock;
+  if (key == "B_LOOPSRC") return member->loop_source ? 1 : 0;
+  if (key == "B_ALLTAKESPLAY") return member->all_takes_play ? 1 : 0;
+  if (key == "I_CUSTOMCOLOR") return member->color;
   if (key == "P_TRACK") return handle_number(member->owner);
   if (key == "P_PROJECT") return handle_number(member->owner->owner);
   return 0;
 }
 
+// Values out of a key's range are refused, as is every read-only or unknown key.
 bool SetMediaItemInfo_Value(MediaItem* item, const char* parmname, double newvalue) {
   auto* member = find_item(item);
   if (!member || !std::isfinite(newvalue)) return false;
   const auto key = text_or_empty(parmname);
+  const bool flag = newvalue != 0;
   if (key == "D_POSITION") {
     member->position = newvalue;
     owner_project(*member).item_moved();
@@ -50,11 +83,33 @@ bool SetMediaItemInfo_Value(MediaItem* item, const char* parmname, double newval
   } else if (key == "D_VOL" && newvalue >= 0) {
     member->volume = newvalue;
   } else if (key == "B_UISEL") {
-    owner_project(*member).set_item_selected(*member, newvalue != 0);
+    owner_project(*member).set_item_selected(*member, flag);
+  } else if (key == "B_MUTE") {
+    member->mute = flag;
   } else if (key == "I_CURTAKE") {
     const int index = to_int(newvalue);
     if (index < 0 || index >= static_cast<int>(member->takes.size())) return false;
     member->active = member->takes[static_cast<std::size_t>(index)].get();
+  } else if (key == "D_SNAPOFFSET" && newvalue >= 0) {
+    member->snap_offset = newvalue;
+  } else if ((key == "D_FADEINLEN" || key == "D_FADEOUTLEN") && newvalue >= 0) {
+    (key == "D_FADEINLEN" ? member->fade_in : member->fade_out).length = newvalue;
+  } else if (key == "D_FADEINLEN_AUTO" || key == "D_FADEOUTLEN_AUTO") {
+    (key == "D_FADEINLEN_AUTO" ? member->fade_in : member->fade_out).auto_length = newvalue;
+  } else if ((key == "C_FADEINSHAPE" || key == "C_FADEOUTSHAPE") && in_range(newvalue, 0, max_fade_shape)) {
+    (key == "C_FADEINSHAPE" ? member->fade_in : member->fade_out).shape = to_int(newvalue);
+  } else if ((key == "D_FADEINDIR" || key == "D_FADEOUTDIR") && in_range(newvalue, -1, 1)) {
+    (key == "D_FADEINDIR" ? member->fade_in : member->fade_out).direction = newvalue;
+  } else if (key == "I_GROUPID" && newvalue >= 0) {
+    member->group_id = to_int(newvalue);
+  } else if (key == "C_LOCK") {
+    member->lock = to_int(newvalue);
+  } else if (key == "B_LOOPSRC") {
+    member->loop_source = flag;
+  } else if (key == "B_ALLTAKESPLAY") {
+    member->all_takes_play = flag;
+  } else if (key == "I_CUSTOMCOLOR") {
+    member->color = to_int(newvalue);
   } else {
     return false;
   }

@@ -1,4 +1,5 @@
 // Folders (project, resource and recording) and the growth of NeedBig outputs.
+#include <filesystem>
 #include <string_view>
 
 #include "api/host_api.hpp"
@@ -10,7 +11,16 @@
 namespace kvhost::api {
 using namespace kvhost::model;
 
-void GetProjectPath(char* bufOut, int bufOut_sz) { copy_text(state().current->path.path(), bufOut, bufOut_sz); }
+// The recording folder: the project folder, or the RECORD_PATH setting within
+// it (an absolute setting alone).
+void GetProjectPath(char* bufOut, int bufOut_sz) {
+  project& current = *state().current;
+  const std::string& folder = current.path.path();
+  if (current.record_path.empty())
+    copy_text(folder, bufOut, bufOut_sz);
+  else
+    copy_text((std::filesystem::path(folder) / current.record_path).string(), bufOut, bufOut_sz);
+}
 
 const char* GetResourcePath() {
   folder& resource = state().resource_path;

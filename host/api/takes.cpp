@@ -4,6 +4,7 @@
 
 #include "api/host_api.hpp"
 #include "model/need_big.hpp"
+#include "model/property_text.hpp"
 #include "model/state.hpp"
 #include "model/text.hpp"
 
@@ -50,12 +51,20 @@ double GetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname) {
   if (key == "D_STARTOFFS") return member->start_offset;
   if (key == "D_VOL") return member->volume;
   if (key == "D_PLAYRATE") return member->playrate;
+  if (key == "D_PAN") return member->pan;
+  if (key == "D_PANLAW") return member->pan_law;
+  if (key == "D_PITCH") return member->pitch;
+  if (key == "B_PPITCH") return member->preserve_pitch ? 1 : 0;
+  if (key == "I_PITCHMODE") return member->pitch_mode;
+  if (key == "I_CHANMODE") return member->channel_mode;
+  if (key == "IP_TAKENUMBER") return member->owner->index_of(*member);
   if (key == "P_ITEM") return handle_number(member->owner);
   if (key == "P_TRACK") return handle_number(member->owner->owner);
   if (key == "P_SOURCE") return handle_number(member->audio.get());
   return 0;
 }
 
+// Values out of a key's range are refused, as is every read-only or unknown key.
 bool SetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname, double newvalue) {
   auto* member = find_take(take);
   if (!member || !std::isfinite(newvalue)) return false;
@@ -66,6 +75,18 @@ bool SetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname, doub
     member->volume = newvalue;
   else if (key == "D_PLAYRATE" && newvalue > 0 && newvalue <= max_playrate)
     member->playrate = newvalue;
+  else if (key == "D_PAN" && newvalue >= -1 && newvalue <= 1)
+    member->pan = newvalue;
+  else if (key == "D_PANLAW")
+    member->pan_law = newvalue;
+  else if (key == "D_PITCH")
+    member->pitch = newvalue;
+  else if (key == "B_PPITCH")
+    member->preserve_pitch = newvalue != 0;
+  else if (key == "I_PITCHMODE")
+    member->pitch_mode = to_int(newvalue);
+  else if (key == "I_CHANMODE" && newvalue >= 0)
+    member->channel_mode = to_int(newvalue);
   else
     return false;
   return true;
@@ -73,7 +94,10 @@ bool SetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname, doub
 
 bool GetSetMediaItemTakeInfo_String(MediaItem_Take* tk, const char* parmname, char* stringNeedBig, bool setNewValue) {
   auto* member = find_take(tk);
-  if (!member || !stringNeedBig || text_or_empty(parmname) != "P_NAME") return false;
+  if (!member || !stringNeedBig) return false;
+  const auto key = text_or_empty(parmname);
+  if (auto shared = get_set_shared_text(key, stringNeedBig, setNewValue, member->guid, member->ext)) return *shared;
+  if (key != "P_NAME") return false;
   if (setNewValue)
     member->name = read_need_big(stringNeedBig);
   else

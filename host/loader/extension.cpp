@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "api/host_api.hpp"
+#include "loader/beside_program.hpp"
 #include "loader/functions.hpp"
 
 namespace kvhost {
@@ -41,7 +42,7 @@ reaper_plugin_info_t* host_record() { return &record; }
 
 std::string default_extension_path() {
 #ifdef KV_EXTENSION_PATH
-  return KV_EXTENSION_PATH;
+  return beside_program(KV_EXTENSION_PATH);
 #else
   return "reaper_KELVARO_COBALT.so";
 #endif
@@ -137,7 +138,9 @@ void link_user_plugins(const std::string& resource_folder) {
   fs::create_directories(plugins, ignored);
   const fs::path library = fs::absolute(loaded->path(), ignored);
   const fs::path python_module = library.parent_path() / (library.stem().string() + "_python.py");
-  for (const fs::path& file : {library, fs::path(library).replace_extension(".lua"), python_module}) {
+  // The kv_cobalt package, where it lies beside the library as ReaPack installs it.
+  const fs::path package = library.parent_path() / "kv_cobalt";
+  for (const fs::path& file : {library, fs::path(library).replace_extension(".lua"), python_module, package}) {
     const fs::path link = plugins / file.filename();
     if (!fs::exists(file, ignored) || fs::read_symlink(link, ignored) == file) continue;
     fs::remove(link, ignored);

@@ -64,8 +64,9 @@ bool tracing_stopped_exceptions();
 void report_stopped_exception();
 
 // REAPER's resource folder holds UserPlugins with the extensions it loads;
-// this links the loaded extension, and its Lua file beside it, into the
-// UserPlugins of resource_folder, so scripts find them as they do in REAPER.
+// this links the loaded extension, and its Lua file, Python wrapper and
+// kv_cobalt package beside it, into the UserPlugins of resource_folder, so
+// scripts find them as they do in REAPER.
 void link_user_plugins(const std::string& resource_folder);
 
 }  // namespace kvhost

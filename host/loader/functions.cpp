@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "api/host_api.hpp"
+#include "data/reaper_functions.hpp"
 #include "definition.hpp"
+#include "model/named_commands.hpp"
 
 namespace kvhost {
 namespace {
@@ -18,6 +21,9 @@ const std::map<std::string, callable>& host_functions() {
                               kv_registry::definition<ret params, #params, "">::text.data()};
     KV_HOST_FUNCTIONS(KVHOST_CALLABLE)
     KVHOST_MEDIA_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_RUNNER_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_PROJECT_STATE_FUNCTIONS(KVHOST_CALLABLE)
+    KVHOST_REAPER_FUNCTIONS(KVHOST_CALLABLE)
     KV_SWS_FUNCTIONS(KVHOST_CALLABLE)
 #undef KVHOST_CALLABLE
     return functions;
@@ -96,6 +102,12 @@ void* get_func(const char* name) {
   return found ? found->address : nullptr;
 }
 
+bool is_host_function(const std::string& name) { return host_functions().count(name) && !state().hidden.count(name); }
+
+bool exists_in_reaper(const std::string& name) {
+  return find_callable(name) || (is_reaper_function(name) && !state().hidden.count(name));
+}
+
 std::vector<std::string> registered_names() { return state().order; }
 
 void hide_function(const std::string& name) { state().hidden.insert(name); }
@@ -107,11 +119,19 @@ void hide_sws_functions() {
 }
 void show_all_functions() { state().hidden.clear(); }
 
+std::vector<const callable*> host_callables() {
+  std::vector<const callable*> own;
+  for (const auto& [name, function] : host_functions()) own.push_back(&function);
+  return own;
+}
+
 }  // namespace kvhost
 
 int kvhost::api::plugin_register(const char* name, void* infostruct) {
   if (!name) return 0;
   state().log.push_back({name, infostruct});
+  if (std::string_view(name) == "command_id")
+    return infostruct ? model::register_command(static_cast<const char*>(infostruct)) : 0;
   record(name, infostruct);
   return 1;
 }

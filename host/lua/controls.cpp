@@ -10,6 +10,8 @@
 #include "lua/definition_parse.hpp"
 #include "lua/script.hpp"
 #include "model/need_big.hpp"
+#include "model/runner.hpp"
+#include "project_file/current_project.hpp"
 #include "simulation.hpp"
 
 namespace kvhost {
@@ -114,7 +116,9 @@ void push_handle(lua_State* L, void* handle) {
 
 // kvhost.case(name, fn): runs fn protected; a failure is reported with the
 // case's name and its traceback, the script goes on, and fails at its end.
-constexpr const char* failed_cases_key = "kvhost.failed_cases";
+// Every case is kept, passed or not, for the run's reports.
+constexpr const char* cases_key = "kvhost.cases";
+constexpr const char* running_case_key = "kvhost.running_case";
 
 int case_traceback(lua_State* L) {
   const char* message = lua_tostring(L, 1);
@@ -127,18 +131,28 @@ int run_case(lua_State* L) {
   luaL_checktype(L, 2, LUA_TFUNCTION);
   lua_pushcfunction(L, case_traceback);
   lua_pushvalue(L, 2);
+  lua_pushvalue(L, 1);
+  lua_setfield(L, LUA_REGISTRYINDEX, running_case_key);
   const bool passed = lua_pcall(L, 0, 0, -2) == LUA_OK;
-  if (!passed) {
-    std::fprintf(stderr, "case failed: %s\n%s\n", name, lua_tostring(L, -1));
-    if (lua_getfield(L, LUA_REGISTRYINDEX, failed_cases_key) != LUA_TTABLE) {
-      lua_pop(L, 1);
-      lua_newtable(L);
-      lua_pushvalue(L, -1);
-      lua_setfield(L, LUA_REGISTRYINDEX, failed_cases_key);
-    }
-    lua_pushstring(L, name);
-    lua_rawseti(L, -2, static_cast<lua_Integer>(lua_rawlen(L, -2)) + 1);
+  lua_pushnil(L);
+  lua_setfield(L, LUA_REGISTRYINDEX, running_case_key);
+  if (!passed) std::fprintf(stderr, "case failed: %s\n%s\n", name, lua_tostring(L, -1));
+  if (lua_getfield(L, LUA_REGISTRYINDEX, cases_key) != LUA_TTABLE) {
+    lua_pop(L, 1);
+    lua_newtable(L);
+    lua_pushvalue(L, -1);
+    lua_setfield(L, LUA_REGISTRYINDEX, cases_key);
   }
+  lua_createtable(L, 0, 3);
+  lua_pushstring(L, name);
+  lua_setfield(L, -2, "name");
+  lua_pushboolean(L, passed);
+  lua_setfield(L, -2, "passed");
+  if (!passed) {
+    lua_pushvalue(L, -3);
+    lua_setfield(L, -2, "message");
+  }
+  lua_rawseti(L, -2, static_cast<lua_Integer>(lua_rawlen(L, -2)) + 1);
   lua_pushboolean(L, passed);
   return 1;
 }
@@ -211,6 +225,21 @@ int project_folder(lua_State* L) {
   lua_pushstring(L, project_path(project).c_str());
   return 1;
 }
+
+// true, or nil and "FILE:LINE: expected ..." / the reason a save failed.
+int project_file_result(lua_State* L, const std::string& failure) {
+  if (failure.empty()) {
+    lua_pushboolean(L, 1);
+    return 1;
+  }
+  lua_pushnil(L);
+  lua_pushstring(L, failure.c_str());
+  return 2;
+}
+
+int load_project_file(lua_State* L) { return project_file_result(L, load_current_project(luaL_checkstring(L, 1))); }
+
+int save_project_file(lua_State* L) { return project_file_result(L, save_current_project(luaL_checkstring(L, 1))); }
 
 int message_box_answer(lua_State* L) {
   queue_message_box_answer(static_cast<int>(luaL_checkinteger(L, 1)));
@@ -323,6 +352,30 @@ int new_take_envelope(lua_State* L) {
   return 1;
 }
 
+// kvhost.default_dialog_answers(): a dialog with no answer queued answers its
+// default (OK, or Cancel / No; an input dialog cancels) instead of stopping the run
+int default_dialog_answers(lua_State*) {
+  model::runner().dialogs_need_answers = false;
+  return 0;
+}
+
+// kvhost.tooltip() -> text, x, y, topmost of the last TrackCtl_SetToolTip
+int tooltip(lua_State* L) {
+  const auto& shown = model::runner().tooltip;
+  lua_pushstring(L, shown.text.c_str());
+  lua_pushinteger(L, shown.x);
+  lua_pushinteger(L, shown.y);
+  lua_pushboolean(L, shown.topmost);
+  return 4;
+}
+
+// kvhost.mouse_position(x, y): where GetMousePosition puts the mouse
+int mouse_position(lua_State* L) {
+  model::runner().mouse_x = static_cast<int>(std::clamp<lua_Integer>(luaL_checkinteger(L, 1), INT_MIN, INT_MAX));
+  model::runner().mouse_y = static_cast<int>(std::clamp<lua_Integer>(luaL_checkinteger(L, 2), INT_MIN, INT_MAX));
+  return 0;
+}
+
 int hide_sws(lua_State*) {
   hide_sws_functions();
   return 0;
@@ -338,10 +391,15 @@ const luaL_Reg controls[] = {
     {"add_tracks", append_tracks},
     {"resource_path", resource_folder},
     {"project_path", project_folder},
+    {"load_project", load_project_file},
+    {"save_project", save_project_file},
     {"queue_message_box_answer", message_box_answer},
     {"queue_user_inputs_answer", user_inputs_answer},
     {"dialogs", dialog_log},
     {"console", console_text},
+    {"default_dialog_answers", default_dialog_answers},
+    {"tooltip", tooltip},
+    {"mouse_position", mouse_position},
     {"commands", command_log},
     {"update_arrange_count", arrange_updates},
     {"functions", functions},
@@ -363,17 +421,30 @@ const luaL_Reg controls[] = {
 
 }  // namespace
 
-std::vector<std::string> failed_cases(lua_State* L) {
-  std::vector<std::string> names;
-  if (lua_getfield(L, LUA_REGISTRYINDEX, failed_cases_key) == LUA_TTABLE) {
+std::string running_case(lua_State* L) {
+  const bool running = lua_getfield(L, LUA_REGISTRYINDEX, running_case_key) == LUA_TSTRING;
+  std::string name = running ? lua_tostring(L, -1) : "";
+  lua_pop(L, 1);
+  return name;
+}
+
+std::vector<case_result> case_results(lua_State* L) {
+  std::vector<case_result> results;
+  if (lua_getfield(L, LUA_REGISTRYINDEX, cases_key) == LUA_TTABLE) {
     for (lua_Integer i = 1; i <= static_cast<lua_Integer>(lua_rawlen(L, -1)); ++i) {
       lua_rawgeti(L, -1, i);
-      names.emplace_back(lua_tostring(L, -1));
-      lua_pop(L, 1);
+      case_result& result = results.emplace_back();
+      lua_getfield(L, -1, "name");
+      result.name = lua_tostring(L, -1);
+      lua_getfield(L, -2, "passed");
+      result.passed = lua_toboolean(L, -1);
+      lua_getfield(L, -3, "message");
+      result.message = lua_isstring(L, -1) ? lua_tostring(L, -1) : "";
+      lua_pop(L, 4);
     }
   }
   lua_pop(L, 1);
-  return names;
+  return results;
 }
 
 void open_controls(lua_State* L) {

@@ -35,8 +35,11 @@ parsed_definition parse_definition(const char* definition) {
   parsed.result = fields[0];
   auto types = split_commas(fields[1]);
   auto names = split_commas(fields[2]);
-  for (std::size_t i = 0; i < types.size(); ++i)
+  for (std::size_t i = 0; i < types.size(); ++i) {
+    // A value the callee only reads through its address travels as any value pointer does.
+    if (types[i] == "const int*") types[i] = "int*";
     parsed.parameters.push_back({types[i], i < names.size() ? names[i] : ""});
+  }
   parsed.help = fields[3];
   return parsed;
 }
@@ -50,6 +53,7 @@ parameter_role role_of(const std::vector<parameter>& parameters, std::size_t ind
   if (p.type == "int" && ends_with(p.name, "_sz") && index > 0 && parameters[index - 1].type == "char*")
     return parameter_role::buffer_size;
   if (p.type == "char*") return is_output_name(p.name) ? parameter_role::output : parameter_role::in_out;
+  if (ends_with(p.name, "InOut") && ends_with(p.type, "*")) return parameter_role::in_out;
   if (is_output_name(p.name) && ends_with(p.type, "*")) return parameter_role::output;
   return parameter_role::input;
 }

@@ -14,6 +14,7 @@
 #include "loader/functions.hpp"
 #include "lua/array.hpp"
 #include "lua/definition_parse.hpp"
+#include "lua/runtime.hpp"
 #include "model/need_big.hpp"
 
 namespace kvhost {
@@ -29,6 +30,7 @@ struct bound_function {
   std::string name;
   vararg_function vararg;
   parsed_definition definition;
+  bool host_function = false;  // REAPER's own, with its script engine's argument checks
 };
 
 // One storage cell per parameter; the slot array points into these.
@@ -52,20 +54,33 @@ script_error bad_argument(lua_State* L, int arg, const parameter& p, const char*
                       luaL_typename(L, arg));
 }
 
+// REAPER's own words for a missing handle, naming the function.
+struct missing_handle : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+bool accepts_nil(const parameter& p) {
+  return p.type == "void*" || p.type == "ReaProject*" || ends_with(p.name, "Optional");
+}
+
 bool is_value_pointer(const parameter& p) { return p.type == "int*" || p.type == "bool*" || p.type == "double*"; }
 
-void* pointer_argument(lua_State* L, int arg, const parameter& p) {
+void* pointer_argument(lua_State* L, int arg, const parameter& p, const bound_function& fn) {
   // A handle or a number is no place to write values into: only a script array is.
   const bool buffer = is_value_pointer(p);
   switch (lua_type(L, arg)) {
     case LUA_TNONE:
     case LUA_TNIL:
+      if (fn.host_function && !buffer && !accepts_nil(p))
+        throw missing_handle("bad argument #" + std::to_string(arg) + " to '" + fn.name + "' (" +
+                             p.type.substr(0, p.type.size() - 1) + " expected)");
       return nullptr;
     case LUA_TLIGHTUSERDATA:
       if (buffer) throw bad_argument(L, arg, p, "reaper.array");
       return lua_touserdata(L, arg);
-    case LUA_TNUMBER:  // scripts pass 0 for the current project
+    case LUA_TNUMBER:  // scripts pass 0 for the current project, and -1
       if (buffer) throw bad_argument(L, arg, p, "reaper.array");
+      if (p.type == "ReaProject*" && lua_tointeger(L, arg) == -1) return nullptr;
       return reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
     case LUA_TUSERDATA:  // a sample buffer from reaper.new_array
       if (double* data = script_array_data(L, arg); data && p.type == "double*") return data;
@@ -85,8 +100,14 @@ int int_from_number(double value) {
   return static_cast<int>(value);
 }
 
+// A missing trailing argument reads as 0, false or nil, as scripts leave
+// them out; a nil given where a value is needed is still an error.
+bool left_out(lua_State* L, int arg, const parameter& p) {
+  return lua_isnone(L, arg) || (lua_isnil(L, arg) && ends_with(p.name, "Optional"));
+}
+
 int integer_argument(lua_State* L, int arg, const parameter& p) {
-  if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
+  if (left_out(L, arg, p)) return 0;
   if (!lua_isnumber(L, arg)) throw bad_argument(L, arg, p, "number");
   int isinteger = 0;
   const lua_Integer value = lua_tointegerx(L, arg, &isinteger);
@@ -94,8 +115,16 @@ int integer_argument(lua_State* L, int arg, const parameter& p) {
   return isinteger ? static_cast<int>(value) : int_from_number(lua_tonumber(L, arg));
 }
 
+// Scripts pass 1 and 0 for true and false; anything but a boolean, a number
+// or nil is an error.
+bool boolean_argument(lua_State* L, int arg, const parameter& p) {
+  if (lua_type(L, arg) == LUA_TNUMBER) return lua_tonumber(L, arg) != 0;
+  if (!lua_isnoneornil(L, arg) && !lua_isboolean(L, arg)) throw bad_argument(L, arg, p, "boolean");
+  return lua_toboolean(L, arg);
+}
+
 double number_argument(lua_State* L, int arg, const parameter& p) {
-  if (lua_isnoneornil(L, arg) && ends_with(p.name, "Optional")) return 0;
+  if (left_out(L, arg, p)) return 0;
   if (!lua_isnumber(L, arg)) throw bad_argument(L, arg, p, "number");
   return lua_tonumber(L, arg);
 }
@@ -105,8 +134,7 @@ double number_argument(lua_State* L, int arg, const parameter& p) {
 void* value_in_argument(lua_State* L, int arg, const parameter& p, cell& c) {
   if (lua_isnoneornil(L, arg)) return nullptr;
   if (p.type == "bool*") {
-    if (!lua_isboolean(L, arg)) throw bad_argument(L, arg, p, "boolean");
-    c.flag = lua_toboolean(L, arg);
+    c.flag = boolean_argument(L, arg, p);
     return &c.flag;
   }
   if (p.type == "int*") {
@@ -193,7 +221,7 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
     } else if (p.type == "int") {
       slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(integer_argument(L, arg++, p)));
     } else if (p.type == "bool") {
-      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_toboolean(L, arg++)));
+      slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(boolean_argument(L, arg++, p)));
     } else if (p.type == "double") {
       c.number = number_argument(L, arg++, p);
       slots[i] = &c.number;
@@ -201,8 +229,15 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
       slots[i] = const_cast<char*>(text_argument(L, arg++, p));
     } else if (is_value_pointer(p) && (ends_with(p.name, "In") || ends_with(p.name, "InOptional"))) {
       slots[i] = value_in_argument(L, arg++, p, c);
+    } else if (is_value_pointer(p) && role == parameter_role::in_out) {
+      // Given and returned ("...InOut"); a missing value reads as 0.
+      value_in_argument(L, arg++, p, c);
+      slots[i] = p.type == "int*"    ? static_cast<void*>(&c.integer)
+                 : p.type == "bool*" ? static_cast<void*>(&c.flag)
+                                     : static_cast<void*>(&c.number);
+      outputs.push_back(i);
     } else {
-      slots[i] = pointer_argument(L, arg++, p);
+      slots[i] = pointer_argument(L, arg++, p, *fn);
     }
   }
   if (double_result) slots.back() = &number_result;
@@ -231,8 +266,11 @@ int marshal_and_call(lua_State* L, const bound_function* fn) {
 int call(lua_State* L) {
   auto* fn = static_cast<const bound_function*>(lua_touserdata(L, lua_upvalueindex(1)));
   char message[512];
+  note_running(L);
   try {
     return marshal_and_call(L, fn);
+  } catch (const missing_handle& e) {
+    std::snprintf(message, sizeof message, "%s", e.what());
   } catch (const std::exception& e) {
     std::snprintf(message, sizeof message, "%s: %s", fn->name.c_str(), e.what());
   }
@@ -244,7 +282,8 @@ const bound_function* bind(const std::string& name) {
   const callable* found = find_callable(name);
   if (!found || !found->vararg || !found->definition) return nullptr;
   auto& entry = bound[name];
-  if (entry.vararg != found->vararg) entry = {name, found->vararg, parse_definition(found->definition)};
+  if (entry.vararg != found->vararg)
+    entry = {name, found->vararg, parse_definition(found->definition), is_host_function(name)};
   return &entry;
 }
 

@@ -14,6 +14,10 @@ class live {
   live(const live&) = delete;
   live& operator=(const live&) = delete;
 
+  // Never found again, though the object still exists: its address stays
+  // taken, so an old handle cannot come to name a later object.
+  void retire() { objects().erase(self_); }
+
   static T* find(const void* handle) {
     auto* wanted = static_cast<T*>(const_cast<void*>(handle));
     return wanted && objects().count(wanted) ? wanted : nullptr;

@@ -33,17 +33,19 @@ track& project::insert_track(int index) {
   return inserted;
 }
 
-void project::remove_track(track& removed) {
+std::unique_ptr<track> project::remove_track(track& removed) {
   // A plain search, not a layout pass: deleting many tracks in a row stays cheap.
   auto position =
       track_at(removed.index) == &removed
           ? tracks_.begin() + removed.index
           : std::find_if(tracks_.begin(), tracks_.end(), [&](const auto& member) { return member.get() == &removed; });
-  if (position == tracks_.end()) return;
+  if (position == tracks_.end()) return nullptr;
   if (removed.selected) selection_valid_ = false;
   layout_valid_ = false;
   if (!removed.items.empty()) item_order_valid_ = false;
+  auto released = std::move(*position);
   tracks_.erase(position);
+  return released;
 }
 
 int project::index_of(track& member) {

@@ -14,6 +14,11 @@
 #include "folder.hpp"
 #include "markers.hpp"
 #include "track.hpp"
+#include "undo_history.hpp"
+
+namespace kvhost::project_file {
+struct image;
+}
 
 namespace kvhost::model {
 
@@ -27,8 +32,8 @@ class project {
   int track_count() const { return static_cast<int>(tracks_.size()); }
   track* track_at(int index);  // null when out of range
 
-  track& insert_track(int index);  // index clamped to 0..track_count()
-  void remove_track(track& removed);
+  track& insert_track(int index);                       // index clamped to 0..track_count()
+  std::unique_ptr<track> remove_track(track& removed);  // null when not a track of it
 
   int index_of(track& member);  // -1 for the master
   int depth_of(track& member);
@@ -75,6 +80,10 @@ class project {
   // looked up case-insensitively.
   std::map<std::string, text_map> ext_state;
   track* last_touched = nullptr;
+  // The project file and state chunks the model was read from, newest last:
+  // what the model does not hold is written back from them.
+  std::vector<std::shared_ptr<const project_file::image>> file_images;
+  undo_history undo;
   int play_state = 0;  // &1 playing, &2 paused, &4 recording
 
  private:

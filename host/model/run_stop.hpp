@@ -15,6 +15,17 @@ enum run_status : int {
   run_timed_out = 5,
 };
 
+// The message gets the script's file and line where the stop happened, as
+// the running script engine tells it: "message (script.lua:12)".
 [[noreturn]] void stop_run(run_status status, const std::string& message);
+
+// Where the running script is now ("script.lua:12"), empty when unknown.
+using script_location = std::string (*)();
+void set_script_location(script_location where);
+
+// Called with the full message just before a stop ends the process, so the
+// run's reports still name why it stopped.
+using stop_report = void (*)(const std::string& message);
+void set_stop_report(stop_report report);
 
 }  // namespace kvhost::model

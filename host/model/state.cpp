@@ -10,6 +10,15 @@ std::unique_ptr<host_state>& instance() {
   return current;
 }
 
+void retire_item(item& member) {
+  member.alive.retire();
+  for (const auto& part : member.takes) {
+    part->alive.retire();
+    if (part->audio) part->audio->alive.retire();
+    for (const auto& curve : part->envelopes) curve->alive.retire();
+  }
+}
+
 }  // namespace
 
 host_state::host_state() { current = &add_project(); }
@@ -28,8 +37,17 @@ track& host_state::insert_track(project& owner, int index) {
 
 void host_state::delete_track(track& removed) {
   if (removed.master) return;
+  if (removed.owner->last_touched == &removed) removed.owner->last_touched = nullptr;
   live_tracks.erase(&removed);
   removed.owner->remove_track(removed);
+}
+
+void host_state::retire_track(track& removed) {
+  if (removed.master) return;
+  if (removed.owner->last_touched == &removed) removed.owner->last_touched = nullptr;
+  live_tracks.erase(&removed);
+  for (const auto& member : removed.items) retire_item(*member);
+  if (auto kept = removed.owner->remove_track(removed)) retired_tracks.push_back(std::move(kept));
 }
 
 host_state& state() {
@@ -42,7 +60,8 @@ void reset_state() { instance() = std::make_unique<host_state>(); }
 
 project* find_project(ReaProject* handle) {
   auto& host = state();
-  if (!handle) return host.current;
+  // Scripts pass -1 for the current project as often as 0.
+  if (!handle || handle == reinterpret_cast<ReaProject*>(-1)) return host.current;
   const auto* wanted = reinterpret_cast<const project*>(handle);
   const auto found = std::find_if(host.projects.begin(), host.projects.end(),
                                   [&](const auto& candidate) { return candidate.get() == wanted; });

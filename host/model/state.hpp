@@ -9,6 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "action_state.hpp"
+#include "ext_state.hpp"
 #include "host_types.hpp"
 #include "media_handles.hpp"
 #include "project.hpp"
@@ -27,6 +29,10 @@ struct host_state {
   project& add_project();
   track& insert_track(project& owner, int index);
   void delete_track(track& removed);  // the master stays
+  // Removes it as delete_track does but keeps its memory, with its items,
+  // takes, sources and envelopes, until the host is reset: handles kept from
+  // before an undo or a reload never match the objects read in their place.
+  void retire_track(track& removed);
 
   std::vector<std::unique_ptr<project>> projects;
   project* current = nullptr;
@@ -42,12 +48,15 @@ struct host_state {
   std::vector<std::unique_ptr<envelope_copy>> envelope_copies;
   std::vector<std::unique_ptr<audio_accessor>> accessors;
   int update_arrange_count = 0;
+  ext_state_store ext_state;
+  action_state actions;
+  std::vector<std::unique_ptr<track>> retired_tracks;
 };
 
 host_state& state();
 void reset_state();
 
-project* find_project(ReaProject* handle);  // null: the current project
+project* find_project(ReaProject* handle);  // null or -1: the current project
 track* find_track(MediaTrack* handle);
 
 // Takes the object out of its owning list; null when it is not there.

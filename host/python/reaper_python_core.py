@@ -5,6 +5,7 @@
 # 4 MiB char* buffers.
 import os
 import re
+import sys
 from ctypes import CDLL, CFUNCTYPE, c_byte, c_char_p, c_uint64, c_void_p, create_string_buffer
 
 _host = CDLL(os.environ["KVHOST_LIBRARY"])
@@ -64,3 +65,57 @@ def rpr_unpacks(v):
 def RPR_ValidatePtr(pointer, ctypename):
   # An integer address only: c_uint64 of a handle string raises TypeError.
   return _validate(c_uint64(pointer), rpr_packsc(ctypename))
+
+
+# Code queued by RPR_defer and RPR_runloop for the next cycle, and by
+# RPR_atexit for the end of the run: (code, the caller's globals), in order.
+_deferred = []
+_at_exit = []
+_script_deferred = False
+_own_files = (os.path.dirname(os.path.abspath(__file__)), os.path.dirname(os.path.abspath(re.__file__)))
+
+
+def _queue(code, queue):
+  # REAPER's Python forms take code strings, run in the script's globals.
+  if not isinstance(code, str):
+    raise TypeError("deferred code must be a string, not %s" % type(code).__name__)
+  queue.append((code, sys._getframe(2).f_globals))
+
+
+def RPR_defer(code):
+  global _script_deferred
+  _queue(code, _deferred)
+  _script_deferred = True
+
+
+def RPR_runloop(code):
+  global _script_deferred
+  _queue(code, _deferred)
+  _script_deferred = True
+
+
+def RPR_atexit(code):
+  _queue(code, _at_exit)
+
+
+def _script_location():
+  # The innermost frame of the script's own code: "script.py:12".
+  frame = sys._getframe(1)
+  while frame and os.path.dirname(os.path.abspath(frame.f_code.co_filename)) in _own_files:
+    frame = frame.f_back
+  return "%s:%d" % (frame.f_code.co_filename, frame.f_lineno) if frame else ""
+
+
+def _not_implemented(name):
+  def stop(*args):
+    sys.stdout.flush()
+    sys.stderr.write("kvhost does not implement RPR_%s (%s)\n" % (name, _script_location()))
+    sys.stderr.flush()
+    os._exit(3)
+  stop.__name__ = "RPR_" + name
+  return stop
+
+
+# What reaper_python passes on to scripts: the rpr_ helpers, RPR_ValidatePtr and the script
+# engine's RPR_defer, RPR_runloop and RPR_atexit, not this module's imports.
+__all__ = [name for name in list(globals()) if name.startswith(("rpr_", "RPR_"))]

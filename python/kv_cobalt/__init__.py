@@ -9,9 +9,10 @@ values (addresses as int or None, texts as str, records as dicts of their
 present fields); the pooled result is released before the function returns.
 Arrays, maps and record lists of your own come from ``array()``, ``map()`` and
 ``record_list()`` and are released by a ``with`` block or when collected.
-Integers beyond 32 bits raise OverflowError rather than reach the library cut
-short, and texts (str as UTF-8, or bytes) holding a NUL raise ValueError for the
-same reason.
+Arguments go by position or by name, checked alike. Integers beyond 32 bits
+raise OverflowError rather than reach the library cut short, and texts (str as
+UTF-8, or bytes) holding a NUL raise ValueError for the same reason, as does a
+str that UTF-8 cannot encode (a lone surrogate); each error names the argument.
 
 Projects, tracks and items are addresses (int) or None. Inside a REAPER Python
 ReaScript they are REAPER's handle strings too. The package knows it is there
@@ -57,7 +58,7 @@ from typing import Any, Callable, Dict, List, Optional, Tuple, Type, TypeVar, Un
 from . import _native
 from ._native import encode
 from .handles import Handle, Handles, MissingFunctionError, host_function
-from .pool import RECORD_TYPES, Array, Map, PooledType, Record, RecordList, _check_int
+from .pool import RECORD_TYPES, Array, Map, PooledType, Record, RecordList, _check_int, _renamed
 
 __all__ = ["Cobalt", "Array", "Map", "Record", "RecordList", "RECORD_TYPES", "MissingFunctionError",
            "host_function"]
@@ -71,15 +72,15 @@ Method = TypeVar("Method", bound=Callable[..., Any])
 
 
 def _arguments(method: Method) -> Method:
-    """Converts a list function's arguments for the library by their annotations
-    (int: 32-bit, str: text, Handle: confirmed address); a refused one raises its
+    """Converts a list function's arguments, given by position or by name, for the library
+    by their annotations (int: 32-bit, str: text, Handle: confirmed address); a refused one raises its
     error prefixed with the function and argument, as "GetTrackIdChildList(track_index): ..."."""
     signature = inspect.signature(method)
     hints = typing.get_type_hints(method)
 
     @functools.wraps(method)
-    def converted(self: "Cobalt", *arguments: Any) -> Any:
-        bound = signature.bind(self, *arguments)
+    def converted(self: "Cobalt", *arguments: Any, **keywords: Any) -> Any:
+        bound = signature.bind(self, *arguments, **keywords)
         values: List[Any] = []
         for name, value in list(bound.arguments.items())[1:]:
             try:
@@ -90,7 +91,7 @@ def _arguments(method: Method) -> Method:
                 else:
                     values.append(self.address(value, _HANDLE_TYPES[name]))
             except (TypeError, ValueError, OverflowError) as error:
-                raise type(error)("%s(%s): %s" % (method.__name__, name, error)) from None
+                raise _renamed(error, "%s(%s): %s" % (method.__name__, name, error)) from None
         return method(self, *values)
 
     return typing.cast(Method, converted)

@@ -70,7 +70,10 @@ def encode(value: "str | bytes | None") -> bytes:
     elif isinstance(value, os.PathLike):
         raw = os.fsencode(value)
     elif isinstance(value, str):
-        raw = value.encode("utf-8", "surrogateescape")
+        try:
+            raw = value.encode("utf-8", "surrogateescape")
+        except UnicodeEncodeError as error:
+            raise ValueError("holds %r, which UTF-8 cannot encode" % error.object[error.start:error.end]) from None
     else:
         raise TypeError("takes a str or bytes, not %s %r" % (type(value).__name__, value))
     if b"\0" in raw:

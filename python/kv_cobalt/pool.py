@@ -49,12 +49,21 @@ def _index(index: int) -> int:
     return index if index in _INT_RANGE else -1
 
 
+def _renamed(error: Exception, message: str) -> Exception:
+    """A refusal's TypeError, OverflowError or ValueError with another message; a
+    UnicodeError, whose own class takes other arguments, becomes a ValueError."""
+    for kind in (TypeError, OverflowError, ValueError):
+        if isinstance(error, kind):
+            return kind(message)
+    return error
+
+
 def _argument(name: str, convert: Callable[[Any], Any], value: Any) -> Any:
     """convert(value); its refusal names the argument."""
     try:
         return convert(value)
     except (TypeError, ValueError, OverflowError) as error:
-        raise type(error)("%s %s" % (name, error)) from None
+        raise _renamed(error, "%s %s" % (name, error)) from None
 
 
 def _store(native: _native.Library, setter: str, value: Value, *target: Any) -> None:
@@ -81,13 +90,13 @@ def _locked(method: Method) -> Method:
     refused argument's error names the method ("Array.append: value takes ...")."""
 
     @functools.wraps(method)
-    def locked(self: Any, *arguments: Any) -> Any:
+    def locked(self: Any, *arguments: Any, **keywords: Any) -> Any:
         with self._native.lock:
             try:
-                return method(self, *arguments)
+                return method(self, *arguments, **keywords)
             except (TypeError, ValueError, OverflowError) as error:
                 if str(error).startswith(_ARGUMENT_NAMES):
-                    raise type(error)("%s: %s" % (method.__qualname__, error)) from None
+                    raise _renamed(error, "%s: %s" % (method.__qualname__, error)) from None
                 raise
 
     return typing.cast(Method, locked)

@@ -6,6 +6,7 @@
 
 // X(name, return type, parameter list with names)
 #define KV_HOST_FUNCTIONS(X)                                                                                           \
+  /* For extensions (C): REAPER gives scripts no such function. */                                                     \
   X(plugin_register, int, (const char* name, void* infostruct))                                                        \
   X(ShowMessageBox, int, (const char* msg, const char* title, int type))                                               \
   X(ShowConsoleMsg, void, (const char* msg))                                                                           \
@@ -14,6 +15,7 @@
   X(GetProjectPath, void, (char* bufOut, int bufOut_sz))                                                               \
   X(GetResourcePath, const char*, ())                                                                                  \
   X(GetSetProjectInfo_String, bool, (ReaProject * project, const char* desc, char* valuestrNeedBig, bool is_set))      \
+  /* For extensions (C), while a call fills a NeedBig buffer. */                                                       \
   X(realloc_cmd_ptr, bool, (char** ptr, int* ptr_size, int new_size))                                                  \
   X(CountTracks, int, (ReaProject * projOptional))                                                                     \
   X(GetTrack, MediaTrack*, (ReaProject * proj, int trackidx))                                                          \

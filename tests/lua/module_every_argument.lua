@@ -2,6 +2,9 @@
 -- position, the others ordinary: none raises, and each answers with a
 -- boolean and a table (and a whole number where it counts).
 
+-- The input dialogs of all those calls are cancelled.
+kvhost.default_dialog_answers()
+
 local plugins = reaper.GetResourcePath() .. "/UserPlugins"
 package.cpath = plugins .. "/?.so;" .. package.cpath
 package.path = plugins .. "/?.lua;" .. package.path

@@ -3,6 +3,9 @@
 -- file that REAPER's own Lua uses, which goes through registered functions.
 -- Run with --export-lua, and again with a host that cannot grow buffers.
 
+-- The input dialogs of all those calls are cancelled.
+kvhost.default_dialog_answers()
+
 local plugins = reaper.GetResourcePath() .. "/UserPlugins"
 local open = assert(package.loadlib(plugins .. "/reaper_KELVARO_COBALT.so", "luaopen_reaper_KELVARO_COBALT"))
 local direct = assert(open())

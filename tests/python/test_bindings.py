@@ -495,10 +495,31 @@ class Package(unittest.TestCase):
                 (lambda: c.array().get_int("1"), TypeError, "Array.get_int: index takes an int, not str '1'"),
                 (lambda: c.map().__setitem__(3, 1), TypeError, "Map.__setitem__: key takes a str or bytes, not int 3"),
                 (lambda: c.record_list().append("Note"), ValueError,
-                 "RecordList.append: type_name takes one of TrackDetail, kv_Midi, kv_Peak, not 'Note'")):
+                 "RecordList.append: type_name takes one of TrackDetail, kv_Midi, kv_Peak, not 'Note'"),
+                (lambda: c.GetStringSplitList("\ud800", ","), ValueError,
+                 "GetStringSplitList(text): holds '\\ud800', which UTF-8 cannot encode"),
+                (lambda: c.map().__setitem__("\ud800", 1), ValueError,
+                 "Map.__setitem__: key holds '\\ud800', which UTF-8 cannot encode")):
             with self.assertRaises(error) as raised:
                 call()
             self.assertEqual(str(raised.exception), message)
+
+    def test_arguments_by_name_are_taken_and_checked_as_by_position(self):
+        c = self.cobalt
+        add_tracks(1, -1)
+        self.assertEqual(c.GetStringSplitList(text="a,b", delimiters=","), (True, ["a", "b"]))
+        self.assertEqual(c.GetTrackIdChildList(None, track_index=0), c.GetTrackIdChildList(None, 0))
+        with self.assertRaises(TypeError) as raised:
+            c.GetTrackIdChildList(None, track_index="0")
+        self.assertEqual(str(raised.exception), "GetTrackIdChildList(track_index): takes an int, not str '0'")
+        with self.assertRaises(TypeError):
+            c.GetStringSplitList(text="a,b", separators=",")
+        with c.array() as array:
+            array.append(value=7)
+            self.assertEqual(array.get_int(index=0), 7)
+            with self.assertRaises(OverflowError) as raised:
+                array.append(value=2**31)
+            self.assertEqual(str(raised.exception), "Array.append: value takes a 32-bit int; 2147483648 is out of range")
 
     def test_every_wrapper_of_a_released_object_reads_0_whichever_cobalt_made_it(self):
         other = kv_cobalt.Cobalt()  # the same library: one set of pools

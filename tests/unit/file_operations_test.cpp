@@ -22,12 +22,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "api/text/file_lists.hpp"
 #include "api/text/file_operations.hpp"
+#include "entry/host_import.hpp"
 #include "temp_folder.hpp"
 #include "utility/utility.hpp"
 
@@ -35,13 +37,6 @@ using namespace KV_COBALT;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> names_in(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 std::vector<std::string> listed(const std::string& folder, const std::string& extension) {
   std::vector<std::string> list;
@@ -88,6 +83,45 @@ answer read_back(const temp_folder& folder, const char* name, int size = 256) {
   const bool whole = ReadFile(folder.text().c_str(), name, buffer.data(), size);
   return {whole, buffer.c_str()};
 }
+
+// Twenty-one files, each "new" in tree and "old" in kept; their sorted names.
+std::vector<std::string> old_and_new_takes(const temp_folder& folder) {
+  fs::create_directory(folder.path() / "tree");
+  fs::create_directory(folder.path() / "kept");
+  std::vector<std::string> names;
+  for (int i = 0; i < 21; ++i) {
+    names.push_back("take" + std::to_string(i) + ".wav");
+    write_bytes(folder.path() / "tree" / names.back(), "new");
+    write_bytes(folder.path() / "kept" / names.back(), "old");
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The entry a copy of folder meets last, so that every other one comes before it.
+fs::path met_last(const fs::path& folder) {
+  fs::path last;
+  for (const auto& entry : fs::directory_iterator(folder)) last = entry.path().filename();
+  return last;
+}
+
+#ifndef _WIN32
+constexpr int cannot_mount = 2;
+
+// body's answer, run in a forked child with mounts of its own: what it mounts
+// goes with it. cannot_mount where the child gets no mount namespace.
+int in_own_mounts(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const bool own = (unshare(CLONE_NEWNS) == 0 || unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) &&
+                     mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    _exit(own ? body() : cannot_mount);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+#endif
 
 }  // namespace
 
@@ -162,7 +196,6 @@ TEST(WriteFile, NewFileModeTakesTheFirstFreeNameAfterChanges) {
   const char* dir = folder.text().c_str();
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(WriteFile(dir, "take.wav", "x", 1));
   fs::remove(folder.path() / "take(1).wav");
-  age_folder(folder.path());  // as any later change shows; file-system clocks step in milliseconds
   ASSERT_TRUE(WriteFile(dir, "take.wav", "freed", 1));
   EXPECT_EQ(read_bytes(folder / "take(1).wav"), "freed");
   fs::create_directory(folder.path() / "take(4).wav");
@@ -279,6 +312,8 @@ TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAlone
   EXPECT_EQ(read_back(folder, "long.txt", 4), answer(false, "abc"));
   EXPECT_EQ(read_back(folder, "long.txt", 7), answer(false, "abcdef")) << "the last line feed did not fit";
   EXPECT_EQ(read_back(folder, "long.txt", 8), answer(true, "abcdef\n"));
+  write_bytes(folder / "ended.txt", "abcdef\n");
+  EXPECT_EQ(read_back(folder, "ended.txt", 8), answer(true, "abcdef\n")) << "exactly fills the buffer";
   // Not "nul.txt": Windows gives that name to a device.
   write_bytes(folder / "inner-nul.txt", std::string("a\0b\n", 4));
   EXPECT_EQ(read_back(folder, "inner-nul.txt"), answer(false, "a")) << "read up to the NUL";
@@ -289,6 +324,33 @@ TEST(ReadFile, FalseWithTheStartWhenTheTextDoesNotComeBackWholeAndTheBufferAlone
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "", buffer, sizeof buffer)) << "a folder reads as no file";
   EXPECT_STREQ(buffer, "kept");
   EXPECT_FALSE(ReadFile(folder.text().c_str(), "long.txt", nullptr, 100));
+}
+
+namespace {
+
+// A host that grows NeedBig buffers, and in doing so appends to a file: the
+// file grows after the read took its size and before it reads the bytes.
+std::string growing_file, grown_buffer;
+bool grow_and_append(char** buffer, int* size, int wanted) {
+  std::ofstream(growing_file, std::ios::binary | std::ios::app) << "late line\n";
+  grown_buffer.assign(static_cast<std::size_t>(wanted), '\0');
+  *buffer = grown_buffer.data();
+  *size = wanted;
+  return true;
+}
+
+}  // namespace
+
+TEST(ReadFile, AFileThatGrowsWhileItIsReadIsNotWhole) {
+  temp_folder folder;
+  growing_file = folder / "growing.txt";
+  write_bytes(growing_file, "first line\n");
+  host::realloc_cmd_ptr.resolve(reinterpret_cast<void*>(&grow_and_append));
+  char small[4] = "";
+  const bool whole = ReadFile(folder.text().c_str(), "growing.txt", small, sizeof small);
+  host::realloc_cmd_ptr.resolve(nullptr);
+  EXPECT_FALSE(whole) << "answered with its old length";
+  EXPECT_EQ(read_bytes(growing_file), "first line\nlate line\n");
 }
 
 TEST(CopyFile, CopiesOverAnExistingFileAndWholeTrees) {
@@ -315,6 +377,25 @@ TEST(CopyFile, CopiesOverAnExistingFileAndWholeTrees) {
   for (int i = 0; i < 150; ++i) write_bytes(folder / ("many/" + std::to_string(i) + ".txt"), "new");
   ASSERT_TRUE(SetCopyFile((folder / "many").c_str(), (folder / "many copy").c_str())) << "150 files replaced";
   EXPECT_EQ(read_bytes(folder / "many copy/149.txt"), "new");
+}
+
+// Temporaries a killed copy left behind, or a file of the user's that carries
+// such a name, neither stop a later copy nor are touched by it.
+TEST(CopyFile, TemporariesAlreadyInTheTargetAreLeftAlone) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "many");
+  fs::create_directories(folder.path() / "copy");
+  for (int i = 0; i < 30; ++i) {
+    write_bytes(folder / ("many/" + std::to_string(i) + ".txt"), "new");
+    write_bytes(folder / ("copy/" + std::to_string(i) + ".txt"), "old");
+  }
+  const auto left = [](int i) { return ".kv-copy-" + std::to_string(i) + ".tmp"; };
+  for (int i = 0; i < 110; ++i) write_bytes(folder.path() / "copy" / left(i), "left " + std::to_string(i));
+  ASSERT_TRUE(SetCopyFile((folder / "many/0.txt").c_str(), (folder / "copy/0.txt").c_str())) << "one file";
+  ASSERT_TRUE(SetCopyFile((folder / "many").c_str(), (folder / "copy").c_str())) << "a whole folder";
+  for (int i = 0; i < 30; ++i) EXPECT_EQ(read_bytes(folder / ("copy/" + std::to_string(i) + ".txt")), "new") << i;
+  for (int i = 0; i < 110; ++i) EXPECT_EQ(read_bytes(folder.path() / "copy" / left(i)), "left " + std::to_string(i));
+  EXPECT_EQ(names_in(folder.path() / "copy").size(), 140u) << "no temporary of its own stays";
 }
 
 TEST(CopyFile, FailuresAreFalse) {
@@ -425,34 +506,54 @@ TEST(CopyFile, ALinkToTheSourceInTheTargetIsTheSource) {
   EXPECT_EQ(names_in(folder.path() / "src"), (std::vector<std::string>{"inner"})) << "nothing was written";
   EXPECT_TRUE(SetCopyFile((folder / "src").c_str(), (folder / "beside").c_str()));
   EXPECT_EQ(read_bytes(folder / "beside/inner/a.wav"), "a");
+  // The source named through the link, the target inside the folder it names.
+  const auto long_ago = age_folder(folder.path() / "src/inner");
+  EXPECT_FALSE(SetCopyFile((folder / "link_to_src").c_str(), (folder / "src/inner/backup").c_str()));
+  EXPECT_EQ(fs::last_write_time(folder.path() / "src/inner"), long_ago) << "nothing was written";
+  EXPECT_EQ(names_in(folder.path() / "src/inner"), (std::vector<std::string>{"a.wav"}));
 }
 
 #ifndef _WIN32
-// Mount namespaces in a forked child.
 // A bind mount gives a folder a second name that no spelling reveals, as letter
-// case does on macOS and Windows. The mount lives in a child's own namespace.
+// case does on macOS and Windows.
 TEST(CopyFile, TheSourceMountedUnderAnotherNameIsTheSource) {
   temp_folder folder;
   fs::create_directories(folder.path() / "src/inner");
   fs::create_directory(folder.path() / "mirror");
   const std::string src = folder / "src", mirror = folder / "mirror";
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    const bool mounted = (unshare(CLONE_NEWNS) == 0 || unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) &&
-                         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                         mount(src.c_str(), mirror.c_str(), nullptr, MS_BIND, nullptr) == 0;
-    if (!mounted) _exit(2);
+  const int status = in_own_mounts([&] {
+    if (mount(src.c_str(), mirror.c_str(), nullptr, MS_BIND, nullptr) != 0) return cannot_mount;
     const bool onto = SetCopyFile(src.c_str(), mirror.c_str());
     const bool into = SetCopyFile(src.c_str(), (mirror + "/inside").c_str());
-    _exit(onto || into ? 1 : 0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mount namespace here";
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "copied into itself";
+    return onto || into ? 1 : 0;
+  });
+  if (status == cannot_mount) GTEST_SKIP() << "no mount namespace here";
+  EXPECT_EQ(status, 0) << "copied into itself";
   EXPECT_EQ(names_in(folder.path() / "src"), (std::vector<std::string>{"inner"}));
+}
+
+// Every tmpfs numbers its root 1: the same number on two file systems is two
+// folders, and a copy from one into the other is allowed.
+TEST(CopyFile, TheSameInodeNumberOnAnotherFileSystemIsAnotherFolder) {
+  temp_folder folder;
+  fs::create_directory(folder.path() / "one");
+  fs::create_directory(folder.path() / "two");
+  const std::string one = folder / "one", two = folder / "two";
+  constexpr int other_numbers = 3;
+  const int status = in_own_mounts([&] {
+    if (mount("kv", one.c_str(), "tmpfs", 0, nullptr) != 0 || mount("kv", two.c_str(), "tmpfs", 0, nullptr) != 0)
+      return cannot_mount;
+    struct stat first {
+    }, second{};
+    if (stat(one.c_str(), &first) != 0 || stat(two.c_str(), &second) != 0 || first.st_ino != second.st_ino)
+      return other_numbers;
+    write_bytes(one + "/a.wav", "a");
+    const bool copied = SetCopyFile(one.c_str(), (two + "/inside").c_str());
+    return copied && read_bytes(two + "/inside/a.wav") == "a" ? 0 : 1;
+  });
+  if (status == cannot_mount) GTEST_SKIP() << "no tmpfs mounts here";
+  if (status == other_numbers) GTEST_SKIP() << "these tmpfs roots have different inode numbers";
+  EXPECT_EQ(status, 0) << "taken for the same folder";
 }
 #endif
 
@@ -519,6 +620,112 @@ TEST(CopyFile, AFailedCopyLeavesTheTargetAsItWas) {
   EXPECT_EQ(names_in(folder.path() / "kept/a"), (std::vector<std::string>{"2.wav", "5.wav", "b", "own.txt"}));
   EXPECT_EQ(names_in(folder.path() / "kept/a/b"), (std::vector<std::string>{"3.wav", "4.wav"}));
 }
+
+// A link the target already holds, to a folder elsewhere, is the user's: a
+// copy through it that fails takes back what it put there, not the link.
+TEST(CopyFile, AFailedCopyKeepsALinkTheTargetHeld) {
+  temp_folder folder;
+  fs::create_directories(folder.path() / "src/Media");
+  fs::create_directories(folder.path() / "dst");
+  fs::create_directories(folder.path() / "outside");
+  write_bytes(folder / "outside/mine.wav", "mine");
+  write_bytes(folder / "src/Media/a.wav", "a");
+  if (const std::string failure = link_failure("../outside", folder.path() / "dst/Media"); !failure.empty())
+    GTEST_SKIP() << failure;
+  const unreadable_file blocker(folder.path() / "src/Media/blocker");
+  ASSERT_TRUE(blocker.made());
+  EXPECT_FALSE(SetCopyFile((folder / "src").c_str(), (folder / "dst").c_str()));
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "dst/Media"));
+  EXPECT_EQ(names_in(folder.path() / "outside"), (std::vector<std::string>{"mine.wav"}));
+}
+
+// A read-only file in the target is not replaced, on any platform (Windows
+// will not): the copy answers false and changes nothing.
+TEST(CopyFile, AReadOnlyFileInTheTargetIsNeverReplaced) {
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  const fs::path locked = folder.path() / "kept" / takes[10];
+  fs::permissions(locked, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const bool file = SetCopyFile((folder / "tree/take0.wav").c_str(), kv_utility::utf8_from_path(locked).c_str());
+  const bool tree = SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str());
+  fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(file);
+  EXPECT_FALSE(tree);
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(folder.path() / "kept" / name), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), takes) << "no temporary stays";
+}
+
+#ifndef _WIN32
+// A file the system will not let go of (a mount point here; another user's
+// file in a shared sticky folder in practice), met after the others were
+// replaced: they are all put back, and no temporary stays.
+TEST(CopyFile, AReplacementRefusedAtTheEndPutsBackThoseBeforeIt) {
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  const std::string pinned = kv_utility::utf8_from_path(folder.path() / "kept" / met_last(folder.path() / "tree"));
+  const int status = in_own_mounts([&] {
+    if (mount(pinned.c_str(), pinned.c_str(), nullptr, MS_BIND, nullptr) != 0) return cannot_mount;
+    return SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()) ? 1 : 0;
+  });
+  if (status == cannot_mount) GTEST_SKIP() << "no mount namespace here";
+  EXPECT_EQ(status, 0) << "answered true";
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(folder.path() / "kept" / name), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), takes) << "no temporary stays";
+}
+#endif
+
+#ifndef _WIN32
+// In a shared folder with the sticky bit, another user's file cannot be
+// replaced: the copy finds that out before it replaces anything.
+TEST(CopyFile, AnotherUsersFileInAStickyFolderLeavesTheTargetAsItWas) {
+  if (geteuid() != 0) GTEST_SKIP() << "only the superuser can give files to another user";
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  constexpr uid_t other = 65534;
+  const fs::path kept = folder.path() / "kept";
+  fs::permissions(kept, fs::perms::all | fs::perms::sticky_bit);
+  const fs::path theirs = kept / met_last(folder.path() / "tree");
+  for (const std::string& name : takes) {
+    if (kept / name == theirs) continue;
+    ASSERT_EQ(chown((kept / name).c_str(), other, other), 0);
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(other) != 0 || setuid(other) != 0) _exit(2);
+    _exit(SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str()) ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "answered true, or could not become another user";
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(kept / name), "old") << name;
+  EXPECT_EQ(names_in(kept), takes) << "no temporary stays";
+}
+#endif
+
+#ifdef _WIN32
+// A file another program holds open without sharing (REAPER playing it) cannot
+// be moved; met after the others were replaced, it has them all put back, also
+// over copies of read-only files, which Windows moves nothing over.
+TEST(CopyFile, AFileHeldOpenAtTheEndPutsBackThoseBeforeIt) {
+  temp_folder folder;
+  const auto takes = old_and_new_takes(folder);
+  const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  for (const std::string& name : takes)
+    fs::permissions(folder.path() / "tree" / name, writable, fs::perm_options::remove);
+  const fs::path held_name = folder.path() / "kept" / met_last(folder.path() / "tree");
+  const HANDLE held = CreateFileW(held_name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const bool copied = SetCopyFile((folder / "tree").c_str(), (folder / "kept").c_str());
+  CloseHandle(held);
+  for (const std::string& name : takes) fs::permissions(folder.path() / "tree" / name, writable, fs::perm_options::add);
+  EXPECT_FALSE(copied);
+  for (const std::string& name : takes) EXPECT_EQ(read_bytes(folder.path() / "kept" / name), "old") << name;
+  EXPECT_EQ(names_in(folder.path() / "kept"), takes) << "no temporary stays";
+}
+#endif
 
 TEST(FilePathList, MatchesTheExtensionWithoutCaseAtAnyDepth) {
   temp_folder folder;

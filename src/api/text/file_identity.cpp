@@ -21,8 +21,9 @@ namespace {
 struct handle_of {
   HANDLE handle;
   explicit handle_of(const std::filesystem::path& path)
-      : handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
+      : handle(CreateFileW(file_names::reachable(path).c_str(), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
   ~handle_of() {
     if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }
@@ -39,8 +40,6 @@ std::optional<stamp> stamp_of(const std::filesystem::path& path) {
     return std::nullopt;
   const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
   return stamp{information.dwVolumeSerialNumber, join(information.nFileIndexHigh, information.nFileIndexLow),
-               static_cast<std::int64_t>(
-                   join(information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime)),
                (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
 }
 
@@ -59,10 +58,8 @@ std::optional<std::filesystem::path> resolved(const std::filesystem::path& path)
 std::optional<stamp> stamp_of(const std::filesystem::path& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-  std::error_code error;
-  const auto modified = std::filesystem::last_write_time(path, error);
   return stamp{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-               static_cast<std::int64_t>(modified.time_since_epoch().count()), S_ISDIR(status.st_mode)};
+               S_ISDIR(status.st_mode)};
 }
 
 std::optional<std::filesystem::path> resolved(const std::filesystem::path& path) {

@@ -10,10 +10,8 @@ namespace KV_COBALT::file_identity {
 
 struct stamp {
   std::uint64_t device = 0, index = 0;  // the file itself
-  std::int64_t modified = 0;            // its last change, in the system's finest unit
   bool folder = false;
   bool same_file(const stamp& other) const { return device == other.device && index == other.index; }
-  bool operator==(const stamp&) const = default;
 };
 
 // What path names, links followed; nullopt when it cannot be asked.

@@ -1,5 +1,9 @@
 #include "api/text/file_names.hpp"
 
+#ifdef _WIN32
+#include "utility/windows_api.hpp"
+#endif
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -59,8 +63,21 @@ std::optional<std::filesystem::path> stored(const std::filesystem::path& path) {
   }
   return std::filesystem::path(result);
 }
+std::filesystem::path reachable(const std::filesystem::path& path) {
+  const std::wstring& name = path.native();
+  // CreateDirectoryW leaves room for an 8.3 name within MAX_PATH.
+  if (name.size() < MAX_PATH - 12 || name.starts_with(LR"(\\?\)")) return path;
+  std::wstring full(GetFullPathNameW(name.c_str(), 0, nullptr, nullptr), L'\0');
+  const DWORD length = GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (length == 0 || length >= full.size()) return path;
+  full.resize(length);
+  if (full.starts_with(LR"(\\)")) return LR"(\\?\UNC\)" + full.substr(2);
+  return LR"(\\?\)" + full;
+}
 #else
 std::optional<std::filesystem::path> stored(const std::filesystem::path& path) { return path; }
+
+std::filesystem::path reachable(const std::filesystem::path& path) { return path; }
 #endif
 
 }  // namespace KV_COBALT::file_names

@@ -13,6 +13,11 @@ namespace KV_COBALT::file_names {
 // path itself.
 std::optional<std::filesystem::path> stored(const std::filesystem::path& path);
 
+// path as the system's calls reach it: on Windows, past what MAX_PATH allows
+// (248 characters for a folder), absolute, normalised and with the prefix
+// \\?\ (or \\?\UNC\ for a share); elsewhere, and when shorter, path itself.
+std::filesystem::path reachable(const std::filesystem::path& path);
+
 #ifdef _WIN32
 // \\?\C:\x as C:\x and \\?\UNC\server\share as \\server\share: the same file.
 std::wstring plain(std::wstring name);

@@ -8,8 +8,8 @@
     "Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its " \
     "contents, replacing files of the same name once the whole copy has succeeded: a copy that fails "  \
     "leaves the target as it was. False when the source is missing or no regular file or folder, a "    \
-    "name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into "    \
-    "itself.")
+    "name is one Windows gives a device (NUL, COM1.txt), a file it would replace is read-only, the "    \
+    "copy fails, or a folder would go into itself.")
 
 #define KV_FILE_TEXT_OPERATIONS(X)                                                                              \
   X(bool, WriteFile, (const char* directory, const char* filename, const char* text, int mode),                 \

@@ -16,10 +16,10 @@
 #include <string>
 #include <system_error>
 
-#include "api/text/file_identity.hpp"
 #include "api/text/file_names.hpp"
 #include "api/text/file_operations.hpp"
 #include "api/text/file_text_delivery.hpp"
+#include "api/text/folder_watch.hpp"
 #include "utility/utility.hpp"
 
 namespace KV_COBALT {
@@ -110,35 +110,28 @@ std::string numbered_name(const std::string& stem, const std::string& extension,
   return name;
 }
 
-// Where the last search for a new name ended, and its folder's stamp just
-// after: while the folder is unchanged every earlier candidate is still taken,
-// so the next search for that name starts there and N writes cost N opens, not
-// N². A change within the file system's clock step after a write can go
-// unseen; the next write then takes a later number, never an existing file.
+// Where the last search for a new name ended: every earlier candidate was
+// taken. While the system proves that no name left the folder since, the next
+// search for that name starts there, and N writes cost N opens, not N².
 struct new_name_search {
   fs::path path;
-  file_identity::stamp folder;
   unsigned long long next = 0;
 };
-
-std::optional<file_identity::stamp> folder_stamp(const fs::path& path) {
-  return file_identity::stamp_of(path.has_parent_path() ? path.parent_path() : fs::path("."));
-}
 
 // The first of name, name(1).ext, name(2).ext, ... that does not exist yet,
 // opened exclusively so that nothing existing is ever overwritten.
 std::FILE* open_new_file(const fs::path& path) {
   static std::mutex lock;
   static new_name_search last;
+  static folder_watch watch;
   const std::scoped_lock held(lock);
   const auto [stem, extension] = kv_utility::split_extension(kv_utility::utf8_from_path(path.filename()));
-  const auto folder = folder_stamp(path);
-  unsigned long long k = folder && last.path == path && last.folder == *folder ? last.next : 0;
+  const bool unchanged = watch.unchanged(path.has_parent_path() ? path.parent_path() : fs::path("."));
+  unsigned long long k = unchanged && last.path == path ? last.next : 0;
   for (fs::path candidate = path;; ++k) {
     if (k > 0) candidate.replace_filename(kv_utility::path_from_utf8(numbered_name(stem, extension, k)));
     if (std::FILE* file = open_file(candidate, O_WRONLY | O_CREAT | O_EXCL, "wb")) {
-      const auto after = folder_stamp(path);
-      last = after ? new_name_search{path, *after, k + 1} : new_name_search{};
+      last = {path, k + 1};
       return file;
     }
     if (errno != EEXIST) return nullptr;

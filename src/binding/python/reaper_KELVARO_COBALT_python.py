@@ -2,10 +2,11 @@
 # The extension's functions for Python ReaScripts, with REAPER's conventions:
 #   sys.path.append(RPR_GetResourcePath() + "/UserPlugins")
 #   from reaper_KELVARO_COBALT_python import *
-# One mend: a project handle that does not validate raises ValueError
-# instead of becoming the current project; None is the current project.
+# Two mends: a project handle that does not validate raises ValueError
+# instead of becoming the current project (None is the current project),
+# and a buffer's _sz beyond the buffer's size passes as that size.
 import re as _re
-from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64
+from ctypes import CFUNCTYPE, POINTER, byref, c_byte, c_char_p, c_double, c_int, c_uint64, sizeof
 from reaper_python import *
 
 
@@ -14,6 +15,11 @@ def _kv_project(v):
   if p or v is None or (isinstance(v, str) and _re.fullmatch(r'\(ReaProject\*\)0x0+\n?', v)):
     return p
   raise ValueError('%r names no open project (None is the current one)' % (v,))
+
+
+def _kv_size(buffer, size):
+  # The library writes up to size - 1 bytes and a NUL: never more than the buffer holds.
+  return c_int(min(size, sizeof(buffer)))
 
 
 def KV_GetTrackItemSelect(projID, trackID, trackType):
@@ -381,8 +387,8 @@ def KV_GetTrackItemName(track, nameOut, nameOut_sz):
 
   Copies the track's name (\"Track N\" when it has none, \"MASTER\" for the master track) into the buffer, cut to fit; false for a null track or buffer."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_int)(rpr_getfp('KV_GetTrackItemName'))
-  _t = (rpr_packp('MediaTrack*', track), rpr_packs(nameOut), c_int(nameOut_sz))
-  _r = _f(_t[0], _t[1], _t[2])
+  _t = (rpr_packp('MediaTrack*', track), rpr_packs(nameOut), nameOut_sz)
+  _r = _f(_t[0], _t[1], _kv_size(_t[1], _t[2]))
   return (_r, track, rpr_unpacks(_t[1]), nameOut_sz)
 
 
@@ -391,8 +397,8 @@ def KV_GetTrackIdName(projID, trackID, nameOut, nameOut_sz):
 
   As KV_GetTrackItemName for the track at trackID among all tracks; false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetTrackIdName'))
-  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), nameOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, projID, trackID, rpr_unpacks(_t[2]), nameOut_sz)
 
 
@@ -401,8 +407,8 @@ def KV_GetSelectedTrackIdName(projID, trackID, nameOut, nameOut_sz):
 
   As KV_GetTrackItemName for the selected track at trackID (an index among the selected tracks); false when the index names no track."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetSelectedTrackIdName'))
-  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), c_int(nameOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (_kv_project(projID), c_int(trackID), rpr_packs(nameOut), nameOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, projID, trackID, rpr_unpacks(_t[2]), nameOut_sz)
 
 
@@ -601,8 +607,8 @@ def KV_ReplaceSearchString(textString, searchString, replaceString, stringOut, s
 
   Copies textString with every match of the ECMAScript regular expression searchString replaced by replaceString ($&, $1..$99, $`, $', $$) into the buffer, cut to fit; false for an invalid pattern, a match that gives up, or no buffer."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('KV_ReplaceSearchString'))
-  _t = (rpr_packsc(textString), rpr_packsc(searchString), rpr_packsc(replaceString), rpr_packs(stringOut), c_int(stringOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
+  _t = (rpr_packsc(textString), rpr_packsc(searchString), rpr_packsc(replaceString), rpr_packs(stringOut), stringOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _kv_size(_t[3], _t[4]))
   return (_r, textString, searchString, replaceString, rpr_unpacks(_t[3]), stringOut_sz)
 
 
@@ -611,8 +617,8 @@ def KV_DeleteBlankString(testString, stringOut, stringOut_sz):
 
   Copies the text without its space characters (0x20; tabs and other blanks stay) into the buffer, cut to fit; false without a buffer."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_int)(rpr_getfp('KV_DeleteBlankString'))
-  _t = (rpr_packsc(testString), rpr_packs(stringOut), c_int(stringOut_sz))
-  _r = _f(_t[0], _t[1], _t[2])
+  _t = (rpr_packsc(testString), rpr_packs(stringOut), stringOut_sz)
+  _r = _f(_t[0], _t[1], _kv_size(_t[1], _t[2]))
   return (_r, testString, rpr_unpacks(_t[1]), stringOut_sz)
 
 
@@ -621,8 +627,8 @@ def KV_SetProjectInfoRecPath(projID, path, beforePathOut, beforePathOut_sz):
 
   Sets the project's recording folder to path (at most 1023 bytes) and copies the previous setting into the buffer; false when the host cannot read or write the setting."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_int)(rpr_getfp('KV_SetProjectInfoRecPath'))
-  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), beforePathOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, projID, path, rpr_unpacks(_t[2]), beforePathOut_sz)
 
 
@@ -631,8 +637,8 @@ def KV_SetProjectInfoRecAddPath(projID, path, beforePathOut, beforePathOut_sz, a
 
   Appends path to the project's recording folder as a subfolder (path itself when the setting is empty), copies the setting before and after into the buffers, and stores what the after-buffer holds; false when the host cannot read or write the setting."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_char_p, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetProjectInfoRecAddPath'))
-  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), c_int(beforePathOut_sz), rpr_packs(afterPathOut), c_int(afterPathOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5])
+  _t = (_kv_project(projID), rpr_packsc(path), rpr_packs(beforePathOut), beforePathOut_sz, rpr_packs(afterPathOut), afterPathOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]), _t[4], _kv_size(_t[4], _t[5]))
   return (_r, projID, path, rpr_unpacks(_t[2]), beforePathOut_sz, rpr_unpacks(_t[4]), afterPathOut_sz)
 
 
@@ -641,8 +647,8 @@ def KV_SetProjectPathFolder(folderName, timeType, fullPathOut, fullPathOut_sz, a
 
   Creates folderName, dated by timeType (0 plain, 1 _MMDD_hhmm, 2 _MMDD_hhmmss, 3 _YYYYMMDD_hhmmss), in the project folder and copies its full path and its name into the buffers; another timeType uses the project folder itself. On Windows names are given back as made, without trailing dots or spaces. False when there is no project folder or the folder cannot be made (a name Windows gives a device, such as NUL or COM1)."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetProjectPathFolder'))
-  _t = (rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), c_int(fullPathOut_sz), rpr_packs(addPathOut), c_int(addPathOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5])
+  _t = (rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), fullPathOut_sz, rpr_packs(addPathOut), addPathOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]), _t[4], _kv_size(_t[4], _t[5]))
   return (_r, folderName, timeType, rpr_unpacks(_t[2]), fullPathOut_sz, rpr_unpacks(_t[4]), addPathOut_sz)
 
 
@@ -651,8 +657,8 @@ def KV_SetResoucePathFolder(folderName, timeType, fullPathOut, fullPathOut_sz, a
 
   As KV_SetProjectPathFolder in REAPER's resource folder."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_int, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetResoucePathFolder'))
-  _t = (rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), c_int(fullPathOut_sz), rpr_packs(addPathOut), c_int(addPathOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4], _t[5])
+  _t = (rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), fullPathOut_sz, rpr_packs(addPathOut), addPathOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]), _t[4], _kv_size(_t[4], _t[5]))
   return (_r, folderName, timeType, rpr_unpacks(_t[2]), fullPathOut_sz, rpr_unpacks(_t[4]), addPathOut_sz)
 
 
@@ -661,15 +667,15 @@ def KV_SetPathFolder(folderPath, folderName, timeType, fullPathOut, fullPathOut_
 
   As KV_SetProjectPathFolder in the folder folderPath, copying only the full path; false for an empty folderPath."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_int, c_char_p, c_int)(rpr_getfp('KV_SetPathFolder'))
-  _t = (rpr_packsc(folderPath), rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), c_int(fullPathOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3], _t[4])
+  _t = (rpr_packsc(folderPath), rpr_packsc(folderName), c_int(timeType), rpr_packs(fullPathOut), fullPathOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _t[3], _kv_size(_t[3], _t[4]))
   return (_r, folderPath, folderName, timeType, rpr_unpacks(_t[3]), fullPathOut_sz)
 
 
 def KV_SetCopyFile(copyFilePath, pasteFilePath):
   """[KV:API]Copy File
 
-  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself."""
+  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), a file it would replace is read-only, the copy fails, or a folder would go into itself."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p)(rpr_getfp('KV_SetCopyFile'))
   _t = (rpr_packsc(copyFilePath), rpr_packsc(pasteFilePath))
   _r = _f(_t[0], _t[1])
@@ -711,8 +717,8 @@ def KV_FormatNumDigit(num, digit, formattedNumOut, formattedNumOut_sz):
 
   Copies num padded with zeros to digit digits (the sign not counted; texts already that long stay as they are) into the buffer, cut to fit; false when digit is 0 or less or there is no buffer."""
   _f = CFUNCTYPE(c_byte, c_int, c_int, c_char_p, c_int)(rpr_getfp('KV_FormatNumDigit'))
-  _t = (c_int(num), c_int(digit), rpr_packs(formattedNumOut), c_int(formattedNumOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (c_int(num), c_int(digit), rpr_packs(formattedNumOut), formattedNumOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, num, digit, rpr_unpacks(_t[2]), formattedNumOut_sz)
 
 
@@ -741,8 +747,8 @@ def KV_GetRegionMarkerName(projID, regionID, nameOut, nameOut_sz):
 
   Copies the name of the marker or region at regionID into the buffer, cut to fit; false when there is no such entry."""
   _f = CFUNCTYPE(c_byte, c_uint64, c_int, c_char_p, c_int)(rpr_getfp('KV_GetRegionMarkerName'))
-  _t = (_kv_project(projID), c_int(regionID), rpr_packs(nameOut), c_int(nameOut_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (_kv_project(projID), c_int(regionID), rpr_packs(nameOut), nameOut_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, projID, regionID, rpr_unpacks(_t[2]), nameOut_sz)
 
 
@@ -821,8 +827,8 @@ def KV_ReadFile(directory, filename, textOutNeedBig, textOutNeedBig_sz):
 
   Copies the text of filename in directory into the buffer, grown to the text's size through the host's realloc_cmd_ptr. False when the file cannot be read, there is no buffer, or the text does not come back whole (a host that cannot grow the buffer, or a file larger than any buffer the host gives, which is refused before it is read): the buffer then holds the text's start."""
   _f = CFUNCTYPE(c_byte, c_char_p, c_char_p, c_char_p, c_int)(rpr_getfp('KV_ReadFile'))
-  _t = (rpr_packsc(directory), rpr_packsc(filename), rpr_packs(textOutNeedBig), c_int(textOutNeedBig_sz))
-  _r = _f(_t[0], _t[1], _t[2], _t[3])
+  _t = (rpr_packsc(directory), rpr_packsc(filename), rpr_packs(textOutNeedBig), textOutNeedBig_sz)
+  _r = _f(_t[0], _t[1], _t[2], _kv_size(_t[2], _t[3]))
   return (_r, directory, filename, rpr_unpacks(_t[2]), textOutNeedBig_sz)
 
 
@@ -974,3 +980,6 @@ def KV_SetSelectedMediaIdEnvelopeAllOFF(projID, itemID):
   _t = (_kv_project(projID), c_int(itemID))
   _r = _f(_t[0], _t[1])
   return _r
+
+
+__all__ = [name for name in list(globals()) if name.startswith("KV_")]

@@ -2,8 +2,6 @@
 # Types of reaper_KELVARO_COBALT_python: the extension's functions for Python ReaScripts.
 from typing import Optional, Tuple
 
-from reaper_python import *
-
 
 def KV_GetTrackItemSelect(projID: Optional[str], trackID: int, trackType: int) -> str:
   """[KV:API]Get track item select
@@ -463,7 +461,7 @@ def KV_SetPathFolder(folderPath: str, folderName: str, timeType: int, fullPathOu
 def KV_SetCopyFile(copyFilePath: str, pasteFilePath: str) -> int:
   """[KV:API]Copy File
 
-  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), the copy fails, or a folder would go into itself."""
+  Copies a file (into a folder under its own name when pasteFilePath is one), or a folder with its contents, replacing files of the same name once the whole copy has succeeded: a copy that fails leaves the target as it was. False when the source is missing or no regular file or folder, a name is one Windows gives a device (NUL, COM1.txt), a file it would replace is read-only, the copy fails, or a folder would go into itself."""
   ...
 
 

@@ -1,0 +1,2 @@
+print("a run")
+reaper.TakeFX_AddByName(nil, "ReaEQ", 1)

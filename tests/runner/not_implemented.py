@@ -1,0 +1,3 @@
+from reaper_python import *
+
+RPR_TakeFX_AddByName(None, "ReaEQ", 1)
