@@ -35,8 +35,8 @@ lua_library() {
 }
 
 # kvhost_programs: the host's programs and C library for the archive, built in
-# linux_library's environment (its arch, zig_target, cross, prefix and third_party) into
-# build/kvhost-linux-ARCH.
+# linux_library's environment (its arch, zig_target, cross, prefix and
+# third_party) into build/kvhost-linux-ARCH.
 kvhost_programs() {
   lua_library 5.3 LUA_COMPAT_5_2
   lua_library 5.4 LUA_COMPAT_5_3

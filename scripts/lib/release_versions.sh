@@ -12,11 +12,13 @@ tools=(binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 clang-14 cmake debugedi
 for package in "${tools[@]}"; do
   echo "debian $package $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null || echo none)"
 done
-# PCRE2 and Lua's headers are built into the files (the suites' libraries are not).
+# PCRE2 and Lua's headers are built into the libraries, Lua, libsndfile and
+# libebur128 into the kvhost archives too (the suites' libraries are not).
 folders=()
 for folder in "$@"; do [ -d "$folder" ] && folders+=("$folder"); done
 ((${#folders[@]})) || exit 0
-find "${folders[@]}" -maxdepth 5 -path '*third-party*/source/*' \( -name 'pcre2_*.dsc' -o -name 'lua5.3_*.dsc' \) |
+find "${folders[@]}" -maxdepth 5 -path '*third-party*/source/*' \( -name 'pcre2_*.dsc' -o -name 'lua5.[34]_*.dsc' \
+  -o -name 'libsndfile_*.dsc' -o -name 'libebur128_*.dsc' \) |
   while read -r dsc; do
     echo "source $(basename "$dsc" .dsc) $(sha256sum "$dsc" | cut -d' ' -f1)"
   done | sort -u
