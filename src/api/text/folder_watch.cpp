@@ -24,7 +24,8 @@ constexpr std::uint32_t name_left = IN_DELETE | IN_MOVED_FROM | IN_DELETE_SELF |
 bool changes_only_here(const std::filesystem::path& folder) {
   struct statfs system {};
   if (::statfs(folder.c_str(), &system) != 0) return false;
-  switch (system.f_type) {
+  // f_type is a signed word: on 32-bit systems the larger magic numbers are negative.
+  switch (static_cast<std::uint32_t>(system.f_type)) {
     case EXT4_SUPER_MAGIC:  // ext2 and ext3 too
     case XFS_SUPER_MAGIC:
     case BTRFS_SUPER_MAGIC:
