@@ -5,23 +5,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "text_forms.hpp"
 #include "writers.hpp"
 
-namespace {
-
 namespace fs = std::filesystem;
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const std::string mode = argc == 3 ? argv[1] : "";
@@ -51,7 +40,7 @@ int main(int argc, char** argv) {
     if (mode == "write") {
       fs::create_directories(target.parent_path());
       std::ofstream(target, std::ios::binary) << file.text;
-    } else if (!fs::exists(target) || read_file(target) != file.text) {
+    } else if (!fs::exists(target) || kv_docs::read_file(target) != file.text) {
       problems.push_back(file.path +
                          " is not what the declarations generate: run `cmake --build build --target generated`");
     }

@@ -4,13 +4,13 @@
 // offers, each with the note its declaration carries. The rest of the page is
 // prose, kept as written.
 #include <cctype>
-#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "declaration_notes.hpp"
 #include "loader/functions.hpp"
 #include "sws_functions.hpp"
+#include "text_forms.hpp"
 #include "writers.hpp"
 // A host without a table of the actions it runs gets no actions section.
 #if __has_include("api/action_table.hpp")
@@ -107,13 +107,6 @@ std::string reference(const fs::path& root, std::vector<std::string>& problems) 
   write_actions(md, declared.notes);
 #endif
   return md.str();
-}
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 }  // namespace

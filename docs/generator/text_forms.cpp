@@ -1,6 +1,8 @@
 #include "text_forms.hpp"
 
 #include <cctype>
+#include <fstream>
+#include <sstream>
 
 namespace kv_docs {
 
@@ -53,6 +55,13 @@ std::string lua_type(const std::string& c_type) {
   if (c_type == "void*") return "lightuserdata|nil";
   // A host handle: a light userdata, nil for none (a nil project is the current one).
   return c_type.substr(0, c_type.find('*')) + "|nil";
+}
+
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 }  // namespace kv_docs

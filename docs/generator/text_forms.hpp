@@ -1,5 +1,6 @@
 #pragma once
-// Small text conversions the writers share.
+// Small text conversions the writers share, and the reading of a whole file.
+#include <filesystem>
 #include <string>
 
 namespace kv_docs {
@@ -11,5 +12,7 @@ std::string html_text(const std::string& markdown);
 std::string anchor(const std::string& name);
 // The Lua language server's type for a C type as a script sees it.
 std::string lua_type(const std::string& c_type);
+// A file's bytes as they stand; empty when it cannot be read.
+std::string read_file(const std::filesystem::path& path);
 
 }  // namespace kv_docs
