@@ -104,14 +104,12 @@ std::string script_location() {
 }  // namespace
 
 void open_runtime(lua_State* L) {
-  lua_pushcfunction(L, defer);
-  lua_setfield(L, -2, "defer");
-  lua_pushcfunction(L, defer);
-  lua_setfield(L, -2, "runloop");
-  lua_pushcfunction(L, at_exit);
-  lua_setfield(L, -2, "atexit");
-  lua_pushcfunction(L, action_context);
-  lua_setfield(L, -2, "get_action_context");
+  static const luaL_Reg functions[] = {{"defer", defer},
+                                       {"runloop", defer},
+                                       {"atexit", at_exit},
+                                       {"get_action_context", action_context},
+                                       {nullptr, nullptr}};
+  luaL_setfuncs(L, functions, 0);
   lua_getglobal(L, "os");
   lua_pushcfunction(L, exit_script);
   lua_setfield(L, -2, "exit");
